@@ -1,0 +1,146 @@
+#pragma once
+// The program's one application state record. Every procedure reads and writes its fields in
+// place; the names are the documented ones. A field starts as 0, an empty text or an empty array.
+// Flags are 16-bit integers holding 0 or 1. Texts are single-byte Windows-1252.
+#include <cstdint>
+#include <string>
+
+#include "platform/date.h"
+#include "platform/surface.h"
+#include "platform/vb_array.h"
+
+namespace vt {
+
+using Int16 = std::int16_t;
+using Int32 = std::int32_t;
+
+struct AppState {
+    // Site configuration, set once by start-up.
+    VbArray<std::string> SetupTable;  // 1..SetupCount: the site path table
+    Int16 SetupCount = 0;
+    std::string SetupFile;    // candidate or found setup file path
+    std::string SetupFolder;  // folder that holds the setup file
+    Int16 SetupNotFound = 0;  // 1 while the setup file search has found nothing
+    std::string StationCode;  // 1-3 characters; extension of every per-station file
+    std::string FacilityName;
+    std::string SiteTitle;
+    VbArray<std::string> StationDates{1, 10};  // element 1: records system's date "mm-dd-yy"
+    Int16 UnitCount = 0;
+    VbArray<std::string> UnitNames;  // 1..UnitCount, 20 characters as stored
+    VbArray<Int16> UnitSizes;        // 1..UnitCount, highest resident number
+    Int16 DefaultUnit = 0;
+    Int16 ScreenSize = 0;  // 1..4
+    std::string LabListFile;
+    Int16 DefaultPrinterNo = 0;
+    Int16 NoPrinterList = 0;
+    Int16 AutoPrint = 0;
+    std::string TwoCopyMark;
+    std::string ThreeCopyMark;
+
+    // Settings, loaded by GetSet.
+    Int32 LabelTypeNo = 0;
+    std::string PrinterName;
+    Date LabelDate;
+    std::string LabelDateText;
+    Date ExpDate;
+    std::string ExpDateText;
+    Int16 DaysToPrint = 0;
+    Int16 FirstUnit = 0, LastUnit = 0;
+    Int16 FirstResident = 0, LastResident = 0;
+    VbArray<Int16> PeriodOn{1, 4};
+    VbArray<std::string> PeriodNames{1, 4};
+    Int16 NoPhoto = 0, NoFrame = 0;
+    Int16 RoutineHS = 0;
+    Int16 TrayLabelsOn = 0;
+    Int16 BarcodeOn = 0;
+    Int32 BarcodeWidth = 0, BarcodeLeftShift = 0, BarcodeDownShift = 0, BarcodeHeight = 0;
+    float BarcodeXYFactor = 0;
+    Int16 BarcodeType = 0;
+    Int16 PrivacyLevel = 0;
+    Int16 DaysToExpire = 0;
+    Int16 SnackMenuOn = 0;
+    Int16 InkjetMode = 0;
+    Int16 SnackWeek = 0;
+    Int32 TopMargin = 0, LabelHeight = 0, LabelWidth = 0, RowsPerPage = 0;
+    VbArray<Int32> ColumnX{1, 4};
+
+    // Run state, set and used while printing or previewing.
+    Int16 PreviewMode = 0;
+    Int16 UserLabelMode = 0;
+    Int16 StopRequested = 0;
+    Surface* PrintTarget = nullptr;  // the printer or Picture2
+    Int16 DayNo = 0;
+    Int16 PeriodIndex = 0;
+    std::string PeriodLetter;
+    std::string PeriodName;
+    Int16 UnitNo = 0;
+    std::string UnitFile;
+    std::string UnitName;
+    Int16 ResidentNo = 0;
+    Int16 ColumnNo = 0, RowNo = 0;
+    Int32 LabelLeft = 0, LabelTop = 0;
+    Int16 MealIndex = 0;
+    std::string LabelDayName, ExpDayName;
+    std::string NourishLine1, NourishLine2, NourishLine3;
+    std::string SavedCaption;
+
+    // Resident data, set by the resident data loading.
+    std::string ResidentId;
+    std::string ResidentFile;
+    std::string ResidentName;
+    std::string DietLine;
+    VbArray<Int16> DietCodes{0, 4};
+    VbArray<std::string> PeriodNourish1{0, 4}, PeriodNourish2{0, 4}, PeriodNourish3{0, 4},
+        PeriodNourish4{0, 4};
+    Int32 NourishMax = 0;
+    VbArray<Int16> PeriodCopies{0, 5};
+    Int16 SkipResident = 0;
+    std::string DiningName1, DiningName2, DiningName3;
+    std::string DiningFound;
+    std::string TexturePrefix;
+    VbTable<std::string> SnackItems;  // rows 0..14 x lines 0..3
+    VbTable<Int16> SnackRangeA;       // rows 0..14 x 0..2
+    VbTable<Int16> SnackRangeB;
+
+    // Snack list and the second window.
+    std::string SnackFile;
+    std::string SnackTemplate;
+    std::string SnackText;
+    Int32 SnackCursor = 0;
+    Int16 InsertMode = 0;
+    std::string ULabelFile;
+    std::string ULabelText;
+    VbArray<std::string> UserLines{0, 9};
+    std::string PicturePath;
+    std::string ConvertPath;
+    std::string ConvertCopy;
+    Int32 ExecResult = 0;
+
+    // Label drawing.
+    Int16 TextIndent = 0;
+    Int16 TextOffset = 0;
+    Int16 ScreenWidth = 0;
+
+    // Print log.
+    std::string LogLine;
+    std::string LogHeader;
+    std::string LogBackupPath;
+
+    // Guards that keep the window's own handlers quiet while the program changes controls.
+    Int16 SettingsLoading = 0;  // 123 while GetSet runs
+    Int16 ListFilling = 0;      // -1111 until the first GetSet ends; -2222 while Combo2 refills
+
+    // Working fields: each procedure sets them before use.
+    std::string WorkPath;
+    std::string FoundFile;
+    std::string SearchWord;
+    Int16 FoundPos = 0;
+    std::string WorkText;
+    std::string SettingsRecord;
+    Int16 TempInt = 0;
+    Int32 Counter = 0;
+    Int16 PrinterNo = 0;
+    Int32 DateValid = 0;
+};
+
+}  // namespace vt

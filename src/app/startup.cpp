@@ -1,0 +1,140 @@
+#include "app/startup.h"
+
+#include <exception>
+
+#include "app/program_end.h"
+#include "app/setup_file.h"
+#include "platform/file_error.h"
+#include "platform/numbers.h"
+#include "platform/record_file.h"
+#include "platform/text.h"
+#include "printing/print_run.h"
+#include "settings/label_settings.h"
+#include "snacks/snack_document.h"
+#include "ui/simple/show_form2.h"
+
+namespace vt {
+namespace {
+
+constexpr const char* kIconFile = "c:\\zel\\ahpg8.ico";
+constexpr const char* kTitlePrefix = "[ Vittlon ]         ";
+constexpr std::size_t kSiteTitleLength = 200;
+constexpr std::size_t kTemplateRecordLength = 82;
+constexpr int kLabelTypeNames = 50;
+
+void LoadIcon(App& app) {
+    if (app.os.drives.FileExists(kIconFile)) {
+        app.form1.Form.IconPath = app.os.drives.Resolve(kIconFile)->string();
+    }
+}
+
+void ReadSiteTitle(App& app) {
+    AppState& st = app.st;
+    st.SiteTitle = "";
+    const std::string path = st.SetupTable(23) + "\\setup\\conm." + st.StationCode;
+    if (app.os.drives.FileExists(path)) {
+        RecordFile title(app.os.drives, path, kSiteTitleLength, RecordFile::Mode::Read);
+        st.SiteTitle = RTrim(title.Read(1));
+    }
+    if (!st.SiteTitle.empty()) app.form1.Form.Caption = kTitlePrefix + st.SiteTitle;
+}
+
+void FillPrinterList(App& app) {
+    AppState& st = app.st;
+    const std::string defaultName = app.os.printers.DefaultName();
+    if (defaultName.empty()) {
+        st.NoPrinterList = 1;
+        return;
+    }
+    st.PrinterNo = 0;
+    st.DefaultPrinterNo = 0;
+    for (const std::string& name : app.os.printers.Installed()) {
+        app.form1.Combo1.AddItem(name);
+        if (name == defaultName) st.DefaultPrinterNo = st.PrinterNo;
+        ++st.PrinterNo;
+    }
+}
+
+// The template is never read; opening it creates it, empty, for the family's other programs.
+void TouchLabelTemplate(App& app) {
+    RecordFile(app.os.drives, app.st.SetupTable(39) + "\\templ." + app.st.StationCode,
+               kTemplateRecordLength, RecordFile::Mode::ReadWrite);
+}
+
+// Each marker triggers one automatic run: it is deleted before anything is printed.
+void TakeAutoPrintMarker(App& app) {
+    AppState& st = app.st;
+    st.AutoPrint = 0;
+    const std::string marker = st.SetupTable(23) + "\\setup\\autop." + st.StationCode;
+    if (!app.os.drives.FileExists(marker)) return;
+    if (!app.os.drives.Delete(marker)) {
+        throw FileError("cannot delete the automatic-print marker " + marker);
+    }
+    st.AutoPrint = 1;
+}
+
+void EnsureLabelTypeNameList(App& app) {
+    AppState& st = app.st;
+    st.LabListFile = st.SetupTable(23) + "\\setup\\LabList." + st.StationCode;
+    if (app.os.drives.FileExists(st.LabListFile)) return;
+    std::string names;
+    for (int i = 0; i < kLabelTypeNames; ++i) names += std::string(50, ' ') + "\r\n";
+    app.os.drives.WriteWhole(st.LabListFile, names);
+}
+
+void RunStartUp(App& app) {
+    AppState& st = app.st;
+    st.LabelDateText = "01-01-06";
+    st.LabelDate = app.os.clock.Today();
+    LoadIcon(app);
+    st.TwoCopyMark = "@";
+    st.ThreeCopyMark = "#";
+    st.ListFilling = -1111;
+
+    FindSetupFile(app);
+    if (st.SetupNotFound != 0) {
+        st.FacilityName = "Cannot Find Setup File";
+        return;
+    }
+    ReadSetupFile(app);
+    ReadSiteTitle(app);
+
+    st.UnitFile = st.SetupTable(40) + "\\sfl" + NumText(st.DefaultUnit) + "." + st.StationCode;
+    if (!app.os.drives.FileExists(st.UnitFile)) {
+        EndProgram(app);
+        return;
+    }
+
+    FillPrinterList(app);
+    TouchLabelTemplate(app);
+    TakeAutoPrintMarker(app);
+    EnsureLabelTypeNameList(app);
+    GetSet(app);
+    loadfil(app);
+
+    if (st.AutoPrint == 1) {
+        st.PreviewMode = 0;
+        Command1_Click(app);
+    } else {
+        st.PreviewMode = 1;
+        ShowForm2(app);
+        Command1_Click(app);
+    }
+}
+
+}  // namespace
+
+void GetLdt(App& app) {
+    app.st.LabelDate = app.os.clock.Today();
+    app.st.LabelDateText = app.st.LabelDate.ShortText();
+}
+
+void Form_Load(App& app) {
+    try {
+        RunStartUp(app);
+    } catch (const std::exception&) {
+        // Start-up stops silently at the failing step; the window opens with what was done.
+    }
+}
+
+}  // namespace vt

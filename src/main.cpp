@@ -1,0 +1,43 @@
+// Vittlon: the dietary office's nourishment label program.
+#include <QApplication>
+
+#include "app/app.h"
+#include "app/program_end.h"
+#include "app/startup.h"
+#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/qt_events.h"
+#include "platform/qt/qt_pictures.h"
+#include "platform/qt/qt_printers.h"
+#include "platform/qt/termination_signals.h"
+#include "ui/main/view/main_window.h"
+
+int main(int argc, char** argv) {
+    QApplication qapp(argc, argv);
+    QApplication::setApplicationName("Vittlon");
+
+    vt::Drives drives(vt::Drives::DefaultRoot());
+    vt::SystemClock clock;
+    vt::QtDialogs dialogs;
+    vt::QtEvents events;
+    vt::QtPrinters printers;
+    vt::QtPictures pictures;
+    vt::Platform platform{drives, clock, dialogs, events, printers, pictures};
+    vt::App app(platform);
+
+    vt::MainWindow window(app);
+    dialogs.SetParent(&window);
+    events.SetRefresh([&window] { window.Refresh(); });
+    // A termination request ends the program as the exit button does: settings and snack list
+    // are saved first.
+    vt::TerminationSignals termination([&app, &window] {
+        vt::Form_Unload(app);
+        window.Refresh();
+    });
+
+    vt::Form_Load(app);
+    if (events.QuitRequested()) return 0;
+
+    window.Refresh();
+    window.show();
+    return QApplication::exec();
+}

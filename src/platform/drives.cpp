@@ -1,0 +1,224 @@
+#include "platform/drives.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+#include <vector>
+
+#include "platform/file_error.h"
+
+namespace vt {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool IsAsciiLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+char FoldCase(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return FoldCase(x) == FoldCase(y); });
+}
+
+struct ParsedPath {
+    char drive;
+    std::vector<std::string> components;
+};
+
+// Splits "c:\zel\setup\F.ZRB" into its drive and components. Empty and "." components are
+// dropped; "..", a drive inside ("c:\a\d:\b") or a NUL refuse the whole path, so that no text
+// from a data file can climb out of its drive folder.
+std::optional<ParsedPath> Parse(std::string_view winPath) {
+    if (winPath.size() < 2 || !IsAsciiLetter(winPath[0]) || winPath[1] != ':') {
+        return std::nullopt;
+    }
+    ParsedPath parsed{winPath[0], {}};
+    std::string_view rest = winPath.substr(2);
+    while (!rest.empty()) {
+        const std::size_t end = std::min(rest.find_first_of("\\/"), rest.size());
+        const std::string_view component = rest.substr(0, end);
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+        if (component.empty() || component == ".") continue;
+        if (component == ".." || component.find(':') != std::string_view::npos ||
+            component.find('\0') != std::string_view::npos) {
+            return std::nullopt;
+        }
+        parsed.components.emplace_back(component);
+    }
+    return parsed;
+}
+
+// The entry of `folder` called `name`: that exact name when it exists, else the first entry in
+// byte order whose name equals it ignoring ASCII case. Blanks are part of the name.
+std::optional<fs::path> MatchEntry(const fs::path& folder, const std::string& name) {
+    std::error_code error;
+    const fs::path exact = folder / name;
+    if (fs::exists(fs::symlink_status(exact, error))) return exact;
+    std::optional<std::string> best;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string entry = it->path().filename().string();
+        if (EqualsIgnoringCase(entry, name) && (!best || entry < *best)) best = entry;
+    }
+    if (!best) return std::nullopt;
+    return folder / *best;
+}
+
+bool IsFolder(const fs::path& path) {
+    std::error_code error;
+    return fs::is_directory(path, error);
+}
+
+// Whether `path`, with every symlink followed, lies in the drive folder. The drive folder may
+// itself be a symlink (that is how a share is mounted); a symlink inside the drive that points
+// elsewhere, or nowhere, is refused.
+bool StaysInside(const fs::path& path, const fs::path& driveFolder) {
+    std::error_code error;
+    const fs::path drive = fs::canonical(driveFolder, error);
+    if (error) return false;
+    const fs::path real = fs::canonical(path, error);
+    if (error) return false;
+    return std::mismatch(drive.begin(), drive.end(), real.begin(), real.end()).first == drive.end();
+}
+
+struct Walked {
+    fs::path driveFolder;
+    fs::path folder;               // the last folder reached
+    std::string lastName;          // the last component as composed; empty for the drive itself
+    std::optional<fs::path> last;  // the matched last entry, if any
+};
+
+// Follows the components through existing folders; only the last may be missing.
+std::optional<Walked> Walk(const fs::path& root, std::string_view winPath) {
+    const std::optional<ParsedPath> parsed = Parse(winPath);
+    if (!parsed) return std::nullopt;
+    const std::optional<fs::path> drive = MatchEntry(root, std::string(1, parsed->drive));
+    if (!drive || !IsFolder(*drive)) return std::nullopt;
+    Walked walked{*drive, *drive, {}, drive};
+    const std::vector<std::string>& components = parsed->components;
+    for (std::size_t i = 0; i < components.size(); ++i) {
+        const bool isLast = i + 1 == components.size();
+        const std::optional<fs::path> entry = MatchEntry(walked.folder, components[i]);
+        if (isLast) {
+            walked.lastName = components[i];
+            walked.last = entry;
+        } else {
+            if (!entry || !IsFolder(*entry)) return std::nullopt;
+            walked.folder = *entry;
+        }
+    }
+    return walked;
+}
+
+std::string ReadHostFile(const fs::path& path, const std::string& winPath) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw FileError("cannot open " + winPath);
+    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad()) throw FileError("cannot read " + winPath);
+    return bytes;
+}
+
+}  // namespace
+
+Drives::Drives(fs::path root) : root_(std::move(root)) {}
+
+fs::path Drives::DefaultRoot() {
+    const char* drives = std::getenv("VITTLON_DRIVES");
+    if (drives != nullptr && *drives != '\0') return drives;
+    const char* home = std::getenv("HOME");
+    fs::path homeFolder;
+    if (home != nullptr && *home != '\0') {
+        homeFolder = home;
+    } else if (const passwd* user = getpwuid(getuid()); user != nullptr) {
+        homeFolder = user->pw_dir;
+    }
+    return homeFolder / ".local" / "share" / "vittlon" / "drives";
+}
+
+std::optional<fs::path> Drives::Resolve(std::string_view winPath) const {
+    const std::optional<Walked> walked = Walk(root_, winPath);
+    if (!walked || !walked->last || !StaysInside(*walked->last, walked->driveFolder)) {
+        return std::nullopt;
+    }
+    return walked->last;
+}
+
+std::optional<fs::path> Drives::Target(std::string_view winPath) const {
+    const std::optional<Walked> walked = Walk(root_, winPath);
+    if (!walked) return std::nullopt;
+    if (walked->last) {
+        if (!StaysInside(*walked->last, walked->driveFolder)) return std::nullopt;
+        return walked->last;
+    }
+    if (!StaysInside(walked->folder, walked->driveFolder)) return std::nullopt;
+    return walked->folder / walked->lastName;
+}
+
+bool Drives::FileExists(std::string_view winPath) const {
+    const std::optional<fs::path> path = Resolve(winPath);
+    std::error_code error;
+    return path && fs::is_regular_file(*path, error);
+}
+
+bool Drives::FolderExists(std::string_view winPath) const {
+    const std::optional<fs::path> path = Resolve(winPath);
+    return path && IsFolder(*path);
+}
+
+std::optional<std::uintmax_t> Drives::FileLength(std::string_view winPath) const {
+    const std::optional<fs::path> path = Resolve(winPath);
+    std::error_code error;
+    if (!path || !fs::is_regular_file(*path, error)) return std::nullopt;
+    const std::uintmax_t size = fs::file_size(*path, error);
+    if (error) return std::nullopt;
+    return size;
+}
+
+bool Drives::Delete(std::string_view winPath) const {
+    const std::optional<fs::path> path = Resolve(winPath);
+    std::error_code error;
+    // Files only: a folder is never removed through a file name.
+    if (!path || fs::is_directory(fs::symlink_status(*path, error))) return false;
+    return fs::remove(*path, error) && !error;
+}
+
+void Drives::Copy(std::string_view fromWinPath, std::string_view toWinPath) const {
+    const std::string from(fromWinPath);
+    const std::optional<fs::path> source = Resolve(fromWinPath);
+    std::error_code error;
+    if (!source || !fs::is_regular_file(*source, error)) {
+        throw FileError("cannot find " + from);
+    }
+    WriteWhole(toWinPath, ReadHostFile(*source, from));
+}
+
+void Drives::WriteWhole(std::string_view winPath, std::string_view bytes) const {
+    const std::string name(winPath);
+    const std::optional<fs::path> target = Target(winPath);
+    if (!target) throw FileError("cannot write " + name + ": no such folder");
+    try {
+        WriteFileAtomically(*target, bytes);
+    } catch (const FileError& error) {
+        throw FileError("cannot write " + name + " (" + error.what() + ")");
+    }
+}
+
+std::string Drives::ReadWhole(std::string_view winPath) const {
+    const std::string name(winPath);
+    const std::optional<fs::path> path = Resolve(winPath);
+    std::error_code error;
+    if (!path || !fs::is_regular_file(*path, error)) throw FileError("cannot find " + name);
+    return ReadHostFile(*path, name);
+}
+
+}  // namespace vt

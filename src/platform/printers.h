@@ -1,0 +1,35 @@
+#pragma once
+// The installed printers, the current one, and the printer as a drawing surface.
+#include <string>
+#include <vector>
+
+#include "platform/surface.h"
+
+namespace vt {
+
+// The built-in printer that writes PDF files (one file per print run).
+inline constexpr const char* kPdfPrinterName = "Vittlon PDF";
+
+class Printers {
+public:
+    virtual ~Printers() = default;
+    // Device names in the system's order (the built-in PDF printer last).
+    virtual std::vector<std::string> Installed() = 0;
+    // The system default printer's device name; "" when no printer is installed.
+    virtual std::string DefaultName() = 0;
+    // Make the printer at this position of Installed() the current printer.
+    virtual void SetCurrent(int index) = 0;
+    // The current printer's device name.
+    virtual std::string CurrentName() = 0;
+    // The current printer as a drawing surface (the Printer object). Every document from the
+    // first drawing to EndDoc is one print job.
+    virtual Surface& Printer() = 0;
+    // The print run or menu print is over (normally, by an error or by a stop): close what it
+    // opened. A run that printed nothing leaves no output.
+    virtual void RunEnded() = 0;
+    // What the current run prints, "labels" or "menu"; the PDF printer names its file after it.
+    // Every run starts as "labels" again.
+    virtual void SetJobKind(const std::string& kind) { (void)kind; }
+};
+
+}  // namespace vt

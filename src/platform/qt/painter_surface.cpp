@@ -1,0 +1,107 @@
+#include "platform/qt/painter_surface.h"
+
+#include <QFontMetricsF>
+#include <QPen>
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+#include <utility>
+
+#include "platform/qt/font_names.h"
+#include "platform/qt/qt_picture_data.h"
+
+namespace vt {
+namespace {
+constexpr double kTwipsPerInch = 1440.0;
+constexpr double kTwipsPerPoint = 20.0;
+}  // namespace
+
+PainterSurface::PainterSurface(PageDevice& device)
+    : device_(device), width_(device.PageTwips().width()), height_(device.PageTwips().height()) {}
+
+double PainterSurface::TwipsPerDeviceUnit() const {
+    return kTwipsPerInch / device_.DotsPerInch();
+}
+
+QFont PainterSurface::CurrentFont() const {
+    QFont font(InstalledFontFamily(fontName_));
+    // The painter works in twips, so a pixel size in twips is the point size the caller meant
+    // at every resolution; a point size would be scaled by the device's resolution again.
+    font.setPixelSize(std::max(1, int(std::lround(fontSize_ * kTwipsPerPoint))));
+    font.setBold(fontBold_);
+    return font;
+}
+
+QPainter& PainterSurface::Painter() {
+    QPainter& painter = device_.OpenPage(setup_);
+    const double scale = 1.0 / TwipsPerDeviceUnit();
+    painter.setTransform(QTransform::fromScale(scale, scale));
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.setBrush(Qt::NoBrush);
+    return painter;
+}
+
+void PainterSurface::Print(const std::string& text, CodePage cp) {
+    QPainter& painter = Painter();
+    painter.setFont(CurrentFont());
+    painter.setPen(Qt::black);
+    if (!fontTransparent_) {
+        painter.setBackgroundMode(Qt::OpaqueMode);
+        painter.setBackground(Qt::white);
+    }
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    // (CurrentX, CurrentY) is the top left of the text cell; drawText wants the baseline.
+    painter.drawText(QPointF(x_, y_ + metrics.ascent()), QString::fromStdString(ToUtf8(text, cp)));
+    x_ = 0;
+    y_ += metrics.height();
+}
+
+void PainterSurface::Line(double x1, double y1, double x2, double y2, bool box) {
+    QPainter& painter = Painter();
+    // DrawWidth counts device units (pixels, dots); the pen is in the painter's twips.
+    QPen pen(Qt::black, std::max(1, drawWidth_) * TwipsPerDeviceUnit(), Qt::SolidLine,
+             Qt::SquareCap, Qt::MiterJoin);
+    painter.setPen(pen);
+    if (box) {
+        painter.drawRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
+    } else {
+        painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    }
+}
+
+void PainterSurface::PaintPicture(const Picture& picture, double x, double y, double width,
+                                  double height) {
+    if (picture.empty()) return;
+    const auto* data = dynamic_cast<const QtPictureData*>(picture.data.get());
+    if (!data) throw std::invalid_argument("picture was not loaded for drawing: " + picture.source);
+    QPainter& painter = Painter();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(x, y, width, height), data->image);
+}
+
+void PainterSurface::Cls() {
+    device_.Clear();
+    x_ = 0;
+    y_ = 0;
+}
+
+void PainterSurface::EndDoc() {
+    if (device_.PageOpen()) device_.EndPage();
+    x_ = 0;
+    y_ = 0;
+}
+
+void PainterSurface::SetOrientation(int code) {
+    if (code != 1 && code != 2) return;
+    setup_.orientation = code;
+    // Turning the paper swaps the page's width and height, as on the printer object.
+    if ((code == 2) != (width_ > height_)) std::swap(width_, height_);
+}
+
+void PainterSurface::FillDeviceRect(double x, double y, double width, double height) {
+    QPainter& painter = Painter();
+    const double t = TwipsPerDeviceUnit();
+    painter.fillRect(QRectF(x * t, y * t, width * t, height * t), Qt::black);
+}
+
+}  // namespace vt

@@ -1,0 +1,51 @@
+#pragma once
+// The built-in PDF printer: every page of a print run goes into one file. The file is written
+// under a temporary name and renamed into place when the run ends, so a file that carries its
+// final name is always complete; a run that drew nothing leaves no file at all.
+#include <QDateTime>
+#include <QPdfWriter>
+#include <QTemporaryFile>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/qt/page_device.h"
+
+namespace vt {
+
+class PdfFilePage : public PageDevice {
+  public:
+    // folder: where finished files go; it is created when the first page opens.
+    explicit PdfFilePage(std::filesystem::path folder);
+
+    // $VITTLON_PDF_DIR, otherwise ~/Documents/Vittlon.
+    static std::filesystem::path DefaultFolder();
+
+    double DotsPerInch() const override { return kDotsPerInch; }
+    QSizeF PageTwips() const override;
+    QPainter& OpenPage(const PageSetup& setup) override;
+    bool PageOpen() const override { return pageOpen_; }
+    void EndPage() override { pageOpen_ = false; }
+    void Clear() override;
+
+    // Close the file and give it its final name, "<kind>-<yyyymmdd-hhmmss>.pdf" after the
+    // time of its first page, with "-2", "-3", ... when that name is taken. nullopt when
+    // nothing was drawn. Throws FileError when the file cannot be completed.
+    std::optional<std::filesystem::path> Finish(const std::string& kind);
+
+  private:
+    static constexpr int kDotsPerInch = 300;
+
+    void StartFile(const PageSetup& setup);
+
+    std::filesystem::path folder_;
+    QDateTime started_;
+    bool pageOpen_ = false;
+    // Destroyed in reverse order: the painter ends, the writer flushes, then the file goes.
+    std::unique_ptr<QTemporaryFile> file_;
+    std::unique_ptr<QPdfWriter> writer_;
+    std::optional<QPainter> painter_;
+};
+
+}  // namespace vt

@@ -1,0 +1,43 @@
+#include "platform/qt/qt_dialogs.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+
+#include "platform/codepage.h"
+
+namespace vt {
+namespace {
+QString FromCp1252(const std::string& text) {
+    return QString::fromStdString(ToUtf8(text));
+}
+}  // namespace
+
+MsgAnswer QtDialogs::MsgBox(const std::string& text, const std::string& title, MsgButtons buttons,
+                            int defaultButton) {
+    QMessageBox box(QMessageBox::NoIcon, FromCp1252(title), FromCp1252(text), QMessageBox::NoButton,
+                    parent_);
+    if (buttons == MsgButtons::OK) {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.exec();
+        return MsgAnswer::OK;
+    }
+    box.setIcon(QMessageBox::Question);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(defaultButton == 2 ? QMessageBox::No : QMessageBox::Yes);
+    // Escape or closing the box is an answer of No, never a silent Yes.
+    box.setEscapeButton(QMessageBox::No);
+    box.exec();
+    return box.clickedButton() == box.button(QMessageBox::Yes) ? MsgAnswer::Yes : MsgAnswer::No;
+}
+
+std::string QtDialogs::InputBox(const std::string& prompt, const std::string& title,
+                                const std::string& defaultText) {
+    bool accepted = false;
+    const QString typed =
+        QInputDialog::getText(parent_, FromCp1252(title), FromCp1252(prompt), QLineEdit::Normal,
+                              FromCp1252(defaultText), &accepted);
+    if (!accepted) return "";
+    return FromUtf8(typed.toStdString());
+}
+
+}  // namespace vt

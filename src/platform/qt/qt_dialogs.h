@@ -1,0 +1,26 @@
+#pragma once
+// Modal message and input boxes. The program's texts are Windows-1252; they become Unicode
+// for the box and what the operator types comes back as Windows-1252.
+#include <QPointer>
+#include <QWidget>
+
+#include "platform/dialogs.h"
+
+namespace vt {
+
+class QtDialogs : public Dialogs {
+  public:
+    // parent: the window the boxes are centred on; may be null.
+    explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+    void SetParent(QWidget* parent) { parent_ = parent; }
+
+    MsgAnswer MsgBox(const std::string& text, const std::string& title,
+                     MsgButtons buttons = MsgButtons::OK, int defaultButton = 1) override;
+    std::string InputBox(const std::string& prompt, const std::string& title,
+                         const std::string& defaultText = "") override;
+
+  private:
+    QPointer<QWidget> parent_;
+};
+
+}  // namespace vt

@@ -1,0 +1,78 @@
+#include "platform/qt/qt_pictures.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImageReader>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <stdexcept>
+
+#include "platform/file_error.h"
+#include "platform/qt/jpeg_check.h"
+#include "platform/qt/qt_picture_data.h"
+#include "platform/qt/wmf_picture.h"
+
+namespace vt {
+namespace {
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw FileError("cannot open picture " + path);
+    try {
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (!in.bad()) return bytes;
+    } catch (const std::ios_base::failure&) {
+        // a folder, or a read error of the disk: reported below like any unreadable file
+    }
+    throw FileError("cannot read picture " + path);
+}
+
+bool StartsWith(std::string_view data, std::string_view prefix) {
+    return data.substr(0, prefix.size()) == prefix;
+}
+
+// The Qt reader format for the bitmap kinds a picture may be; nullptr for anything else.
+const char* BitmapFormat(std::string_view data) {
+    if (StartsWith(data, "BM")) return "bmp";
+    if (StartsWith(data, "GIF87a") || StartsWith(data, "GIF89a")) return "gif";
+    if (StartsWith(data, "\xFF\xD8\xFF")) return "jpeg";
+    return nullptr;
+}
+
+QImage ReadBitmap(const std::string& bytes, const char* format, const std::string& path) {
+    if (std::string_view(format) == "jpeg" && !JpegIsComplete(bytes)) {
+        throw FileError("picture " + path + " is cut short");
+    }
+    QByteArray array = QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size()));
+    QBuffer buffer(&array);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    QImage image = reader.read();
+    if (image.isNull()) {
+        throw FileError("cannot read picture " + path + ": " + reader.errorString().toStdString());
+    }
+    return image;
+}
+
+}  // namespace
+
+Picture QtPictures::Load(const std::string& hostPath) {
+    const std::string bytes = ReadAll(hostPath);
+    if (bytes.empty()) throw FileError("picture " + hostPath + " is empty");
+    QImage image;
+    if (const char* format = BitmapFormat(bytes)) {
+        image = ReadBitmap(bytes, format, hostPath);
+    } else if (LooksLikeWmf(bytes)) {
+        try {
+            image = RenderWmf(bytes);
+        } catch (const std::runtime_error& error) {
+            throw FileError("cannot read picture " + hostPath + ": " + error.what());
+        }
+    } else {
+        throw FileError("not a picture: " + hostPath);
+    }
+    return Picture{std::make_shared<const QtPictureData>(std::move(image)), hostPath};
+}
+
+}  // namespace vt

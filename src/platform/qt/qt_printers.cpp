@@ -1,0 +1,103 @@
+#include "platform/qt/qt_printers.h"
+
+#include <QPrinterInfo>
+#include <QString>
+#include <stdexcept>
+#include <utility>
+
+#include "platform/qt/paper_layout.h"
+#include "platform/qt/pdf_file_page.h"
+#include "platform/qt/printer_page.h"
+
+namespace vt {
+namespace {
+constexpr const char* kDefaultKind = "labels";
+constexpr double kPrinterDotsPerInch = 300;
+}  // namespace
+
+QtPrinters::QtPrinters() : current_(DefaultName()) {}
+
+QtPrinters::~QtPrinters() = default;
+
+std::vector<std::string> QtPrinters::Installed() {
+    std::vector<std::string> names;
+    for (const QString& name : QPrinterInfo::availablePrinterNames()) {
+        names.push_back(name.toStdString());
+    }
+    names.push_back(kPdfPrinterName);
+    return names;
+}
+
+std::string QtPrinters::DefaultName() {
+    const QString name = QPrinterInfo::defaultPrinterName();
+    return name.isEmpty() ? std::string(kPdfPrinterName) : name.toStdString();
+}
+
+void QtPrinters::SetCurrent(int index) {
+    const std::vector<std::string> names = Installed();
+    if (index < 0 || std::size_t(index) >= names.size()) {
+        throw std::out_of_range("no printer at position " + std::to_string(index));
+    }
+    if (names[std::size_t(index)] == current_) return;
+    // What the old printer holds goes out before drawing moves to the new one.
+    RunEnded();
+    current_ = names[std::size_t(index)];
+}
+
+void QtPrinters::RunEnded() {
+    std::unique_ptr<PageDevice> device = std::move(device_);
+    PdfFilePage* pdf = std::exchange(pdf_, nullptr);
+    const std::string kind = std::exchange(kind_, kDefaultKind);
+    if (pdf) {
+        if (auto path = pdf->Finish(kind)) lastOutput_ = path->string();
+    } else if (device && device->PageOpen()) {
+        device->EndPage();
+    }
+}
+
+void QtPrinters::SetJobKind(const std::string& kind) {
+    const bool fits = !kind.empty() && kind.find_first_not_of(
+                                           "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                                           "0123456789-_") == std::string::npos;
+    if (!fits) throw std::invalid_argument("unfit print job kind: " + kind);
+    kind_ = kind;
+}
+
+PageDevice& QtPrinters::Device() {
+    if (!device_) {
+        if (current_ == kPdfPrinterName) {
+            auto pdf = std::make_unique<PdfFilePage>(PdfFilePage::DefaultFolder());
+            pdf_ = pdf.get();
+            device_ = std::move(pdf);
+        } else {
+            device_ = std::make_unique<PrinterPage>(QString::fromStdString(current_));
+        }
+    }
+    return *device_;
+}
+
+double QtPrinters::DotsPerInch() const {
+    return kPrinterDotsPerInch;
+}
+
+QSizeF QtPrinters::PageTwips() const {
+    return QSizeF(kLetterWidthTwips, kLetterHeightTwips);
+}
+
+QPainter& QtPrinters::OpenPage(const PageSetup& setup) {
+    return Device().OpenPage(setup);
+}
+
+bool QtPrinters::PageOpen() const {
+    return device_ && device_->PageOpen();
+}
+
+void QtPrinters::EndPage() {
+    if (device_) device_->EndPage();
+}
+
+void QtPrinters::Clear() {
+    if (device_) device_->Clear();
+}
+
+}  // namespace vt

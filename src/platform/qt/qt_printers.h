@@ -1,0 +1,54 @@
+#pragma once
+// The system's printers (CUPS destinations, in CUPS's order) and the built-in PDF printer.
+#include <memory>
+#include <string>
+
+#include "platform/printers.h"
+#include "platform/qt/page_device.h"
+#include "platform/qt/painter_surface.h"
+
+namespace vt {
+
+class PdfFilePage;
+
+// The printer surface draws through this object, which hands each page to the current
+// printer's device; so the surface the callers hold stays the same when the printer changes.
+class QtPrinters : public Printers, private PageDevice {
+  public:
+    QtPrinters();
+    ~QtPrinters() override;
+
+    std::vector<std::string> Installed() override;
+    std::string DefaultName() override;
+    // Throws std::out_of_range for a position that Installed() does not have.
+    void SetCurrent(int index) override;
+    std::string CurrentName() override { return current_; }
+    Surface& Printer() override { return surface_; }
+    // Ends an open print job, and closes and names the PDF file of the run. Throws FileError
+    // when the PDF file cannot be completed.
+    void RunEnded() override;
+    // "labels" or "menu" (letters, digits, '-' and '_'); throws std::invalid_argument else.
+    void SetJobKind(const std::string& kind) override;
+
+    // Where the last PDF file went; "" when none was written.
+    std::string LastOutputPath() const { return lastOutput_; }
+
+  private:
+    PageDevice& Device();
+
+    double DotsPerInch() const override;
+    QSizeF PageTwips() const override;
+    QPainter& OpenPage(const PageSetup& setup) override;
+    bool PageOpen() const override;
+    void EndPage() override;
+    void Clear() override;
+
+    std::string current_;
+    std::string kind_ = "labels";
+    std::string lastOutput_;
+    std::unique_ptr<PageDevice> device_;  // of the current printer, made at its first page
+    PdfFilePage* pdf_ = nullptr;          // device_ when the current printer is the PDF printer
+    PainterSurface surface_{*this};
+};
+
+}  // namespace vt

@@ -1,0 +1,106 @@
+#include "platform/record_file.h"
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+
+#include "platform/file_error.h"
+
+namespace vt {
+
+namespace {
+
+// A data file of this program is at most a few hundred kilobytes. A record number read from a
+// damaged file could otherwise make one write pad gigabytes of blanks.
+constexpr std::uint64_t kMaxFileBytes = 16u << 20;
+
+std::filesystem::path Open(const Drives& drives, const std::string& name, RecordFile::Mode mode,
+                           std::fstream& file) {
+    std::error_code error;
+    if (mode == RecordFile::Mode::Read) {
+        const std::optional<std::filesystem::path> path = drives.Resolve(name);
+        if (!path || !std::filesystem::is_regular_file(*path, error)) {
+            throw FileError("cannot find " + name);
+        }
+        file.open(*path, std::ios::in | std::ios::binary);
+        if (!file) throw FileError("cannot open " + name);
+        return *path;
+    }
+    const std::optional<std::filesystem::path> path = drives.Target(name);
+    if (!path) throw FileError("cannot open " + name + ": no such folder");
+    if (!std::filesystem::exists(*path, error)) {
+        // Appending creates the file empty without touching one that appeared meanwhile.
+        std::ofstream create(*path, std::ios::app | std::ios::binary);
+        if (!create) throw FileError("cannot create " + name);
+    }
+    file.open(*path, std::ios::in | std::ios::out | std::ios::binary);
+    if (!file) throw FileError("cannot open " + name);
+    return *path;
+}
+
+}  // namespace
+
+RecordFile::RecordFile(const Drives& drives, std::string_view winPath, std::size_t recordLength,
+                       Mode mode)
+    : name_(winPath), length_(recordLength), writable_(mode == Mode::ReadWrite) {
+    if (length_ == 0) throw FileError("record length 0 for " + name_);
+    Open(drives, name_, mode, file_);
+}
+
+std::uintmax_t RecordFile::SizeBytes() {
+    file_.clear();
+    file_.seekg(0, std::ios::end);
+    const std::streamoff end = file_.tellg();
+    if (end < 0) throw FileError("cannot read " + name_);
+    return static_cast<std::uintmax_t>(end);
+}
+
+std::uint64_t RecordFile::RecordCount() {
+    return (SizeBytes() + length_ - 1) / length_;
+}
+
+std::string RecordFile::Read(std::uint64_t n) {
+    if (n < 1) throw FileError("record number 0 in " + name_);
+    std::string record(length_, ' ');
+    const std::uint64_t size = SizeBytes();
+    // Past the end; comparing record numbers first keeps (n - 1) x length from overflowing.
+    if (n - 1 > size / length_) return record;
+    const std::uint64_t offset = (n - 1) * length_;
+    if (offset >= size) return record;
+    file_.seekg(static_cast<std::streamoff>(offset));
+    file_.read(record.data(), static_cast<std::streamsize>(length_));
+    if (file_.bad()) throw FileError("cannot read " + name_);
+    // A short read leaves the blanks the record started with after the partial record.
+    file_.clear();
+    return record;
+}
+
+void RecordFile::Write(std::uint64_t n, std::string_view data) {
+    if (n < 1) throw FileError("record number 0 in " + name_);
+    if (!writable_) throw FileError(name_ + " is open for reading only");
+    const std::uint64_t size = SizeBytes();
+    const std::uint64_t limit = std::max(size, kMaxFileBytes);
+    const bool tooFar = n - 1 > limit / length_ ||
+                        ((n - 1) * length_ > size && (n - 1) * length_ + length_ > kMaxFileBytes);
+    if (tooFar) {
+        throw FileError("record " + std::to_string(n) + " lies too far beyond the end of " + name_);
+    }
+    const std::uint64_t offset = (n - 1) * length_;
+    if (offset > size) {
+        const std::string blanks(std::min<std::uint64_t>(offset - size, 1 << 16), ' ');
+        file_.seekp(static_cast<std::streamoff>(size));
+        for (std::uint64_t gap = offset - size; gap > 0 && file_;) {
+            const std::uint64_t chunk = std::min<std::uint64_t>(gap, blanks.size());
+            file_.write(blanks.data(), static_cast<std::streamsize>(chunk));
+            gap -= chunk;
+        }
+    }
+    std::string record(data.substr(0, length_));
+    record.resize(length_, ' ');
+    file_.seekp(static_cast<std::streamoff>(offset));
+    file_.write(record.data(), static_cast<std::streamsize>(length_));
+    file_.flush();
+    if (!file_) throw FileError("cannot write " + name_);
+}
+
+}  // namespace vt

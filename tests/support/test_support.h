@@ -1,0 +1,104 @@
+#pragma once
+// Fakes of the platform interfaces and temporary drives folders for tests.
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/recording_surface.h"
+
+namespace vt::test {
+
+// A fresh temporary folder, removed with everything in it at the end of the test.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// Write bytes to a host file, creating its folders.
+void WriteHostFile(const std::filesystem::path& path, const std::string& bytes);
+std::string ReadHostFile(const std::filesystem::path& path);
+
+// Message and input boxes answered from a script; every question is kept.
+class ScriptedDialogs : public Dialogs {
+public:
+    struct Asked {
+        std::string text, title;
+        MsgButtons buttons;
+        int defaultButton;
+    };
+    std::deque<MsgAnswer> answers;          // empty: OK / the default button
+    std::deque<std::string> inputs;         // empty: "" (cancel)
+    std::vector<Asked> asked;
+    std::vector<std::string> prompts;
+
+    MsgAnswer MsgBox(const std::string& text, const std::string& title, MsgButtons buttons,
+                     int defaultButton) override;
+    std::string InputBox(const std::string& prompt, const std::string& title,
+                         const std::string& defaultText) override;
+};
+
+class FakeEvents : public Events {
+public:
+    int doEventsCalls = 0;
+    std::function<void()> onDoEvents;  // runs inside DoEvents, as an operator's click would
+    bool quit = false;
+
+    void DoEvents() override;
+    void Quit() override { quit = true; }
+    bool QuitRequested() const override { return quit; }
+};
+
+class FakePrinters : public Printers {
+public:
+    std::vector<std::string> names{"Office Laser", kPdfPrinterName};
+    std::string defaultName = "Office Laser";
+    int current = 0;
+    int runsEnded = 0;
+    RecordingSurface printer{4.8};  // a 300 dpi printer
+
+    std::vector<std::string> Installed() override { return names; }
+    std::string DefaultName() override { return defaultName; }
+    void SetCurrent(int index) override { current = index; }
+    std::string CurrentName() override;
+    Surface& Printer() override { return printer; }
+    void RunEnded() override { ++runsEnded; }
+};
+
+// Loads any non-empty file as a 100 x 100 picture; an empty or missing file throws FileError.
+class FakePictures : public Pictures {
+public:
+    std::vector<std::string> loaded;
+    Picture Load(const std::string& hostPath) override;
+};
+
+// Everything a procedure needs, over a temporary drives folder and a fixed date.
+class TestPlatform {
+public:
+    explicit TestPlatform(Date today = Date(2026, 12, 8));
+
+    const std::filesystem::path& root() const { return dir_.path(); }
+    // Host path of a Windows path under the drives folder (folders created as needed).
+    std::filesystem::path Host(const std::string& winPath) const;
+
+    TempDir dir_;
+    Drives drives;
+    FixedClock clock;
+    ScriptedDialogs dialogs;
+    FakeEvents events;
+    FakePrinters printers;
+    FakePictures pictures;
+    Platform platform;
+};
+
+}  // namespace vt::test

@@ -1,0 +1,31 @@
+#pragma once
+// The bytes of a fixed-length record file built in memory: record n (from 1) starts at byte
+// (n - 1) x length, and every byte no field covers is a blank, as the records system leaves it.
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace vt::site {
+
+class RecordImage {
+  public:
+    explicit RecordImage(std::size_t recordLength) : length_(recordLength) {}
+
+    // Make sure records 1..count exist (blank when new).
+    void Reserve(std::size_t count);
+    // Put `value` at 1-based column `start` of record `n`, padded or cut to `width`; the file
+    // grows with blank records up to n.
+    void Put(std::size_t n, std::size_t start, std::size_t width, std::string_view value);
+    // Put `value` from column `start` to the end of its record.
+    void PutRest(std::size_t n, std::size_t start, std::string_view value);
+
+    std::size_t recordLength() const { return length_; }
+    std::size_t recordCount() const { return bytes_.size() / length_; }
+    const std::string& bytes() const { return bytes_; }
+
+  private:
+    std::size_t length_;
+    std::string bytes_;
+};
+
+}  // namespace vt::site
