@@ -2,6 +2,7 @@
 
 #include "app/setup_file.h"
 #include "app/startup.h"
+#include "platform/file_error.h"
 #include "platform/numbers.h"
 #include "platform/record_file.h"
 #include "platform/text.h"
@@ -43,6 +44,13 @@ void ReadSetupFile(App& app) {
     const long n2 = st.SetupCount;
     if (n1 < 1) throw SubscriptError("setup file: no nursing units");
     if (n2 < 1) throw SubscriptError("setup file: no path table");
+
+    // A file cut short inside its own tables is damaged: blank paths would send every later
+    // step to the wrong place (and end the program for a "missing" unit file), so start-up
+    // stops here instead. Records after the path table may be missing; they read as blanks.
+    if (file.RecordCount() < static_cast<std::uint64_t>(4 + n1 + n2)) {
+        throw FileError("setup file " + st.SetupFile + " ends inside its path table");
+    }
 
     st.UnitNames.ReDim(1, n1);
     st.UnitSizes.ReDim(1, n1);

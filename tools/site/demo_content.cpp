@@ -22,11 +22,9 @@ SnackRow Row(std::string label, std::string label2, int aLow, int aHigh, int bLo
 }  // namespace
 
 SiteLayout DemoLayout() {
+    static_assert(SiteLayout::kDefaultPathCount == demo::kPathCount);
     SiteLayout layout;
     layout.station = demo::kStation;
-    layout.paths.ReDim(1, demo::kPathCount);
-    const SiteLayout defaults;
-    for (int i = 1; i <= demo::kPathCount; ++i) layout.paths(i) = defaults.paths(i);
     return layout;
 }
 

@@ -22,8 +22,4 @@ void RecordImage::Put(std::size_t n, std::size_t start, std::size_t width, std::
     bytes_.replace((n - 1) * length_, length_, record);
 }
 
-void RecordImage::PutRest(std::size_t n, std::size_t start, std::string_view value) {
-    Put(n, start, length_ - (start - 1), value);
-}
-
 }  // namespace vt::site

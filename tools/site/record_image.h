@@ -16,11 +16,7 @@ class RecordImage {
     // Put `value` at 1-based column `start` of record `n`, padded or cut to `width`; the file
     // grows with blank records up to n.
     void Put(std::size_t n, std::size_t start, std::size_t width, std::string_view value);
-    // Put `value` from column `start` to the end of its record.
-    void PutRest(std::size_t n, std::size_t start, std::string_view value);
 
-    std::size_t recordLength() const { return length_; }
-    std::size_t recordCount() const { return bytes_.size() / length_; }
     const std::string& bytes() const { return bytes_; }
 
   private:
