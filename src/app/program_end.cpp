@@ -21,7 +21,9 @@ void Command3_Click(App& app) {
     EndProgram(app);
 }
 
-void Command2_Click(App& app) { Command3_Click(app); }
+void Command2_Click(App& app) {
+    Command3_Click(app);
+}
 
 void Form_Unload(App& app) {
     // The window also closes when the program is already ending: save only once.
@@ -35,6 +37,8 @@ void Form_KeyDown(App& app, int keyCode) {
     EndProgram(app);
 }
 
-void Form_LostFocus(App& app) { SaveSet(app); }
+void Form_LostFocus(App& app) {
+    SaveSet(app);
+}
 
 }  // namespace vt

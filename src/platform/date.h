@@ -9,12 +9,12 @@
 namespace vt {
 
 class Date {
-public:
+  public:
     // The earliest and latest days a date may hold (years 100 to 9999).
     static constexpr int kMinYear = 100;
     static constexpr int kMaxYear = 9999;
 
-    Date();  // 12-30-1899, the zero date
+    Date();                                        // 12-30-1899, the zero date
     Date(int year, unsigned month, unsigned day);  // throws std::out_of_range if not a real day
     explicit Date(std::chrono::sys_days days);
 
@@ -29,15 +29,15 @@ public:
     // Whole days later (or earlier); throws std::out_of_range outside years 100..9999.
     Date AddDays(long long n) const;
 
-    std::string Text() const;       // "mm-dd-yyyy"
-    std::string ShortText() const;  // "mm-dd-yy"
-    int Weekday() const;            // 1 = Sunday .. 7 = Saturday
+    std::string Text() const;         // "mm-dd-yyyy"
+    std::string ShortText() const;    // "mm-dd-yy"
+    int Weekday() const;              // 1 = Sunday .. 7 = Saturday
     std::string WeekdayName() const;  // "Sun" .. "Sat"
 
     friend auto operator<=>(const Date&, const Date&) = default;
     friend bool operator==(const Date&, const Date&) = default;
 
-private:
+  private:
     std::chrono::sys_days days_;
 };
 

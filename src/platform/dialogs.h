@@ -8,7 +8,7 @@ enum class MsgButtons { OK, YesNo };
 enum class MsgAnswer { OK = 1, Yes = 6, No = 7 };
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // defaultButton: 1 = the first button, 2 = the second.
     virtual MsgAnswer MsgBox(const std::string& text, const std::string& title,

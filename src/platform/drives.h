@@ -16,7 +16,7 @@
 namespace vt {
 
 class Drives {
-public:
+  public:
     explicit Drives(std::filesystem::path root);
     // $VITTLON_DRIVES, otherwise ~/.local/share/vittlon/drives.
     static std::filesystem::path DefaultRoot();
@@ -45,7 +45,7 @@ public:
     // A file's whole content. Throws FileError when it cannot be read.
     std::string ReadWhole(std::string_view winPath) const;
 
-private:
+  private:
     std::filesystem::path root_;
 };
 

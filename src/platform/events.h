@@ -4,7 +4,7 @@ namespace vt {
 
 // The window event loop as the procedures see it.
 class Events {
-public:
+  public:
     virtual ~Events() = default;
     // Let pending window events run (and the views refresh from their models).
     virtual void DoEvents() = 0;

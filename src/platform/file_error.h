@@ -6,7 +6,7 @@ namespace vt {
 
 // A file that cannot be found, opened, read or written. The message names the file.
 class FileError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -9,7 +9,7 @@ namespace vt {
 
 // A whole-number conversion that does not fit its integer type.
 class OverflowError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

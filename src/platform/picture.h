@@ -7,7 +7,7 @@
 namespace vt {
 
 class PictureData {
-public:
+  public:
     virtual ~PictureData() = default;
     virtual int WidthPx() const = 0;
     virtual int HeightPx() const = 0;
@@ -20,7 +20,7 @@ struct Picture {
 };
 
 class Pictures {
-public:
+  public:
     virtual ~Pictures() = default;
     // Load a bitmap, GIF, JPEG or metafile (WMF) picture from a host file. The format is
     // told by the content, not the name. Throws FileError when the file cannot be read or

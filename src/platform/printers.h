@@ -11,7 +11,7 @@ namespace vt {
 inline constexpr const char* kPdfPrinterName = "Vittlon PDF";
 
 class Printers {
-public:
+  public:
     virtual ~Printers() = default;
     // Device names in the system's order (the built-in PDF printer last).
     virtual std::vector<std::string> Installed() = 0;

@@ -12,7 +12,7 @@
 namespace vt {
 
 class RecordFile {
-public:
+  public:
     enum class Mode {
         Read,       // the file must exist
         ReadWrite,  // created, empty, when missing
@@ -35,7 +35,7 @@ public:
     // Write record n, `data` padded with blanks or cut to the record length.
     void Write(std::uint64_t n, std::string_view data);
 
-private:
+  private:
     std::string name_;
     std::size_t length_;
     bool writable_;

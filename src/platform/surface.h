@@ -10,7 +10,7 @@
 namespace vt {
 
 class Surface {
-public:
+  public:
     virtual ~Surface() = default;
 
     virtual void SetFontName(const std::string& name) = 0;

@@ -10,13 +10,13 @@
 namespace vt {
 
 class SubscriptError : public std::out_of_range {
-public:
+  public:
     using std::out_of_range::out_of_range;
 };
 
 template <typename T>
 class VbArray {
-public:
+  public:
     VbArray() = default;
     VbArray(long lower, long upper) { ReDim(lower, upper); }
 
@@ -32,7 +32,7 @@ public:
     T& operator()(long i) { return items_.at(Offset(i)); }
     const T& operator()(long i) const { return items_.at(Offset(i)); }
 
-private:
+  private:
     std::size_t Offset(long i) const {
         if (i < lower_ || i > UBound()) {
             throw SubscriptError("subscript " + std::to_string(i) + " out of range " +
@@ -48,7 +48,7 @@ private:
 // A two-dimensional table with lower bounds, as SnackItems(0..14, 0..3).
 template <typename T>
 class VbTable {
-public:
+  public:
     VbTable() = default;
     void ReDim(long lo1, long hi1, long lo2, long hi2) {
         lo1_ = lo1;
@@ -60,7 +60,7 @@ public:
     T& operator()(long i, long j) { return items_.at(Offset(i, j)); }
     const T& operator()(long i, long j) const { return items_.at(Offset(i, j)); }
 
-private:
+  private:
     std::size_t Offset(long i, long j) const {
         if (i < lo1_ || i >= lo1_ + n1_ || j < lo2_ || j >= lo2_ + n2_) {
             throw SubscriptError("subscript (" + std::to_string(i) + ", " + std::to_string(j) +

@@ -1,9 +1,10 @@
 // Start-up: reading the setup file into the state, the station's files, printers, the
 // automatic-print marker and the ways start-up ends early.
+#include "app/startup.h"
+
 #include <gtest/gtest.h>
 
 #include "app/program_end.h"
-#include "app/startup.h"
 #include "platform/text.h"
 #include "site/demo_site.h"
 #include "site/small_files.h"
@@ -34,8 +35,7 @@ TEST(StartUp, ReadsTheDemoSiteIntoTheState) {
     EXPECT_EQ(st.SetupTable(2), "c:\\zel");
     EXPECT_EQ(st.SetupTable(40), "c:\\zel\\units");
     EXPECT_EQ(st.UnitFile, "c:\\zel\\units\\sfl1.D1");
-    EXPECT_EQ(app.form1.Form.Caption,
-              std::string("[ Vittlon ]         ") + site::demo::kSiteTitle);
+    EXPECT_EQ(app.form1.Form.Caption, std::string("[ Vittlon ]         ") + site::demo::kSiteTitle);
     EXPECT_EQ(st.LabListFile, "c:\\zel\\setup\\LabList.D1");
     EXPECT_EQ(st.TwoCopyMark, "@");
     EXPECT_EQ(st.ThreeCopyMark, "#");
@@ -55,8 +55,8 @@ TEST(StartUp, StationCodeIsTheTextBeforeTheFirstBlankUnlessItLeads) {
         const char* columns;
         const char* code;
     };
-    for (const Case& c : {Case{"AB ", "AB"}, Case{" AB", " AB"}, Case{"ABC", "ABC"},
-                          Case{"A B", "A"}}) {
+    for (const Case& c :
+         {Case{"AB ", "AB"}, Case{" AB", " AB"}, Case{"ABC", "ABC"}, Case{"A B", "A"}}) {
         StartupSite s;
         s.setup.station = c.columns;
         s.layout.station = c.code;

@@ -21,7 +21,7 @@ using namespace std::chrono_literals;
 
 // The program as a child process with its drives folder and PDF folder set.
 class Program {
-public:
+  public:
     Program(const fs::path& drives, const fs::path& pdf) {
         std::vector<std::string> env = {"VITTLON_DRIVES=" + drives.string(),
                                         "VITTLON_PDF_DIR=" + pdf.string(),
@@ -64,7 +64,7 @@ public:
         return std::nullopt;
     }
 
-private:
+  private:
     pid_t pid_ = -1;
     bool exited_ = false;
 };

@@ -83,9 +83,8 @@ Picture FakePictures::Load(const std::string& hostPath) {
 }
 
 TestPlatform::TestPlatform(Date today)
-    : drives(dir_.path()),
-      clock(today),
-      platform{drives, clock, dialogs, events, printers, pictures} {}
+    : drives(dir_.path()), clock(today), platform{drives, clock,    dialogs,
+                                                  events, printers, pictures} {}
 
 fs::path TestPlatform::Host(const std::string& winPath) const {
     // "x:\a\b" -> root/x/a/b, with the names as written.

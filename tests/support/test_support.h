@@ -14,14 +14,14 @@ namespace vt::test {
 
 // A fresh temporary folder, removed with everything in it at the end of the test.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
     const std::filesystem::path& path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
@@ -31,14 +31,14 @@ std::string ReadHostFile(const std::filesystem::path& path);
 
 // Message and input boxes answered from a script; every question is kept.
 class ScriptedDialogs : public Dialogs {
-public:
+  public:
     struct Asked {
         std::string text, title;
         MsgButtons buttons;
         int defaultButton;
     };
-    std::deque<MsgAnswer> answers;          // empty: OK / the default button
-    std::deque<std::string> inputs;         // empty: "" (cancel)
+    std::deque<MsgAnswer> answers;   // empty: OK / the default button
+    std::deque<std::string> inputs;  // empty: "" (cancel)
     std::vector<Asked> asked;
     std::vector<std::string> prompts;
 
@@ -49,7 +49,7 @@ public:
 };
 
 class FakeEvents : public Events {
-public:
+  public:
     int doEventsCalls = 0;
     std::function<void()> onDoEvents;  // runs inside DoEvents, as an operator's click would
     bool quit = false;
@@ -60,7 +60,7 @@ public:
 };
 
 class FakePrinters : public Printers {
-public:
+  public:
     std::vector<std::string> names{"Office Laser", kPdfPrinterName};
     std::string defaultName = "Office Laser";
     int current = 0;
@@ -77,14 +77,14 @@ public:
 
 // Loads any non-empty file as a 100 x 100 picture; an empty or missing file throws FileError.
 class FakePictures : public Pictures {
-public:
+  public:
     std::vector<std::string> loaded;
     Picture Load(const std::string& hostPath) override;
 };
 
 // Everything a procedure needs, over a temporary drives folder and a fixed date.
 class TestPlatform {
-public:
+  public:
     explicit TestPlatform(Date today = Date(2026, 12, 8));
 
     const std::filesystem::path& root() const { return dir_.path(); }

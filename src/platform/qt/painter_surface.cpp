@@ -17,7 +17,7 @@ constexpr double kTwipsPerPoint = 20.0;
 }  // namespace
 
 PainterSurface::PainterSurface(PageDevice& device)
-    : device_(device), width_(device.PageTwips().width()), height_(device.PageTwips().height()) {}
+    : SurfaceState(device.PageTwips().width(), device.PageTwips().height()), device_(device) {}
 
 double PainterSurface::TwipsPerDeviceUnit() const {
     return kTwipsPerInch / device_.DotsPerInch();

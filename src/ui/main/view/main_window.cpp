@@ -15,7 +15,9 @@
 namespace vt {
 namespace {
 
-QString Qs(const std::string& cp1252) { return QString::fromStdString(ToUtf8(cp1252)); }
+QString Qs(const std::string& cp1252) {
+    return QString::fromStdString(ToUtf8(cp1252));
+}
 
 }  // namespace
 
@@ -36,8 +38,10 @@ MainWindow::MainWindow(App& app)
     setCentralWidget(central);
     resize(900, 360);
 
-    connect(command3_, &QPushButton::clicked, this, [this] { Handle([this] { Command3_Click(app_); }); });
-    connect(command2_, &QPushButton::clicked, this, [this] { Handle([this] { Command2_Click(app_); }); });
+    connect(command3_, &QPushButton::clicked, this,
+            [this] { Handle([this] { Command3_Click(app_); }); });
+    connect(command2_, &QPushButton::clicked, this,
+            [this] { Handle([this] { Command2_Click(app_); }); });
 }
 
 void MainWindow::Refresh() {

@@ -12,18 +12,18 @@ namespace vt {
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(App& app);
 
     // Copy every model into its widget.
     void Refresh();
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     // Run a handler; no exception may cross the event loop. Then refresh from the models.
     void Handle(const std::function<void()>& handler);
 
