@@ -1,6 +1,6 @@
 #include "site/dining_file.h"
 
-#include "site/record_image.h"
+#include "platform/record_image.h"
 #include "site/site_files.h"
 
 namespace vt::site {

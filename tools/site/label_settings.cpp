@@ -1,7 +1,7 @@
 #include "site/label_settings.h"
 
 #include "platform/numbers.h"
-#include "site/record_image.h"
+#include "platform/record_image.h"
 #include "site/site_files.h"
 
 namespace vt::site {

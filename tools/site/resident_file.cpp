@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "site/record_image.h"
+#include "platform/record_image.h"
 #include "site/site_files.h"
 
 namespace vt::site {

@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "platform/numbers.h"
-#include "site/record_image.h"
+#include "platform/record_image.h"
 #include "site/site_files.h"
 
 namespace vt::site {
