@@ -1,0 +1,102 @@
+#include "settings/label_type_catalogue.h"
+
+#include "platform/numbers.h"
+#include "platform/record_file.h"
+#include "platform/record_image.h"
+#include "platform/text.h"
+#include "settings/number_field.h"
+#include "settings/station_files.h"
+
+namespace vt {
+namespace {
+
+constexpr std::size_t kNameRecordLength = 52;
+constexpr std::size_t kNameWidth = 50;
+constexpr std::size_t kShownNameWidth = 25;
+constexpr int kNameCount = 50;
+constexpr std::size_t kGeometryRecordLength = 200;
+constexpr std::size_t kNumberWidth = 5;
+
+// The eight sheet fields in the order of their columns: 11-15, 16-20, ..., 46-50.
+constexpr TextBox Form1::*kSheetBoxes[] = {&Form1::Text5,  &Form1::Text6,  &Form1::Text7,
+                                           &Form1::Text8,  &Form1::Text10, &Form1::Text11,
+                                           &Form1::Text12, &Form1::Text13};
+// Top margin, label height, label width and rows per page, with the value a stored 0 stands
+// for; the other four fields are the columns' x places, where 0 means "not used".
+constexpr Int32 AppState::*kSizes[] = {&AppState::TopMargin, &AppState::LabelHeight,
+                                       &AppState::LabelWidth, &AppState::RowsPerPage};
+constexpr Int32 kSizeWhenZero[] = {400, 1430, 3600, 10};
+
+std::size_t FieldStart(int index) { return 11 + kNumberWidth * static_cast<std::size_t>(index); }
+
+// Geometry numbers are stored and shown as digits without a sign.
+std::string Unsigned(Int32 value) { return *WholeNumberText(value, 11, false); }
+
+}  // namespace
+
+void GetTyp(App& app) {
+    AppState& st = app.st;
+    if (st.LabelTypeNo < 1) st.LabelTypeNo = 1;
+    RecordFile file(app.os.drives, LabelGeometryPath(st), kGeometryRecordLength);
+    st.SettingsRecord = file.Read(static_cast<std::uint64_t>(st.LabelTypeNo));
+
+    for (int i = 0; i < 8; ++i) {
+        const Int32 stored = CLng(Val(Mid(st.SettingsRecord, FieldStart(i), kNumberWidth)));
+        Int32& value = i < 4 ? st.*kSizes[i] : st.ColumnX(i - 3);
+        value = (i < 4 && stored == 0) ? kSizeWhenZero[i] : stored;
+        (app.form1.*kSheetBoxes[i]).Text = Unsigned(value);
+    }
+}
+
+void FillLabelTypeList(App& app) {
+    AppState& st = app.st;
+    if (!app.os.drives.FileExists(st.LabListFile)) return;
+    RecordFile names(app.os.drives, st.LabListFile, kNameRecordLength, RecordFile::Mode::Read);
+    ComboBox& list = app.form1.Combo2;
+    list.Clear();
+    for (int n = 1; n <= kNameCount; ++n) {
+        list.AddItem(RTrim(Left(names.Read(static_cast<std::uint64_t>(n)), kShownNameWidth)));
+    }
+    SelectLabelType(app);
+}
+
+void SelectLabelType(App& app) {
+    ComboBox& list = app.form1.Combo2;
+    const long index = app.st.LabelTypeNo - 1;
+    if (index >= 0 && index < static_cast<long>(list.List.size())) {
+        list.ListIndex = static_cast<int>(index);
+        list.Text = list.List[static_cast<std::size_t>(index)];
+    } else {
+        list.ListIndex = -1;
+    }
+}
+
+void SaveLabelGeometry(App& app) {
+    AppState& st = app.st;
+    const Int32 type = st.LabelTypeNo < 1 ? 1 : st.LabelTypeNo;
+    const std::string path = LabelGeometryPath(st);
+    RecordImage file = RecordImage::Load(app.os.drives, path, kGeometryRecordLength);
+    std::string record = file.Read(static_cast<std::size_t>(type));
+    PutField(record, 1, 10, app.form1.wwDateTimeEdit1.Text());
+    for (int i = 0; i < 8; ++i) {
+        // A number wider than its five columns is not stored; the next read shows what the
+        // record still holds.
+        const auto digits = WholeNumberText(Val((app.form1.*kSheetBoxes[i]).Text), kNumberWidth, false);
+        if (digits) PutField(record, FieldStart(i), kNumberWidth, *digits);
+    }
+    file.Write(static_cast<std::size_t>(type), record);
+    file.Save(app.os.drives, path);
+}
+
+void SaveLn(App& app) {
+    AppState& st = app.st;
+    const std::string path = st.SetupTable(23) + "\\setup\\LabList." + st.StationCode;
+    RecordImage names = RecordImage::Load(app.os.drives, path, kNameRecordLength);
+    const std::size_t type = static_cast<std::size_t>(st.LabelTypeNo < 1 ? 1 : st.LabelTypeNo);
+    std::string record = names.Read(type);
+    PutField(record, 1, kNameWidth, app.form1.Combo2.Text);
+    names.Write(type, record);
+    names.Save(app.os.drives, path);
+}
+
+}  // namespace vt

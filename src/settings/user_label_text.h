@@ -1,0 +1,20 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "app/app.h"
+
+namespace vt {
+
+// The first field of a comma-separated text: leading blanks skipped; a field in double
+// quotation marks runs to the next mark (commas and line breaks included) and loses its marks;
+// an unquoted field runs to the first comma or line end, trailing blanks dropped.
+std::string ReadTextField(std::string_view text);
+
+// Put the user-defined label's text into the simple window when its file exists.
+void LoadUserLabel(App& app);
+
+// Delete the file at PicturePath (a temporary picture copy); every failure is ignored.
+void kxfil(App& app);
+
+}  // namespace vt
