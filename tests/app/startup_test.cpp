@@ -41,8 +41,14 @@ TEST(StartUp, ReadsTheDemoSiteIntoTheState) {
     EXPECT_EQ(st.ThreeCopyMark, "#");
     EXPECT_EQ(st.AutoPrint, 0);
     EXPECT_EQ(st.PreviewMode, 1);
-    EXPECT_EQ(st.LabelDate, tp.clock.Today());
     EXPECT_FALSE(tp.events.quit);
+
+    // The station's last settings are restored: the demo's start date is tomorrow, and its
+    // label types fill the list.
+    EXPECT_EQ(st.LabelDate, tp.clock.Today().AddDays(1));
+    ASSERT_EQ(app.form1.Combo2.List.size(), 50u);
+    EXPECT_EQ(app.form1.Combo2.List[0], site::demo::kFirstLabelTypeName);
+    EXPECT_EQ(app.form1.Combo1.Text, kPdfPrinterName);  // the demo saved the PDF printer
 
     // Its exit: stop any run, save, and ask the event loop to end.
     Command3_Click(app);
