@@ -1,9 +1,111 @@
 #include "snacks/snack_document.h"
 
-namespace vt {
+#include "platform/file_error.h"
+#include "platform/numbers.h"
+#include "platform/record_image.h"
+#include "platform/text.h"
 
-// The snack list document comes with the snack list work; until then no list is open.
-void loadfil(App&) {}
-void savefil(App&) {}
+namespace vt {
+namespace {
+
+constexpr std::size_t kLineLength = 164;
+constexpr std::size_t kRecordLength = 166;  // the line and CR LF
+constexpr double kCellWidth = 120;          // twips of one character cell
+constexpr double kCellHeight = 240;
+
+// The week number's digit; a station that has not chosen a week yet works on week 1.
+std::string WeekDigit(Int16 week) { return NumText(week >= 1 && week <= 5 ? week : 1); }
+
+void SizeEditorAndWindow(App& app) {
+    RichTextBox& editor = app.form1.RichTextBox1;
+    Window& window = app.form1.Form;
+    editor.RightMargin = 167 * kCellWidth;  // a 164-character line never wraps
+    switch (app.st.ScreenSize) {
+        case 4:
+        case 3:
+            editor.Width = 127.5 * kCellWidth;
+            editor.Height = 34 * kCellHeight;
+            window.Width = 15840;
+            break;
+        case 2:
+            editor.Width = 99.5 * kCellWidth;
+            editor.Height = 25 * kCellHeight;
+            window.Width = 15840;
+            window.Height = 8700;
+            break;
+        case 1:
+            editor.Width = 79 * kCellWidth;
+            editor.Height = 17 * kCellHeight;
+            window.Width = 10500;
+            break;
+        default:
+            break;
+    }
+}
+
+std::string ChooseTemplate(App& app, const std::string& week) {
+    const AppState& st = app.st;
+    const std::string folder = st.SetupTable(35);
+    const std::string first = folder + "\\snack" + week + "." + st.StationCode;
+    if (app.os.drives.FileExists(first)) return first;
+    const std::string second = folder + "\\snack" + week + ".1";
+    if (app.os.drives.FileExists(second)) return second;
+    return folder + "\\snack1.1";
+}
+
+// A new week's list: the template with a fresh title on line 1, written in one piece.
+void CreateFromTemplate(App& app) {
+    AppState& st = app.st;
+    RecordImage list(kRecordLength, app.os.drives.ReadWhole(st.SnackTemplate));
+    std::string line1 = list.Read(1);
+    PutField(line1, 1, kLineLength, SnackListTitle(st.FacilityName, st.StationDates(1)));
+    list.Write(1, line1);
+    list.Save(app.os.drives, st.SnackFile);
+}
+
+}  // namespace
+
+std::string SnackListTitle(const std::string& facilityName, const std::string& stationDate) {
+    std::string title = facilityName + " Weekly Snack Menu as of " + stationDate;
+    if (title.size() < 163) title = std::string((kLineLength - title.size()) / 2 + 1, ' ') + title;
+    return title;
+}
+
+void loadfil(App& app) {
+    AppState& st = app.st;
+    const std::string week = WeekDigit(st.SnackWeek);
+    st.SnackFile = st.SetupTable(6) + "\\Snk" + week + "." + st.StationCode;
+    SizeEditorAndWindow(app);
+    st.SnackTemplate = ChooseTemplate(app, week);
+
+    if (!app.os.drives.FileExists(st.SnackFile)) {
+        if (!app.os.drives.FileExists(st.SnackTemplate)) {
+            app.os.dialogs.MsgBox(st.SnackTemplate + " Snack Template NOT FOUND.", "Vittlon");
+            st.SnackFile = "";
+            return;
+        }
+        CreateFromTemplate(app);
+    }
+
+    RichTextBox& editor = app.form1.RichTextBox1;
+    editor.Text = app.os.drives.ReadWhole(st.SnackFile);
+    st.SnackText = editor.Text;
+    st.SnackCursor = kFirstSnackCell;
+    editor.SelLength = 1;
+    editor.SelStart = kFirstSnackCell;
+    app.form1.Form.Visible = true;
+}
+
+void savefil(App& app) {
+    if (app.st.SnackFile.empty()) return;
+    try {
+        app.os.drives.WriteWhole(app.st.SnackFile, app.form1.RichTextBox1.Text);
+    } catch (const FileError& e) {
+        // The file keeps its last saved state; the operator is told that the edits were not
+        // saved.
+        app.os.dialogs.MsgBox(std::string("The snack list could not be saved.\r\n") + e.what(),
+                              "Vittlon");
+    }
+}
 
 }  // namespace vt
