@@ -4,6 +4,8 @@
 #include "app/app.h"
 #include "app/program_end.h"
 #include "app/startup.h"
+#include "platform/qt/image_page.h"
+#include "platform/qt/painter_surface.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_events.h"
 #include "platform/qt/qt_pictures.h"
@@ -24,7 +26,12 @@ int main(int argc, char** argv) {
     vt::Platform platform{drives, clock, dialogs, events, printers, pictures};
     vt::App app(platform);
 
-    vt::MainWindow window(app);
+    // The preview box Picture2: 12,015 x 1,935 twips at 15 twips a pixel.
+    vt::ImagePage previewPage(QSize(801, 129));
+    vt::PainterSurface picture2(previewPage);
+    app.form1.Picture2 = &picture2;
+
+    vt::MainWindow window(app, previewPage);
     dialogs.SetParent(&window);
     events.SetRefresh([&window] { window.Refresh(); });
     // A termination request ends the program as the exit button does: settings and snack list

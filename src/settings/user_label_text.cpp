@@ -1,5 +1,8 @@
 #include "settings/user_label_text.h"
 
+#include <filesystem>
+
+#include "printing/picture_conversion.h"
 #include "settings/station_files.h"
 #include "ui/simple/make_u.h"
 
@@ -29,11 +32,14 @@ void LoadUserLabel(App& app) {
 }
 
 void kxfil(App& app) {
-    try {
-        app.os.drives.Delete(app.st.PicturePath);
-    } catch (const std::exception&) {
-        // A copy that is already gone, or cannot go, is no reason to stop a label.
-    }
+    // Only the program's own temporary picture copies are ever deleted here; a path anywhere
+    // else (a resident's stored picture) is left alone.
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path copy = fs::weakly_canonical(app.st.PicturePath, error);
+    const fs::path folder = fs::weakly_canonical(PictureTempFolder(), error);
+    if (error || app.st.PicturePath.empty() || copy.parent_path() != folder) return;
+    fs::remove(copy, error);  // a copy already gone is no reason to stop a label
 }
 
 }  // namespace vt

@@ -14,7 +14,7 @@ std::string ReadTextField(std::string_view text);
 // Put the user-defined label's text into the simple window when its file exists.
 void LoadUserLabel(App& app);
 
-// Delete the file at PicturePath (a temporary picture copy); every failure is ignored.
+// Delete the temporary plain picture copy at PicturePath; every failure is ignored.
 void kxfil(App& app);
 
 }  // namespace vt

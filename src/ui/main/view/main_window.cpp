@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QPixmap>
 #include <QMessageBox>
 #include <QVBoxLayout>
 
@@ -21,9 +22,11 @@ QString Qs(const std::string& cp1252) {
 
 }  // namespace
 
-MainWindow::MainWindow(App& app)
+MainWindow::MainWindow(App& app, ImagePage& preview)
     : app_(app),
+      preview_(preview),
       status_(new QLabel),
+      picture2_(new QLabel),
       command3_(new QPushButton(tr("Exit"))),
       command2_(new QPushButton(Qs(app.form1.Command2.Caption))) {
     auto* central = new QWidget;
@@ -34,9 +37,10 @@ MainWindow::MainWindow(App& app)
     buttons->addWidget(command3_);
     layout->addLayout(buttons);
     layout->addWidget(status_);
+    layout->addWidget(picture2_);
     layout->addStretch();
     setCentralWidget(central);
-    resize(900, 360);
+    resize(900, 420);
 
     connect(command3_, &QPushButton::clicked, this,
             [this] { Handle([this] { Command3_Click(app_); }); });
@@ -60,6 +64,7 @@ void MainWindow::Refresh() {
         }
     }
     status_->setText(text);
+    picture2_->setPixmap(QPixmap::fromImage(preview_.Image()));
 }
 
 void MainWindow::Handle(const std::function<void()>& handler) {

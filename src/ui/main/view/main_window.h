@@ -1,19 +1,20 @@
 #pragma once
-// The main window's view. For now it shows the window title, the site's state and the two exit
-// buttons; the full set of controls follows.
+// The main window's view. For now it shows the window title, the site's state, the label
+// preview and the two exit buttons; the full set of controls follows.
 #include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
 #include <functional>
 
 #include "app/app.h"
+#include "platform/qt/image_page.h"
 
 namespace vt {
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
-    explicit MainWindow(App& app);
+    MainWindow(App& app, ImagePage& preview);
 
     // Copy every model into its widget.
     void Refresh();
@@ -28,7 +29,9 @@ class MainWindow : public QMainWindow {
     void Handle(const std::function<void()>& handler);
 
     App& app_;
+    ImagePage& preview_;
     QLabel* status_;
+    QLabel* picture2_;
     QPushButton* command3_;
     QPushButton* command2_;
 };

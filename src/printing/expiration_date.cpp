@@ -1,0 +1,19 @@
+#include "printing/expiration_date.h"
+
+#include <stdexcept>
+
+namespace vt {
+
+void GetExpDate(App& app) {
+    AppState& st = app.st;
+    try {
+        st.ExpDate = st.LabelDate.AddDays(st.DaysToExpire);
+        st.ExpDateText = st.ExpDate.ShortText();
+    } catch (const std::out_of_range&) {
+        app.os.dialogs.MsgBox("Error Creating Expiration Date.\r\nExpiration Date Excluded.",
+                              "Vittlon", MsgButtons::OK, 1);
+        st.DaysToExpire = 0;
+    }
+}
+
+}  // namespace vt

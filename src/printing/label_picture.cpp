@@ -1,0 +1,127 @@
+#include <cmath>
+#include <exception>
+
+#include "platform/file_error.h"
+#include "platform/numbers.h"
+#include "platform/record_file.h"
+#include "platform/text.h"
+#include "printing/label_drawing.h"
+#include "printing/picture_conversion.h"
+#include "settings/user_label_text.h"
+
+namespace vt {
+namespace {
+
+constexpr double kPictureSize = 1200;  // twips
+constexpr int kScreenLines = 32;
+constexpr double kScreenPitch = 30;
+constexpr Int16 kFilteredPictureScreen = 5;
+
+std::string PictureFile(const AppState& st, const std::string& extension) {
+    return st.SetupTable(42) + "\\" + st.ResidentId + extension;
+}
+
+// The pen width a ".flt" marker asks for: its first two bytes as a number, 1 to 10.
+Int16 MarkerScreenWidth(App& app, const std::string& marker) {
+    RecordFile file(app.os.drives, marker, 2, RecordFile::Mode::Read);
+    const double width = std::nearbyint(Val(file.Read(1)));
+    return width >= 1 && width <= 10 ? static_cast<Int16>(width) : 1;
+}
+
+void DrawScreen(App& app, Int16 penWidth) {
+    Surface& s = *app.st.PrintTarget;
+    const double l = app.st.LabelLeft;
+    const double t = app.st.LabelTop;
+    s.SetDrawWidth(penWidth);
+    for (int k = 0; k < kScreenLines; ++k) {
+        s.Line(l + 100, t + 50 + k * kScreenPitch, l + 1050, t + 50 + k * kScreenPitch);
+        s.Line(l + 100 + k * kScreenPitch, t + 50, l + 100 + k * kScreenPitch, t + 1000);
+    }
+    // Frames of the following labels are drawn with the normal pen again.
+    s.SetDrawWidth(1);
+    s.SetCurrentX(l + 100);
+    s.SetCurrentY(t + 1020);
+    s.Print("Filtered View");
+}
+
+// Load the picture at PicturePath (a host path) into Image1; a temporary plain copy is deleted after loading, whether the
+// loading worked or not.
+void LoadPicture(App& app, bool isTemporaryCopy) {
+    AppState& st = app.st;
+    try {
+        app.form1.Image1.Picture =
+            st.PicturePath.empty() ? Picture{} : app.os.pictures.Load(st.PicturePath);
+    } catch (const std::exception&) {
+        if (isTemporaryCopy) kxfil(app);
+        throw;
+    }
+    if (isTemporaryCopy) kxfil(app);
+}
+
+}  // namespace
+
+void DrawLabelPicture(App& app) {
+    AppState& st = app.st;
+    Surface& s = *st.PrintTarget;
+    const double l = st.LabelLeft;
+    const double t = st.LabelTop;
+    s.Line(l - 10, t - 10, l + 1210, t + 1210, true);
+
+    if (app.os.drives.FileExists(PictureFile(st, ".vly"))) return;
+
+    if (app.os.drives.FileExists(PictureFile(st, ".jpg"))) {
+        st.ConvertPath = PictureFile(st, ".jpg");
+        ConvertJPG(app);
+    }
+
+    bool found = false;
+    bool temporaryCopy = false;
+    const std::string asz = PictureFile(st, ".asz");
+    if (app.os.drives.FileExists(asz)) {
+        st.ConvertPath = asz;
+        ConvertASZ(app);
+        st.PicturePath = st.ConvertPath;
+        found = true;
+        temporaryCopy = !st.PicturePath.empty();
+    } else {
+        st.PicturePath = "";
+        if (asz.size() >= 5) {
+            for (const char* extension : {"gif", "bmp", "wmf"}) {
+                const std::string candidate = Left(asz, asz.size() - 3) + extension;
+                if (app.os.drives.FileExists(candidate)) {
+                    st.PicturePath = app.os.drives.Resolve(candidate)->string();
+                    found = true;
+                    break;
+                }
+            }
+        }
+    }
+    st.FoundFile = st.PicturePath;
+
+    if (st.PrivacyLevel >= 1 && st.PrivacyLevel <= 3) {
+        if (temporaryCopy) kxfil(app);
+        temporaryCopy = false;
+        st.PicturePath = "";
+    }
+
+    if (!found) {
+        app.form1.Image1.Picture = Picture{};
+        return;
+    }
+    LoadPicture(app, temporaryCopy);
+
+    if (!st.PicturePath.empty()) {
+        s.PaintPicture(app.form1.Image1.Picture, l, t, kPictureSize, kPictureSize);
+    }
+    if (st.PrivacyLevel > 3) {
+        st.ScreenWidth = kFilteredPictureScreen;
+        DrawScreen(app, st.ScreenWidth);
+        return;
+    }
+    const std::string marker = PictureFile(st, ".flt");
+    if (!app.os.drives.FileExists(marker)) return;
+    st.ScreenWidth = MarkerScreenWidth(app, marker);
+    DrawScreen(app, st.ScreenWidth);
+}
+
+}  // namespace vt
