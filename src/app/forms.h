@@ -137,7 +137,7 @@ struct Form1 {
     // Lower part. Picture2 is the preview surface the view draws from; the program wires it.
     Surface* Picture2 = nullptr;
     RichTextBox RichTextBox1{.Text = "", .Width = 12135, .Height = 3255};
-    BarcodeControl Barcod1;
+    Barcod Barcod1;
 };
 
 // The simple window.

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/barcode.h"
 #include "platform/date.h"
 #include "platform/picture.h"
 
@@ -75,14 +76,6 @@ struct DateEdit {
 
 struct Image {
     vt::Picture Picture;
-};
-
-// The barcode component's properties as the procedures set them; the drawing itself is done
-// by the barcode renderer on the target surface.
-struct BarcodeControl {
-    int Symbology = 3;  // 3 = Code 39, 6 = Code 128
-    std::string Text;
-    double X = 0, Y = 0, Width = 0, Height = 0;  // the target surface's device units
 };
 
 // The snack list editor.

@@ -1,8 +1,115 @@
 #include "printing/print_run.h"
 
-namespace vt {
+#include <exception>
 
-// The print run comes with the label printing work; until then nothing is drawn.
-void Command1_Click(App&) {}
+#include "app/program_end.h"
+#include "printing/expiration_date.h"
+#include "printing/print_log.h"
+#include "printing/print_run_loops.h"
+#include "settings/label_settings.h"
+
+namespace vt {
+namespace {
+
+constexpr const char* kErrorMessage = "An Error Has Occurred while Printing Your Labels.";
+
+// The preview shows the 10am labels (and tray labels) of unit 1 for one day.
+void AdjustForPreview(AppState& st) {
+    st.PeriodOn(1) = 1;
+    for (int k = 2; k <= 4; ++k) st.PeriodOn(k) = 0;
+    st.DaysToPrint = 1;
+    st.FirstUnit = st.LastUnit = 1;
+}
+
+// Labels for today or a past day are printed only when the operator confirms.
+bool DateConfirmed(App& app) {
+    AppState& st = app.st;
+    if (st.PreviewMode == 1 || st.UserLabelMode == 1) return true;
+    if (st.LabelDate > app.os.clock.Today()) return true;
+    std::string shortDate = st.LabelDate.Text();
+    shortDate[2] = shortDate[5] = '/';
+    return app.os.dialogs.MsgBox(shortDate +
+                                     " Label Date is for Today or in the Past.  Do You Still Want "
+                                     "to Print ?",
+                                 "Label Date May Not Be What You Want", MsgButtons::YesNo,
+                                 2) == MsgAnswer::Yes;
+}
+
+void PrepareSurface(App& app) {
+    AppState& st = app.st;
+    st.PrintTarget = st.PreviewMode == 1 ? app.form1.Picture2 : &app.os.printers.Printer();
+    Surface& s = *st.PrintTarget;
+    s.SetHeight(15840);
+    s.SetWidth(12240);
+    if (st.PreviewMode != 1) {
+        s.SetPaperSize(1);
+        s.SetOrientation(1);
+    }
+    // The label font is the one the main window carries on its "No Photo" box: a narrow font.
+    s.SetFontName("CB1");
+    s.SetFontBold(false);
+    s.SetFontSize(9);
+}
+
+// The window comes back as it was before the run, whatever ended it.
+void RestoreWindows(App& app) {
+    app.form1.Form.Caption = app.st.SavedCaption;
+    app.form2.Form.Caption = " [ EASY ] " + app.st.SavedCaption;
+    if (app.st.SnackMenuOn == 1) app.form1.RichTextBox1.Visible = true;
+}
+
+void Run(App& app) {
+    AppState& st = app.st;
+    app.form1.RichTextBox1.Visible = false;
+    st.SavedCaption = app.form1.Form.Caption;
+    SaveSet(app);
+    GetSet(app);
+
+    if (st.PreviewMode == 1) AdjustForPreview(st);
+    if (st.BarcodeOn == 1) {
+        st.NoFrame = 1;  // barcode labels never get frames
+        app.form1.Check6.Value = 1;
+    }
+    if (st.PreviewMode != 1) st.PreviewMode = 0;
+    // Without a preview box (no window shown) there is nothing to preview.
+    if (!DateConfirmed(app) || (st.PreviewMode == 1 && app.form1.Picture2 == nullptr)) {
+        RestoreWindows(app);
+        return;
+    }
+    st.MealIndex = 1;
+    PrepareSurface(app);
+    GetExpDate(app);
+    if (st.LastUnit > st.UnitCount) st.LastUnit = st.UnitCount;
+    st.ColumnNo = 1;
+    st.RowNo = 1;
+    if (st.RoutineHS == 1 && st.PreviewMode == 0) st.PeriodOn(4) = 1;
+
+    PrintDays(app);
+
+    LogP(app);
+    if (st.PreviewMode == 0) st.PrintTarget->EndDoc();
+    app.os.printers.RunEnded();
+    RestoreWindows(app);
+    if (st.AutoPrint == 1) EndProgram(app);
+}
+
+}  // namespace
+
+void Command1_Click(App& app) {
+    try {
+        Run(app);
+    } catch (const std::exception&) {
+        // The run stops where it is. What reached the printer goes out as it is, and the
+        // window is left ready for the next run.
+        try {
+            if (app.st.PreviewMode == 0) app.os.printers.RunEnded();
+        } catch (const std::exception&) {
+        }
+        RestoreWindows(app);
+        app.os.dialogs.MsgBox(kErrorMessage, "Vittlon", MsgButtons::OK, 1);
+        // An automatic run ends the program whether it printed everything or not.
+        if (app.st.AutoPrint == 1) EndProgram(app);
+    }
+}
 
 }  // namespace vt

@@ -1,0 +1,127 @@
+#include "printing/label_drawing.h"
+
+#include <algorithm>
+
+#include "platform/text.h"
+
+namespace vt {
+namespace {
+
+constexpr double kLineYNormal[] = {-30, 150, 310, 470, 630, 790};
+constexpr double kLineYBold[] = {-30, 170, 350, 520, 690, 870};
+constexpr double kPreviewTwipsPerPixel = 15;
+
+void PrintAt(Surface& s, double x, double y, const std::string& text) {
+    s.SetCurrentX(x);
+    s.SetCurrentY(y);
+    s.Print(text);
+}
+
+std::string MealTag(Int16 meal) {
+    switch (meal) {
+        case 1:
+            return " [Breakfast] ";
+        case 2:
+            return " [Lunch] ";
+        case 3:
+            return " [Supper]";
+        default:
+            return "";
+    }
+}
+
+void DrawFrame(const AppState& st, double top) {
+    st.PrintTarget->Line(st.LabelLeft - 10, top - 10, st.LabelLeft + st.LabelWidth,
+                         top + st.LabelHeight - 220, true);
+}
+
+void DrawTextLines(App& app) {
+    const AppState& st = app.st;
+    std::string lines[6];
+    if (st.UserLabelMode == 1) {
+        for (int i = 0; i < 6; ++i) lines[i] = st.UserLines(i + 1);
+    } else {
+        lines[0] = st.PeriodIndex == 5 ? MealTag(st.MealIndex)
+                                       : st.UnitName + " [" + st.PeriodName + "] " +
+                                             st.LabelDayName + " " + st.LabelDateText;
+        lines[1] = st.ResidentName;
+        lines[2] = st.DietLine;
+        lines[3] = st.NourishLine1;
+        lines[4] = st.NourishLine2;
+        lines[5] = st.NourishLine3;
+    }
+    const double* y = st.TextOffset == 50 ? kLineYBold : kLineYNormal;
+    for (int i = 0; i < 6; ++i) {
+        PrintAt(*st.PrintTarget, st.LabelLeft + st.TextIndent, st.LabelTop + y[i], lines[i]);
+    }
+}
+
+void DrawBarcode(App& app, double frameTop) {
+    AppState& st = app.st;
+    Surface& s = *st.PrintTarget;
+    Barcod& code = app.form1.Barcod1;
+    const double l = st.LabelLeft;
+    const double t = st.LabelTop;
+    code.Text = st.PeriodLetter + st.ResidentId;
+    if (st.PreviewMode == 1) {
+        code.X = l / kPreviewTwipsPerPixel + 81;
+        code.Y = t / kPreviewTwipsPerPixel + 50;
+        // The preview shows the bars inside their label: the width stops at its right edge.
+        code.Width = std::min<double>(st.TextIndent / 3.0,
+                                      (l + st.LabelWidth) / kPreviewTwipsPerPixel - code.X);
+        code.Height = 30;
+    } else {
+        code.X = l / st.BarcodeXYFactor + st.BarcodeLeftShift;
+        code.Y = t / st.BarcodeXYFactor + st.BarcodeDownShift;
+        code.Width = st.BarcodeWidth;
+        code.Height = st.BarcodeHeight;
+    }
+    code.Draw(s);
+    if (st.PreviewMode == 1 && st.NoFrame != 1) DrawFrame(st, frameTop);
+    s.SetFontSize(8);
+    s.SetFontBold(true);
+    PrintAt(s, l, t + 1050, code.HumanReadable());
+    s.SetFontBold(false);
+    s.SetFontSize(9);
+}
+
+void DrawExpiration(App& app) {
+    const AppState& st = app.st;
+    Surface& s = *st.PrintTarget;
+    const double l = st.LabelLeft;
+    const double t = st.LabelTop;
+    if (st.BarcodeOn == 1) {
+        PrintAt(s, l + st.LabelWidth - 400, t + 780, "Expires:");
+        PrintAt(s, l + st.LabelWidth - 420, t + 950, st.ExpDateText);
+    } else {
+        PrintAt(s, l + 1300, t + 950, "expires on  " + LCase(st.ExpDayName) + "  " + st.ExpDateText);
+    }
+}
+
+}  // namespace
+
+void DrawMenu(App& app) {
+    AppState& st = app.st;
+    Surface& s = *st.PrintTarget;
+    const double frameTop = st.LabelTop;
+    s.SetFontTransparent(false);
+    if (st.NoFrame != 1) DrawFrame(st, frameTop);
+    if (st.NoPhoto != 1) DrawLabelPicture(app);
+
+    st.TextOffset = 0;
+    if (app.form1.Check11.Value == 1) {
+        s.SetFontSize(11);
+        s.SetFontBold(true);
+        st.TextOffset = 50;
+    }
+    app.form1.Label10.Caption = st.ResidentName;
+    st.TextIndent = st.NoPhoto == 1 ? 100 : 1300;
+    // Tray labels print their lines lower; the frame and picture box stay where they are.
+    if (st.PeriodIndex == 5) st.LabelTop += 150;
+
+    DrawTextLines(app);
+    if (st.BarcodeOn == 1) DrawBarcode(app, frameTop);
+    if (st.DaysToExpire != 0) DrawExpiration(app);
+}
+
+}  // namespace vt

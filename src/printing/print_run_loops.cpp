@@ -1,0 +1,200 @@
+#include "printing/print_run_loops.h"
+
+#include "platform/numbers.h"
+#include "platform/record_file.h"
+#include "platform/text.h"
+#include "printing/day_snack_table.h"
+#include "printing/label_drawing.h"
+#include "residents/resident_data.h"
+
+namespace vt {
+namespace {
+
+constexpr std::size_t kUnitRecordLength = 122;
+const std::string kBlankLine(29, ' ');
+constexpr const char* kPeriodLetters = "MAFHT";
+constexpr int kTrayPeriod = 5;
+
+bool UserRun(const AppState& st) { return st.UserLabelMode == 1; }
+
+// A full page: the next label starts at the top of a new sheet.
+void PageCheck(App& app) {
+    AppState& st = app.st;
+    if (st.RowNo <= st.RowsPerPage) return;
+    st.RowNo = 1;
+    if (app.form1.Picture2 != nullptr) app.form1.Picture2->Cls();
+    if (st.PreviewMode == 0) st.PrintTarget->EndDoc();
+}
+
+void NextRow(App& app) {
+    AppState& st = app.st;
+    st.ColumnNo = 1;
+    st.LabelLeft = st.ColumnX(1);
+    ++st.RowNo;
+    PageCheck(app);
+}
+
+std::string OrBlank(const std::string& line) { return line.empty() ? kBlankLine : line; }
+
+// The three lines of the label being drawn, and whether it has any.
+bool TakeLines(AppState& st) {
+    const int p = st.PeriodIndex;
+    std::string lines[3];
+    if (p == kTrayPeriod) {
+        const std::string* dining[] = {&st.DiningName1, &st.DiningName2, &st.DiningName3};
+        lines[0] = st.MealIndex >= 1 && st.MealIndex <= 3 ? *dining[st.MealIndex - 1] : "";
+        st.PeriodName = "";
+    } else {
+        const VbArray<std::string>* periods[] = {&st.PeriodNourish1, &st.PeriodNourish2,
+                                                 &st.PeriodNourish3, &st.PeriodNourish4};
+        const VbArray<std::string>& nourish = *periods[p - 1];
+        const int count = p == 2 ? 2 : 3;  // the 2pm period has two lines
+        for (int k = 0; k < count; ++k) lines[k] = nourish(k + 1);
+        st.PeriodName = st.PeriodNames(p);
+    }
+    st.NourishLine1 = OrBlank(lines[0]);
+    st.NourishLine2 = OrBlank(lines[1]);
+    st.NourishLine3 = OrBlank(lines[2]);
+    return !(st.NourishLine1 == kBlankLine && st.NourishLine2 == kBlankLine &&
+             st.NourishLine3 == kBlankLine);
+}
+
+// Every label of one resident in the current period: copies, and three meals for tray labels.
+void PrintLabels(App& app) {
+    AppState& st = app.st;
+    for (;;) {
+        if (st.ColumnNo >= 1 && st.ColumnNo <= 4) st.LabelLeft = st.ColumnX(st.ColumnNo);
+        if (!TakeLines(st) && !UserRun(st)) {
+            st.MealIndex = 1;
+            return;
+        }
+        // User-defined labels start a new row only after a fourth column.
+        if ((!UserRun(st) && st.LabelLeft == 0) || st.ColumnNo >= 5) NextRow(app);
+        st.LabelTop = st.TopMargin + (st.RowNo - 1) * st.LabelHeight;
+        DrawMenu(app);
+        ++st.ColumnNo;
+        if (st.ColumnNo >= 2 && st.ColumnNo <= 4 && st.ColumnX(st.ColumnNo) == 0) NextRow(app);
+
+        if (st.PeriodIndex == kTrayPeriod) {
+            if (st.MealIndex < 3) {
+                ++st.MealIndex;
+                continue;
+            }
+            st.MealIndex = 1;
+        }
+        if (!UserRun(st) && st.PeriodCopies(st.PeriodIndex) >= 1) {
+            --st.PeriodCopies(st.PeriodIndex);
+            continue;
+        }
+        return;
+    }
+}
+
+std::string ResidentFilePath(const AppState& st) {
+    return st.SetupTable(2) + "\\data" + st.StationCode + "\\" + st.ResidentId + ".~" +
+           st.StationCode;
+}
+
+// Whether the resident in this slot gets labels: a plausible key, a data file, active, and a
+// name.
+bool LoadSlot(App& app, RecordFile& unitFile) {
+    AppState& st = app.st;
+    st.ResidentId = Trim(Mid(unitFile.Read(static_cast<std::uint64_t>(st.ResidentNo)), 33, 7));
+    if (!st.ResidentId.empty()) {
+        const unsigned char first = static_cast<unsigned char>(st.ResidentId[0]);
+        if (first < 33 || first > 122) return false;
+    }
+    if (!IsSafeResidentKey(st.ResidentId) || !app.os.drives.FileExists(ResidentFilePath(st))) {
+        return false;
+    }
+    st.SkipResident = 0;
+    LoadResident(app);
+    if (st.SkipResident == 1) return false;
+    return !(st.ResidentName.empty() || st.ResidentName == std::string(30, ' '));
+}
+
+std::string Str(long n) { return (n < 0 ? "" : " ") + NumText(n); }
+
+void ShowStatus(App& app, const std::string& prefix) {
+    const AppState& st = app.st;
+    app.form1.Form.Caption = " Printing " + prefix + " Unit:" + Str(st.UnitNo) + "    Resident:" +
+                             Str(st.ResidentNo) + "    Nourishment Period:" + Str(st.PeriodIndex) +
+                             " ............        ";
+    app.form2.Form.Caption = app.form1.Form.Caption;
+}
+
+void PrintUnit(App& app, const std::string& prefix) {
+    AppState& st = app.st;
+    st.UnitFile = st.SetupTable(40) + "\\sfl" + NumText(st.UnitNo) + "." + st.StationCode;
+    if (!app.os.drives.FileExists(st.UnitFile)) return;
+    st.UnitName = ShortUnitName(st.UnitNames(st.UnitNo));
+    RecordFile unitFile(app.os.drives, st.UnitFile, kUnitRecordLength, RecordFile::Mode::Read);
+
+    long last = st.LastResident;
+    if (last > st.UnitSizes(st.UnitNo)) last = st.UnitSizes(st.UnitNo);
+    if (last < 1) last = 60;
+    long first = st.FirstResident < 1 ? 1 : st.FirstResident;
+    if (UserRun(st)) {
+        first = 1;
+        last = st.PreviewMode == 1 ? 12 : 30;
+    } else if (st.PreviewMode == 1) {
+        first = 1;
+        last = 10;
+    }
+
+    for (long slot = first; slot <= last && st.StopRequested != 1; ++slot) {
+        st.ResidentNo = static_cast<Int16>(slot);
+        ShowStatus(app, prefix);
+        if (UserRun(st) || LoadSlot(app, unitFile)) PrintLabels(app);
+        app.os.events.DoEvents();
+    }
+}
+
+void PrintPeriod(App& app) {
+    AppState& st = app.st;
+    const int p = st.PeriodIndex;
+    const std::string prefix = p == kTrayPeriod ? "" : st.PeriodNames(p) + " Nourishments";
+    st.PeriodLetter = std::string(1, kPeriodLetters[p - 1]);
+    const bool on = p == kTrayPeriod ? st.TrayLabelsOn == 1 : st.PeriodOn(p) == 1;
+    if (!on) return;
+    if (UserRun(st)) st.FirstUnit = st.LastUnit = 1;
+    for (long u = st.FirstUnit; u <= st.LastUnit && st.StopRequested != 1; ++u) {
+        st.UnitNo = static_cast<Int16>(u);
+        PrintUnit(app, prefix);
+    }
+}
+
+}  // namespace
+
+std::string ShortUnitName(const std::string& name) {
+    std::string shortName = name;
+    if (const std::size_t p = InStr(shortName, "  "); p > 1) shortName = Left(shortName, p - 1);
+    for (const char* keyword : {"WING", "STATION"}) {
+        if (const std::size_t p = InStr(UCase(shortName), keyword); p > 1) {
+            shortName = Left(shortName, p);
+        }
+    }
+    return shortName;
+}
+
+void PrintDays(App& app) {
+    AppState& st = app.st;
+    for (long day = 1; day <= st.DaysToPrint && st.StopRequested != 1; ++day) {
+        st.DayNo = static_cast<Int16>(day);
+        if (day > 1) {
+            st.LabelDate = st.LabelDate.AddDays(1);
+            st.ExpDate = st.ExpDate.AddDays(1);
+            st.LabelDateText = st.LabelDate.ShortText();
+        }
+        st.LabelDayName = st.LabelDate.WeekdayName();
+        st.ExpDayName = st.ExpDate.WeekdayName();
+        st.ExpDateText = st.ExpDate.ShortText();
+        ReadDaySnacks(app);
+        for (int p = 1; p <= 5 && st.StopRequested != 1; ++p) {
+            st.PeriodIndex = static_cast<Int16>(p);
+            PrintPeriod(app);
+        }
+    }
+}
+
+}  // namespace vt
