@@ -1,10 +1,11 @@
 // The day's snack table: the weekday's column of the week's snack list.
+#include "printing/day_snack_table.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "platform/text.h"
-#include "printing/day_snack_table.h"
 #include "site/snack_template.h"
 #include "support/station_fixture.h"
 
@@ -25,7 +26,8 @@ site::SnackTemplate NamedItems(int filledRows) {
         for (int w = 0; w < 7; ++w) {
             for (int k = 0; k < 3; ++k) {
                 row.items[static_cast<std::size_t>(w)][static_cast<std::size_t>(k)] =
-                    std::string(kDays[w]) + " r" + std::to_string(r + 1) + " k" + std::to_string(k + 1);
+                    std::string(kDays[w]) + " r" + std::to_string(r + 1) + " k" +
+                    std::to_string(k + 1);
             }
         }
     }
@@ -79,7 +81,8 @@ TEST(DaySnackTable, EachDayOfARunReadsItsOwnColumn) {
 TEST(DaySnackTable, RecordsPastTheEndReadAsBlanks) {
     DayFixture f;
     const std::string path = f.app->st.SnackFile;
-    WriteHostFile(f.Host(path), f.Bytes(path).substr(0, 166 * 8 + 10));  // cut at the start of row 2
+    WriteHostFile(f.Host(path),
+                  f.Bytes(path).substr(0, 166 * 8 + 10));  // cut at the start of row 2
     f.app->st.LabelDate = Date(2026, 12, 6);
     ReadDaySnacks(*f.app);
     EXPECT_EQ(f.app->st.SnackItems(1, 3), PadTo("SUN r1 k3", 20));

@@ -1,7 +1,8 @@
 // The label settings file: what SaveSet writes, what GetSet reads back, ranges and defaults.
+#include "settings/label_settings.h"
+
 #include <gtest/gtest.h>
 
-#include "settings/label_settings.h"
 #include "settings_fixture.h"
 
 namespace vt::test {
@@ -17,20 +18,20 @@ TEST(LabelSettings, NewStationStoresTheDesignValuesInTheDocumentedColumns) {
     const std::string bytes = f.Bytes(SettingsPath(f));
     ASSERT_EQ(bytes.size(), 200u);  // exactly two 100-byte records
     const std::string r1 = bytes.substr(0, 100);
-    EXPECT_EQ(Cols(r1, 1, 2), "1 ");            // label type, left-justified
-    EXPECT_EQ(Cols(r1, 3, 12), "12-09-2026");   // start date as the date edit shows it
-    EXPECT_EQ(Cols(r1, 55, 56), "1 ");          // days (Text14 "1")
-    EXPECT_EQ(Cols(r1, 57, 60), "1 2 ");        // units 1 to 2
-    EXPECT_EQ(Cols(r1, 65, 65), "0");           // inkjet
-    EXPECT_EQ(Cols(r1, 66, 71), "1  18 ");      // residents 1 to 18
+    EXPECT_EQ(Cols(r1, 1, 2), "1 ");              // label type, left-justified
+    EXPECT_EQ(Cols(r1, 3, 12), "12-09-2026");     // start date as the date edit shows it
+    EXPECT_EQ(Cols(r1, 55, 56), "1 ");            // days (Text14 "1")
+    EXPECT_EQ(Cols(r1, 57, 60), "1 2 ");          // units 1 to 2
+    EXPECT_EQ(Cols(r1, 65, 65), "0");             // inkjet
+    EXPECT_EQ(Cols(r1, 66, 71), "1  18 ");        // residents 1 to 18
     EXPECT_EQ(Cols(r1, 88, 99), "000000000000");  // periods, no photo/frame, routine, weeks
-    EXPECT_EQ(Cols(r1, 100, 100), "0");         // bold
+    EXPECT_EQ(Cols(r1, 100, 100), "0");           // bold
     const std::string r2 = bytes.substr(100, 100);
     EXPECT_EQ(Cols(r2, 1, 30), std::string(30, ' '));  // no printer chosen yet
     EXPECT_EQ(Cols(r2, 31, 33), "000");
     EXPECT_EQ(Cols(r2, 34, 55), "460290 170 80  4.8  3 ");
     EXPECT_EQ(Cols(r2, 56, 71), "&10a&2pm&3pmHS  ");  // captions cut to four characters
-    EXPECT_EQ(Cols(r2, 72, 75), "12 0");               // privacy 1, expire 2, tray labels 0
+    EXPECT_EQ(Cols(r2, 72, 75), "12 0");              // privacy 1, expire 2, tray labels 0
 }
 
 TEST(LabelSettings, WhatIsStoredReadsBackIntoEveryControl) {
@@ -143,14 +144,18 @@ TEST(LabelSettings, PeriodNamesThatAreNotTextGetTheDefaults) {
     PutField(r2, 56, 4, std::string("\0abc", 4));
     PutField(r2, 60, 4, "\xE9t\xE9 ");
     PutField(r2, 64, 4, "Noon");
-    PutField(r2, 68, 4, "\x7F" "HS ");  // 127 is still text
+    PutField(r2, 68, 4,
+             "\x7F"
+             "HS ");  // 127 is still text
     WriteSettings(f, "1 12-09-2026", r2);
     GetSet(*f.app);
     EXPECT_EQ(f.app->form1.Check1.Caption, "10am");
     EXPECT_EQ(f.app->form1.Check2.Caption, "2pm ");
     EXPECT_EQ(f.app->st.PeriodNames(2), "2pm");
     EXPECT_EQ(f.app->st.PeriodNames(3), "Noon");
-    EXPECT_EQ(f.app->form1.Check4.Caption, "\x7F" "HS ");
+    EXPECT_EQ(f.app->form1.Check4.Caption,
+              "\x7F"
+              "HS ");
 }
 
 TEST(LabelSettings, BarcodeFieldsOutOfRangeReadBackAsTheirDefaults) {
@@ -162,13 +167,13 @@ TEST(LabelSettings, BarcodeFieldsOutOfRangeReadBackAsTheirDefaults) {
         const char* shown;   // what the box shows after GetSet
     };
     const Case cases[] = {
-        {&Form1::Text15, "-5", 34, 36, "-5 ", "460"},    // stored with its sign, out of range
+        {&Form1::Text15, "-5", 34, 36, "-5 ", "460"},  // stored with its sign, out of range
         {&Form1::Text15, "900", 34, 36, "900", "900"},
         {&Form1::Text19, "4.85", 49, 53, "4.85 ", "4.85 "},
         {&Form1::Text19, "0.01", 49, 53, ".01  ", "4.8"},  // below 0.05
         {&Form1::Text20, "6", 54, 55, "6 ", "6 "},
-        {&Form1::Text20, "24", 54, 55, "24", "3"},          // only types 1..23
-        {&Form1::Text18, "9", 45, 48, "9   ", "80"},        // height from 10
+        {&Form1::Text20, "24", 54, 55, "24", "3"},         // only types 1..23
+        {&Form1::Text18, "9", 45, 48, "9   ", "80"},       // height from 10
         {&Form1::Text16, "12345", 37, 40, "    ", "290"},  // too wide: the new field stays blank
     };
     for (const Case& c : cases) {
@@ -205,11 +210,11 @@ TEST(LabelSettings, StartDatesAreCheckedAndBadOnesBecomeToday) {
         Date expected;
     };
     const Date today(2026, 12, 8);
-    for (const Case& c : {Case{"02-29-2008", Date(2008, 2, 29)}, Case{"02-29-2007", today},
-                          Case{"04-31-2008", today}, Case{"13-01-2008", today},
-                          Case{"01-01-1999", today}, Case{"02-29-2100", today},
-                          Case{"02-29-2000", Date(2000, 2, 29)}, Case{"12/24/2026", Date(2026, 12, 24)},
-                          Case{"1x-01-2008", today}}) {
+    for (const Case& c :
+         {Case{"02-29-2008", Date(2008, 2, 29)}, Case{"02-29-2007", today},
+          Case{"04-31-2008", today}, Case{"13-01-2008", today}, Case{"01-01-1999", today},
+          Case{"02-29-2100", today}, Case{"02-29-2000", Date(2000, 2, 29)},
+          Case{"12/24/2026", Date(2026, 12, 24)}, Case{"1x-01-2008", today}}) {
         StationFixture f;
         WriteSettings(f, std::string("1 ") + c.stored, "");
         GetSet(*f.app);
@@ -222,8 +227,10 @@ TEST(LabelSettings, DamagedStatesAndNumbersGetTheirDefaults) {
     StationFixture f;
     std::string r1(100, ' '), r2(100, ' ');
     PutField(r1, 1, 12, "0 12-09-2026");  // label type 0 -> 1
-    PutField(r1, 88, 7, "7\xFF" "1-9 2x");
-    PutField(r2, 72, 4, "9-7x");          // privacy 9 -> 0, days -7 -> 0
+    PutField(r1, 88, 7,
+             "7\xFF"
+             "1-9 2x");
+    PutField(r2, 72, 4, "9-7x");  // privacy 9 -> 0, days -7 -> 0
     WriteSettings(f, r1, r2);
     GetSet(*f.app);
     const AppState& st = f.app->st;

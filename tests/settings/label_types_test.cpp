@@ -42,7 +42,7 @@ TEST(LabelTypes, EditingTheChosenTypeStoresItsGeometry) {
     app.st.LabelTypeNo = 5;  // as a click on entry 5 of Combo2 does
     GetTyp(app);
     app.form1.Text6.Text = "1500";
-    app.form1.Text10.Text = "-100";  // stored without its sign
+    app.form1.Text10.Text = "-100";    // stored without its sign
     app.form1.Text12.Text = "123456";  // does not fit five columns: not stored
     SaveSet(app);
 

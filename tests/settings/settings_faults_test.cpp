@@ -36,7 +36,8 @@ TEST(SettingsFaults, RandomAndTruncatedFilesNeverCrashAndStayInRange) {
 
         SaveSet(*f.app);
         EXPECT_TRUE(f.tp.dialogs.asked.empty()) << round;
-        EXPECT_EQ(f.Bytes(SettingsPath(f)).substr(200), settings.size() > 200 ? settings.substr(200) : "")
+        EXPECT_EQ(f.Bytes(SettingsPath(f)).substr(200),
+                  settings.size() > 200 ? settings.substr(200) : "")
             << "records the program does not use are kept, round " << round;
         GetSet(*f.app);
     }
@@ -85,7 +86,8 @@ TEST(SettingsFaults, TellingAFailureStoresNothingTwice) {
     int nested = 0;
     struct Reentering : ScriptedDialogs {
         std::function<void()> onAsk;
-        MsgAnswer MsgBox(const std::string& t, const std::string& ti, MsgButtons b, int d) override {
+        MsgAnswer MsgBox(const std::string& t, const std::string& ti, MsgButtons b,
+                         int d) override {
             if (onAsk) onAsk();
             return ScriptedDialogs::MsgBox(t, ti, b, d);
         }

@@ -18,10 +18,11 @@ TEST(PeriodName, TheMarkerIsTakenOutInTheFirstThreePlaces) {
         const char* caption;
         const char* name;
     };
-    for (const Case& c : {Case{"&10am", "10am"}, Case{"1&0am", "10am"}, Case{"10&am", "10am"},
-                          Case{"&2pm ", "2pm"}, Case{"1&0amlong", "10aml"},  // four characters after the marker
-                          Case{"10a&m", "10a&m"},                           // further on: trimmed only
-                          Case{"  HS ", "HS"}, Case{"", ""}, Case{"&", ""}}) {
+    for (const Case& c :
+         {Case{"&10am", "10am"}, Case{"1&0am", "10am"}, Case{"10&am", "10am"}, Case{"&2pm ", "2pm"},
+          Case{"1&0amlong", "10aml"},  // four characters after the marker
+          Case{"10a&m", "10a&m"},      // further on: trimmed only
+          Case{"  HS ", "HS"}, Case{"", ""}, Case{"&", ""}}) {
         EXPECT_EQ(MkX(c.caption), c.name) << c.caption;
     }
 }

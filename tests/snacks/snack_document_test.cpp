@@ -1,4 +1,6 @@
 // The week's snack list: its name, creation from a template, loading into the editor, saving.
+#include "snacks/snack_document.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,7 +9,6 @@
 #include "platform/text.h"
 #include "site/demo_site.h"
 #include "site/snack_template.h"
-#include "snacks/snack_document.h"
 #include "support/station_fixture.h"
 
 namespace vt::test {
@@ -90,7 +91,8 @@ TEST(SnackDocument, TemplatesAreChosenStationFirstThenWeekThenTheLastChoice) {
         f.app->st.SnackWeek = 2;
         site::WriteSnackTemplate(f.tp.root(), f.layout, 1, "1", Template("last"));
         if (c.week) site::WriteSnackTemplate(f.tp.root(), f.layout, 2, "1", Template("week"));
-        if (c.station) site::WriteSnackTemplate(f.tp.root(), f.layout, 2, "D1", Template("station"));
+        if (c.station)
+            site::WriteSnackTemplate(f.tp.root(), f.layout, 2, "D1", Template("station"));
         loadfil(*f.app);
         EXPECT_EQ(f.app->st.SnackTemplate, c.expected);
     }
@@ -150,10 +152,10 @@ TEST(SnackDocument, EditorAndWindowAreSizedByTheScreenSize) {
         Int16 size;
         double width, height, windowWidth, windowHeight;
     };
-    for (const Case& c : {Case{1, 79 * 120, 17 * 240, 10500, 10620},
-                          Case{2, 99.5 * 120, 25 * 240, 15840, 8700},
-                          Case{3, 127.5 * 120, 34 * 240, 15840, 10620},
-                          Case{4, 127.5 * 120, 34 * 240, 15840, 10620}}) {
+    for (const Case& c :
+         {Case{1, 79 * 120, 17 * 240, 10500, 10620}, Case{2, 99.5 * 120, 25 * 240, 15840, 8700},
+          Case{3, 127.5 * 120, 34 * 240, 15840, 10620},
+          Case{4, 127.5 * 120, 34 * 240, 15840, 10620}}) {
         SnackFixture f;
         f.app->st.ScreenSize = c.size;
         site::WriteSnackTemplate(f.tp.root(), f.layout, 1, "1", Template("x"));

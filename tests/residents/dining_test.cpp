@@ -1,0 +1,65 @@
+// Dining rooms for tray labels.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/text.h"
+#include "resident_fixture.h"
+#include "residents/dining_file.h"
+#include "site/dining_file.h"
+
+namespace vt::test {
+namespace {
+
+std::string Lookup(StationFixture& f, const std::string& code) {
+    f.app->st.WorkText = code;
+    GetDining(*f.app);
+    return f.app->st.DiningFound;
+}
+
+TEST(Dining, CodesAreComparedInUpperCaseAndTheFirstMatchWins) {
+    StationFixture f;
+    site::WriteDiningFile(
+        f.tp.root(), f.layout,
+        {{"abc", "Garden Room"}, {"ABC", "Second"}, {"MN", "Main"}, {"MN ", "Main 2"}});
+    EXPECT_EQ(Lookup(f, "ABC"), PadTo("Garden Room", 38));
+    EXPECT_EQ(Lookup(f, "MN"), "");  // stored "MN " keeps its blank: a short code never matches
+    EXPECT_EQ(Lookup(f, "XYZ"), "");
+}
+
+TEST(Dining, OnlyTheFirstTwoHundredRecordsAreSearched) {
+    StationFixture f;
+    std::vector<site::DiningRoom> rooms(200, site::DiningRoom{"ZZZ", "Filler"});
+    rooms.push_back({"END", "Too far"});
+    rooms[199] = {"LST", "Last one"};
+    site::WriteDiningFile(f.tp.root(), f.layout, rooms);
+    EXPECT_EQ(Trim(Lookup(f, "LST")), "Last one");
+    EXPECT_EQ(Lookup(f, "END"), "");
+}
+
+TEST(Dining, AMissingDiningFileFindsNothingAndIsNotCreated) {
+    StationFixture f;
+    EXPECT_EQ(Lookup(f, "ABC"), "");
+    EXPECT_FALSE(std::filesystem::exists(f.Host(f.layout.DiningPath())));
+}
+
+TEST(Dining, TrayLabelsLookUpEachMealsRoom) {
+    ResidentFixture f;
+    site::WriteDiningFile(f.tp.root(), f.layout, {{"GR ", "Garden Room"}, {"MDR", "Main Dining"}});
+    f.resident.diningCodes = {"gr", "mdr", "xx"};
+    f.app->st.TrayLabelsOn = 1;
+    f.Load();
+    EXPECT_EQ(f.app->st.DiningName1, "");  // "GR" trimmed never equals the stored "GR "
+    EXPECT_EQ(Trim(f.app->st.DiningName2), "Main Dining");
+    EXPECT_EQ(f.app->st.DiningName3, "");
+
+    ResidentFixture off;
+    site::WriteDiningFile(off.tp.root(), off.layout, {{"MDR", "Main Dining"}});
+    off.resident.diningCodes = {"MDR", "MDR", "MDR"};
+    off.app->st.DiningName2 = "old";
+    off.Load();
+    EXPECT_EQ(off.app->st.DiningName2, "");  // not looked up with tray labels off
+}
+
+}  // namespace
+}  // namespace vt::test
