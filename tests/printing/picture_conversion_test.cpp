@@ -1,0 +1,85 @@
+// The protected picture form: three 200-byte blocks rotated.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "printing/picture_conversion.h"
+#include "support/station_fixture.h"
+
+namespace vt::test {
+namespace {
+
+std::string Numbered(std::size_t length) {
+    std::string bytes(length, ' ');
+    for (std::size_t i = 0; i < length; ++i) bytes[i] = static_cast<char>('A' + (i / 200) % 26);
+    return bytes;
+}
+
+TEST(PictureConversion, BlocksOneFifteenAndNineteenRotate) {
+    const std::string plain = Numbered(4000);  // block n is full of letter 'A' + n - 1
+    const std::string stored = ProtectPicture(plain);
+    EXPECT_EQ(stored.substr(0, 200), plain.substr(18 * 200, 200));         // 1 <- 19
+    EXPECT_EQ(stored.substr(14 * 200, 200), plain.substr(0, 200));         // 15 <- 1
+    EXPECT_EQ(stored.substr(18 * 200, 200), plain.substr(14 * 200, 200));  // 19 <- 15
+    EXPECT_EQ(stored.substr(200, 13 * 200), plain.substr(200, 13 * 200));
+    EXPECT_EQ(UnprotectPicture(stored), plain);
+}
+
+TEST(PictureConversion, ShortPicturesComeBackUnchanged) {
+    for (std::size_t length : {0u, 199u, 2999u, 3000u, 3500u, 3799u, 3800u}) {
+        const std::string plain = Numbered(length);
+        EXPECT_EQ(UnprotectPicture(ProtectPicture(plain)), plain) << length;
+        EXPECT_EQ(ProtectPicture(plain).size(), length);
+    }
+}
+
+TEST(PictureConversion, JpegBecomesAszBesideItAndAszGivesAPrivateCopy) {
+    StationFixture f;
+    const std::string plain = Numbered(5000);
+    const std::string jpg = f.layout.PicturePath("1001", ".jpg");
+    WriteHostFile(f.Host(jpg), plain);
+    f.app->st.ConvertPath = jpg;
+    ConvertJPG(*f.app);
+    EXPECT_EQ(f.app->st.ConvertPath, f.layout.PicturePath("1001", ".ASZ"));
+    EXPECT_FALSE(std::filesystem::exists(f.Host(jpg)));
+    EXPECT_EQ(f.Bytes(f.app->st.ConvertPath), ProtectPicture(plain));
+
+    ConvertASZ(*f.app);
+    const std::filesystem::path copy = f.app->st.ConvertPath;
+    EXPECT_EQ(copy.parent_path(), std::filesystem::path(PictureTempFolder()));
+    EXPECT_EQ(copy.extension(), ".AS2");
+    EXPECT_EQ(ReadHostFile(copy), plain);
+    std::filesystem::remove(copy);
+}
+
+TEST(PictureConversion, NamesWithoutTheExtensionGiveNothing) {
+    StationFixture f;
+    f.app->st.ConvertPath = "c:\\zel\\pics\\1001.gif";
+    ConvertJPG(*f.app);
+    EXPECT_EQ(f.app->st.ConvertPath, "");
+    f.app->st.ConvertPath = "jpg";
+    ConvertJPG(*f.app);
+    EXPECT_EQ(f.app->st.ConvertPath, "");
+    f.app->st.ConvertPath = "c:\\zel\\pics\\1001.gif";
+    ConvertASZ(*f.app);
+    EXPECT_EQ(f.app->st.ConvertPath, "");
+}
+
+TEST(PictureConversion, AFolderNamedLikeTheExtensionIsNotRenamed) {
+    StationFixture f;
+    std::filesystem::create_directories(f.Host("c:\\jpgs"));
+    WriteHostFile(f.Host("c:\\jpgs\\1001.jpg"), Numbered(4000));
+    f.app->st.ConvertPath = "c:\\jpgs\\1001.jpg";
+    ConvertJPG(*f.app);
+    EXPECT_EQ(f.app->st.ConvertPath, "c:\\jpgs\\1001.ASZ");
+}
+
+TEST(PictureConversion, AMissingStoredPictureGivesNoCopy) {
+    StationFixture f;
+    f.app->st.ConvertPath = f.layout.PicturePath("7777", ".asz");
+    ConvertASZ(*f.app);
+    EXPECT_EQ(f.app->st.ConvertPath, "");
+}
+
+}  // namespace
+}  // namespace vt::test
