@@ -3,8 +3,8 @@
 #include <zint.h>
 
 #include <cmath>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace vt {
@@ -37,7 +37,8 @@ bool Code128Holds(const std::string& text) {
 std::vector<bool> Modules(const zint_symbol& symbol) {
     std::vector<bool> modules(static_cast<std::size_t>(symbol.width));
     for (int col = 0; col < symbol.width; ++col) {
-        modules[static_cast<std::size_t>(col)] = (symbol.encoded_data[0][col >> 3] >> (col & 7)) & 1;
+        modules[static_cast<std::size_t>(col)] =
+            (symbol.encoded_data[0][col >> 3] >> (col & 7)) & 1;
     }
     return modules;
 }
@@ -51,8 +52,9 @@ std::optional<std::vector<bool>> Encode(int symbology, const std::string& text) 
     if (!symbol) return std::nullopt;
     symbol->symbology = zintSymbology;
     symbol->input_mode = DATA_MODE;
-    const int result = ZBarcode_Encode(symbol.get(), reinterpret_cast<const unsigned char*>(text.data()),
-                                       static_cast<int>(text.size()));
+    const int result =
+        ZBarcode_Encode(symbol.get(), reinterpret_cast<const unsigned char*>(text.data()),
+                        static_cast<int>(text.size()));
     if (result >= ZINT_ERROR || symbol->rows < 1 || symbol->width < 1) return std::nullopt;
     return Modules(*symbol);
 }

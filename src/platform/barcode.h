@@ -9,12 +9,12 @@
 namespace vt {
 
 class Barcod {
-public:
+  public:
     static constexpr int kCode39 = 3;
     static constexpr int kCode128 = 6;
 
     int Symbology = kCode39;
-    std::string Text;  // single-byte text, e.g. "M1234"
+    std::string Text;                            // single-byte text, e.g. "M1234"
     double X = 0, Y = 0, Width = 0, Height = 0;  // the target surface's device units
 
     // Encode Text and draw its bars (no quiet zones) filling the box exactly. Never throws
@@ -23,7 +23,7 @@ public:
     // The text to print under the bars: the value the bars carry (Text when none were drawn).
     std::string HumanReadable() const { return readable_; }
 
-private:
+  private:
     std::string readable_;
 };
 

@@ -31,7 +31,8 @@ void ReadDaySnacks(App& app) {
     const std::size_t start = 18 + 21 * static_cast<std::size_t>(st.LabelDate.Weekday() - 1);
     for (int r = 1; r <= kRows; ++r) {
         const std::uint64_t n = 4 * static_cast<std::uint64_t>(r) + 1;
-        for (int k = 1; k <= 3; ++k) st.SnackItems(r, k) = Mid(file.Read(n + k - 1), start, kItemWidth);
+        for (int k = 1; k <= 3; ++k)
+            st.SnackItems(r, k) = Mid(file.Read(n + k - 1), start, kItemWidth);
         const std::string third = file.Read(n + 2);
         st.SnackRangeA(r, 1) = RangeEnd(third, 2);
         st.SnackRangeA(r, 2) = RangeEnd(third, 6);

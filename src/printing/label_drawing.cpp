@@ -94,7 +94,8 @@ void DrawExpiration(App& app) {
         PrintAt(s, l + st.LabelWidth - 400, t + 780, "Expires:");
         PrintAt(s, l + st.LabelWidth - 420, t + 950, st.ExpDateText);
     } else {
-        PrintAt(s, l + 1300, t + 950, "expires on  " + LCase(st.ExpDayName) + "  " + st.ExpDateText);
+        PrintAt(s, l + 1300, t + 950,
+                "expires on  " + LCase(st.ExpDayName) + "  " + st.ExpDateText);
     }
 }
 

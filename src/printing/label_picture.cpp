@@ -44,8 +44,8 @@ void DrawScreen(App& app, Int16 penWidth) {
     s.Print("Filtered View");
 }
 
-// Load the picture at PicturePath (a host path) into Image1; a temporary plain copy is deleted after loading, whether the
-// loading worked or not.
+// Load the picture at PicturePath (a host path) into Image1; a temporary plain copy is deleted
+// after loading, whether the loading worked or not.
 void LoadPicture(App& app, bool isTemporaryCopy) {
     AppState& st = app.st;
     try {

@@ -12,7 +12,9 @@ namespace {
 
 constexpr std::size_t kBlock = 200;
 
-bool HasBlock(const std::string& bytes, std::size_t n) { return bytes.size() >= n * kBlock; }
+bool HasBlock(const std::string& bytes, std::size_t n) {
+    return bytes.size() >= n * kBlock;
+}
 
 std::string Block(const std::string& bytes, std::size_t n) {
     return bytes.substr((n - 1) * kBlock, kBlock);
@@ -56,8 +58,12 @@ std::size_t LastPosition(const std::string& path, const std::string& what) {
 
 }  // namespace
 
-std::string ProtectPicture(std::string bytes) { return Rotate(std::move(bytes), true); }
-std::string UnprotectPicture(std::string bytes) { return Rotate(std::move(bytes), false); }
+std::string ProtectPicture(std::string bytes) {
+    return Rotate(std::move(bytes), true);
+}
+std::string UnprotectPicture(std::string bytes) {
+    return Rotate(std::move(bytes), false);
+}
 
 std::string PictureTempFolder() {
     namespace fs = std::filesystem;

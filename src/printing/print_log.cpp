@@ -20,7 +20,8 @@ char EntryChar(double value, double low, double high) {
 }
 
 std::string LogEntry(const std::string& stationDate) {
-    return {EntryChar(Val(Mid(stationDate, 1, 2)), 1, 12), EntryChar(Val(Mid(stationDate, 4, 2)), 1, 31),
+    return {EntryChar(Val(Mid(stationDate, 1, 2)), 1, 12),
+            EntryChar(Val(Mid(stationDate, 4, 2)), 1, 31),
             EntryChar(Val(Mid(stationDate, 7, 2)), 0, 99)};
 }
 

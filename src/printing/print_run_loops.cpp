@@ -15,7 +15,9 @@ const std::string kBlankLine(29, ' ');
 constexpr const char* kPeriodLetters = "MAFHT";
 constexpr int kTrayPeriod = 5;
 
-bool UserRun(const AppState& st) { return st.UserLabelMode == 1; }
+bool UserRun(const AppState& st) {
+    return st.UserLabelMode == 1;
+}
 
 // A full page: the next label starts at the top of a new sheet.
 void PageCheck(App& app) {
@@ -34,7 +36,9 @@ void NextRow(App& app) {
     PageCheck(app);
 }
 
-std::string OrBlank(const std::string& line) { return line.empty() ? kBlankLine : line; }
+std::string OrBlank(const std::string& line) {
+    return line.empty() ? kBlankLine : line;
+}
 
 // The three lines of the label being drawn, and whether it has any.
 bool TakeLines(AppState& st) {
@@ -113,13 +117,15 @@ bool LoadSlot(App& app, RecordFile& unitFile) {
     return !(st.ResidentName.empty() || st.ResidentName == std::string(30, ' '));
 }
 
-std::string Str(long n) { return (n < 0 ? "" : " ") + NumText(n); }
+std::string Str(long n) {
+    return (n < 0 ? "" : " ") + NumText(n);
+}
 
 void ShowStatus(App& app, const std::string& prefix) {
     const AppState& st = app.st;
-    app.form1.Form.Caption = " Printing " + prefix + " Unit:" + Str(st.UnitNo) + "    Resident:" +
-                             Str(st.ResidentNo) + "    Nourishment Period:" + Str(st.PeriodIndex) +
-                             " ............        ";
+    app.form1.Form.Caption =
+        " Printing " + prefix + " Unit:" + Str(st.UnitNo) + "    Resident:" + Str(st.ResidentNo) +
+        "    Nourishment Period:" + Str(st.PeriodIndex) + " ............        ";
     app.form2.Form.Caption = app.form1.Form.Caption;
 }
 

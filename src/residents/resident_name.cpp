@@ -21,8 +21,8 @@ std::string AbbreviatedName(const std::string& name) {
 }
 
 bool IsSafeResidentKey(const std::string& key) {
-    return key.find_first_of("\\/:") == std::string::npos &&
-           key.find('\0') == std::string::npos && key.find("..") == std::string::npos;
+    return key.find_first_of("\\/:") == std::string::npos && key.find('\0') == std::string::npos &&
+           key.find("..") == std::string::npos;
 }
 
 }  // namespace vt

@@ -14,7 +14,9 @@ namespace {
 
 constexpr std::size_t kRecordLength = 100;
 
-std::string Digit(int state) { return NumText(state); }
+std::string Digit(int state) {
+    return NumText(state);
+}
 
 // A number field that is written only when its value is not 0; a number that does not fit its
 // columns is not written either, so the field keeps the last value that did.

@@ -27,10 +27,14 @@ constexpr Int32 AppState::*kSizes[] = {&AppState::TopMargin, &AppState::LabelHei
                                        &AppState::LabelWidth, &AppState::RowsPerPage};
 constexpr Int32 kSizeWhenZero[] = {400, 1430, 3600, 10};
 
-std::size_t FieldStart(int index) { return 11 + kNumberWidth * static_cast<std::size_t>(index); }
+std::size_t FieldStart(int index) {
+    return 11 + kNumberWidth * static_cast<std::size_t>(index);
+}
 
 // Geometry numbers are stored and shown as digits without a sign.
-std::string Unsigned(Int32 value) { return *WholeNumberText(value, 11, false); }
+std::string Unsigned(Int32 value) {
+    return *WholeNumberText(value, 11, false);
+}
 
 }  // namespace
 
@@ -81,7 +85,8 @@ void SaveLabelGeometry(App& app) {
     for (int i = 0; i < 8; ++i) {
         // A number wider than its five columns is not stored; the next read shows what the
         // record still holds.
-        const auto digits = WholeNumberText(Val((app.form1.*kSheetBoxes[i]).Text), kNumberWidth, false);
+        const auto digits =
+            WholeNumberText(Val((app.form1.*kSheetBoxes[i]).Text), kNumberWidth, false);
         if (digits) PutField(record, FieldStart(i), kNumberWidth, *digits);
     }
     file.Write(static_cast<std::size_t>(type), record);

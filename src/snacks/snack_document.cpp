@@ -14,7 +14,9 @@ constexpr double kCellWidth = 120;          // twips of one character cell
 constexpr double kCellHeight = 240;
 
 // The week number's digit; a station that has not chosen a week yet works on week 1.
-std::string WeekDigit(Int16 week) { return NumText(week >= 1 && week <= 5 ? week : 1); }
+std::string WeekDigit(Int16 week) {
+    return NumText(week >= 1 && week <= 5 ? week : 1);
+}
 
 void SizeEditorAndWindow(App& app) {
     RichTextBox& editor = app.form1.RichTextBox1;

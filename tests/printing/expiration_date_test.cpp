@@ -1,7 +1,8 @@
 // The expiration date: the label date plus the days to expire.
+#include "printing/expiration_date.h"
+
 #include <gtest/gtest.h>
 
-#include "printing/expiration_date.h"
 #include "support/station_fixture.h"
 
 namespace vt::test {
@@ -34,7 +35,8 @@ TEST(ExpirationDate, BeyondTheCalendarIsToldAndDropped) {
     f.app->st.DaysToExpire = 5;
     GetExpDate(*f.app);
     ASSERT_EQ(f.tp.dialogs.asked.size(), 1u);
-    EXPECT_EQ(f.tp.dialogs.asked[0].text, "Error Creating Expiration Date.\r\nExpiration Date Excluded.");
+    EXPECT_EQ(f.tp.dialogs.asked[0].text,
+              "Error Creating Expiration Date.\r\nExpiration Date Excluded.");
     EXPECT_EQ(f.app->st.DaysToExpire, 0);
 }
 

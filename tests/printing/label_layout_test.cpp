@@ -90,7 +90,8 @@ TEST(LabelLayout, UserDefinedLabelsReplaceEveryLine) {
     f.Draw();
     const auto texts = f.Ops(RecordedOp::Kind::Text);
     ASSERT_EQ(texts.size(), 6u);
-    for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(texts[i].text, "user line " + std::to_string(i + 1));
+    for (std::size_t i = 0; i < 6; ++i)
+        EXPECT_EQ(texts[i].text, "user line " + std::to_string(i + 1));
 }
 
 TEST(LabelLayout, BarcodeOnPaperAtTheXYFactorAndShifts) {

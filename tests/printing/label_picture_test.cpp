@@ -18,7 +18,9 @@ std::string PlainPicture() {
     return bytes;
 }
 
-bool HasScreen(const LabelFixture& f) { return f.Text("Filtered View") != nullptr; }
+bool HasScreen(const LabelFixture& f) {
+    return f.Text("Filtered View") != nullptr;
+}
 
 int ScreenPen(const LabelFixture& f) {
     for (const RecordedOp& op : f.surface.ops) {
@@ -71,8 +73,9 @@ TEST(LabelPicture, AScreenMarkerGivesItsPenWidthFromOneToTen) {
         const char* marker;
         int pen;
     };
-    for (const Case& c : {Case{"3 ", 3}, Case{"10", 10}, Case{"2.6", 2} /* two bytes: "2." */, Case{"0 ", 1},
-                          Case{"11", 1}, Case{"xy", 1}, Case{"", 1}, Case{"-4", 1}}) {
+    for (const Case& c :
+         {Case{"3 ", 3}, Case{"10", 10}, Case{"2.6", 2} /* two bytes: "2." */, Case{"0 ", 1},
+          Case{"11", 1}, Case{"xy", 1}, Case{"", 1}, Case{"-4", 1}}) {
         LabelFixture f;
         f.WritePicture(".gif", "GIF89a");
         f.WritePicture(".flt", c.marker);

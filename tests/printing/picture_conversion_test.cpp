@@ -1,9 +1,10 @@
 // The protected picture form: three 200-byte blocks rotated.
+#include "printing/picture_conversion.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "printing/picture_conversion.h"
 #include "support/station_fixture.h"
 
 namespace vt::test {

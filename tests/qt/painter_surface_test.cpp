@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <optional>
 
 #include "platform/qt/font_names.h"
@@ -99,18 +100,44 @@ TEST_F(PreviewSurface, DrawWidthCountsDevicePixels) {
     EXPECT_EQ(thickness, 5);
 }
 
-TEST_F(PreviewSurface, OpaqueTextPaintsWhiteCellsOverBlack) {
+TEST_F(PreviewSurface, OpaqueTextPaintsWhiteUnderItsLetters) {
     surface.FillDeviceRect(0, 0, 400, 100);
     surface.SetFontTransparent(false);
     surface.SetCurrentX(1500);
     surface.SetCurrentY(300);
-    surface.Print("i");
+    surface.Print("l l l");
     const QImage& image = page.Image();
-    // Just right of the narrow letter, inside its cell, the black fill has been painted over.
+    // Between the letters, inside their box, the black fill has been painted over.
+    const double baseline = (300 + QFontMetricsF(surface.CurrentFont()).ascent()) / 15;
     int white = 0;
-    for (int x = 100; x < 104; ++x) white += qGray(image.pixel(x, 23)) > 200 ? 1 : 0;
+    for (int x = 100; x < 115; ++x) white += qGray(image.pixel(x, int(baseline) - 3)) > 200 ? 1 : 0;
     EXPECT_GT(white, 0);
-    EXPECT_TRUE(Dark(image.pixel(300, 90))) << "outside the cell the fill stays";
+    EXPECT_TRUE(Dark(image.pixel(300, 90))) << "away from the text the fill stays";
+}
+
+TEST_F(PreviewSurface, OpaqueLinesAtLabelPitchKeepTheDescendersAbove) {
+    // Label lines stand 160 twips apart with a 9-point font whose cell is taller than that.
+    surface.SetFontTransparent(false);
+    const auto descenderRows = [&] {
+        const QFontMetricsF metrics(surface.CurrentFont());
+        const int from = int((300 + metrics.ascent()) / 15) + 1;
+        // Rows of the descenders that lie above the next line's capital letters.
+        const int to = int((460 + metrics.ascent() - metrics.capHeight()) / 15) - 1;
+        int dark = 0;
+        for (int y = from; y <= to; ++y) {
+            for (int x = 90; x < 140; ++x) dark += Dark(page.Image().pixel(x, y)) ? 1 : 0;
+        }
+        return dark;
+    };
+    surface.SetCurrentX(1400);
+    surface.SetCurrentY(300);
+    surface.Print("gjyp gjyp");
+    const int alone = descenderRows();
+    ASSERT_GT(alone, 0);
+    surface.SetCurrentX(1400);
+    surface.SetCurrentY(460);
+    surface.Print("ABCD ABCD");
+    EXPECT_EQ(descenderRows(), alone);
 }
 
 TEST_F(PreviewSurface, TransparentTextLeavesTheFill) {

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QDateTime>
-#include <QProcess>
 #include <QRegularExpression>
 #include <cstdlib>
 #include <filesystem>
@@ -9,6 +8,7 @@
 #include <vector>
 
 #include "platform/qt/qt_printers.h"
+#include "support/qt/run_tool.h"
 #include "support/test_support.h"
 
 namespace vt {
@@ -16,12 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-QString RunTool(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(-1);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
+using test::RunTool;
 
 int PageCount(const fs::path& pdf) {
     const QString info = RunTool("pdfinfo", {QString::fromStdString(pdf.string())});

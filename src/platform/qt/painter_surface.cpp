@@ -12,6 +12,7 @@
 
 namespace vt {
 namespace {
+
 constexpr double kTwipsPerInch = 1440.0;
 constexpr double kTwipsPerPoint = 20.0;
 }  // namespace
@@ -45,13 +46,18 @@ void PainterSurface::Print(const std::string& text, CodePage cp) {
     QPainter& painter = Painter();
     painter.setFont(CurrentFont());
     painter.setPen(Qt::black);
-    if (!fontTransparent_) {
-        painter.setBackgroundMode(Qt::OpaqueMode);
-        painter.setBackground(Qt::white);
-    }
     const QFontMetricsF metrics(painter.font(), painter.device());
+    const QString line = QString::fromStdString(ToUtf8(text, cp));
     // (CurrentX, CurrentY) is the top left of the text cell; drawText wants the baseline.
-    painter.drawText(QPointF(x_, y_ + metrics.ascent()), QString::fromStdString(ToUtf8(text, cp)));
+    const QPointF baseline(x_, y_ + metrics.ascent());
+    if (!fontTransparent_) {
+        // An opaque text blanks what lies under its letters (frame lines, bars). Only the
+        // letters' own box is blanked, not the whole cell: label lines stand closer than a
+        // cell is high, and a full cell would wipe the descenders of the line above.
+        const QRectF ink = metrics.tightBoundingRect(line).translated(baseline);
+        if (!ink.isEmpty()) painter.fillRect(ink, Qt::white);
+    }
+    painter.drawText(baseline, line);
     x_ = 0;
     y_ += metrics.height();
 }

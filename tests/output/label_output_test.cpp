@@ -1,0 +1,126 @@
+// Labels drawn through Qt: a PDF page whose text and barcodes real readers find, and the preview
+// image.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <QImage>
+#include <filesystem>
+
+#include "platform/qt/image_page.h"
+#include "platform/qt/painter_surface.h"
+#include "platform/qt/qt_printers.h"
+#include "printing/label_drawing.h"
+#include "support/qt/run_tool.h"
+#include "support/station_fixture.h"
+
+namespace vt::test {
+namespace {
+namespace fs = std::filesystem;
+
+void SetLabel(App& app, Surface& surface, double left, const std::string& key) {
+    AppState& st = app.st;
+    st.PrintTarget = &surface;
+    st.LabelLeft = static_cast<Int32>(left);
+    st.LabelTop = 2000;
+    st.LabelWidth = 3780;
+    st.LabelHeight = 1440;
+    st.NoPhoto = 1;
+    st.ResidentId = key;
+    st.ResidentName = "E101A Abernathy, Margaret";
+    st.DietLine = "PUREED CCHO 1800";
+    st.NourishLine1 = "Orange juice 4 oz";
+    st.NourishLine2 = "Graham crackers";
+    st.NourishLine3 = "Milk 2% 8 oz";
+    st.UnitName = "EAST W";
+    st.PeriodName = "10am";
+    st.PeriodIndex = 1;
+    st.PeriodLetter = "M";
+    st.LabelDayName = "Wed";
+    st.LabelDateText = "12-09-26";
+    st.BarcodeOn = 1;
+    st.BarcodeWidth = 460;
+    st.BarcodeLeftShift = 290;
+    st.BarcodeDownShift = 170;
+    st.BarcodeHeight = 80;
+    st.BarcodeXYFactor = 4.8f;
+    surface.SetFontName("CB1");
+    surface.SetFontSize(9);
+}
+
+class LabelPdf : public testing::Test {
+  protected:
+    void SetUp() override { ::setenv("VITTLON_PDF_DIR", (dir.path() / "pdf").c_str(), 1); }
+    void TearDown() override { ::unsetenv("VITTLON_PDF_DIR"); }
+
+    // Two labels side by side: Code 39 on the left, Code 128 on the right.
+    fs::path PrintTwoLabels() {
+        QtPrinters printers;
+        const auto names = printers.Installed();
+        printers.SetCurrent(static_cast<int>(names.size()) - 1);  // the PDF printer
+        StationFixture f;
+        Surface& page = printers.Printer();
+        SetLabel(*f.app, page, 270, "1234");
+        f.app->form1.Barcod1.Symbology = Barcod::kCode39;
+        DrawMenu(*f.app);
+        SetLabel(*f.app, page, 6000, "99871");
+        f.app->st.PeriodLetter = "H";
+        f.app->form1.Barcod1.Symbology = Barcod::kCode128;
+        DrawMenu(*f.app);
+        page.EndDoc();
+        printers.RunEnded();
+        return printers.LastOutputPath();
+    }
+
+    TempDir dir;
+};
+
+TEST_F(LabelPdf, TheSixLinesAreText) {
+    if (!HaveTool("pdftotext")) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    const fs::path pdf = PrintTwoLabels();
+    const QString text =
+        RunTool("pdftotext", {"-layout", QString::fromStdString(pdf.string()), "-"});
+    for (const char* line :
+         {"EAST W [10am] Wed 12-09-26", "E101A Abernathy, Margaret", "PUREED CCHO 1800",
+          "Orange juice 4 oz", "Graham crackers", "Milk 2% 8 oz", "M1234", "H99871"}) {
+        EXPECT_TRUE(text.contains(line)) << line << "\n" << text.toStdString();
+    }
+}
+
+TEST_F(LabelPdf, BothBarcodesDecodeToPeriodLetterAndResidentKey) {
+    if (!HaveTool("pdftoppm") || !HaveTool("zbarimg")) {
+        GTEST_SKIP() << "pdftoppm (poppler-utils) or zbarimg (zbar-tools) is not installed";
+    }
+    const fs::path pdf = PrintTwoLabels();
+    const fs::path png = dir.path() / "page";
+    RunTool("pdftoppm", {"-r", "300", "-png", "-singlefile", QString::fromStdString(pdf.string()),
+                         QString::fromStdString(png.string())});
+    const QString decoded =
+        RunTool("zbarimg", {"--raw", "-q", QString::fromStdString(png.string() + ".png")});
+    QStringList values = decoded.split('\n', Qt::SkipEmptyParts);
+    values.sort();
+    EXPECT_EQ(values, QStringList({"H99871", "M1234"})) << decoded.toStdString();
+}
+
+TEST(LabelPreview, TheLabelIsDrawnInThePreviewImage) {
+    ImagePage image(QSize(801, 129));
+    PainterSurface preview(image);
+    StationFixture f;
+    SetLabel(*f.app, preview, 270, "1234");
+    f.app->st.PreviewMode = 1;
+    f.app->form1.Barcod1.Symbology = Barcod::kCode128;
+    f.app->st.LabelTop = 150;
+    DrawMenu(*f.app);
+    const QImage picture = image.Image();
+    // Dark pixels where the frame's left edge and the first line stand, white far right.
+    auto dark = [&](int x, int y) { return qGray(picture.pixel(x, y)) < 128; };
+    EXPECT_TRUE(dark((270 - 10) / 15, 60));
+    int inked = 0;
+    for (int x = (270 + 100) / 15; x < (270 + 1800) / 15; ++x)
+        inked += dark(x, (150 + 60) / 15) ? 1 : 0;
+    EXPECT_GT(inked, 10) << "the first text line";
+    EXPECT_FALSE(dark(790, 120));
+    if (const char* keep = std::getenv("VITTLON_KEEP_PREVIEW")) picture.save(keep);
+}
+
+}  // namespace
+}  // namespace vt::test
