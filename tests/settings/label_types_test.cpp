@@ -64,6 +64,78 @@ TEST(LabelTypes, EditingTheChosenTypeStoresItsGeometry) {
     EXPECT_EQ(later->form1.Text6.Text, "1430");  // another type keeps its defaults
 }
 
+TEST(LabelTypes, TheChosenTypeIsStoredWithTheSettingsAndComesBackAtTheNextStart) {
+    StationFixture f;
+    WriteBlankNameList(f);
+    App& app = *f.app;
+    GetSet(app);
+    // A click on entry 5 of Combo2: the type is chosen and its geometry shown.
+    app.st.LabelTypeNo = 5;
+    GetTyp(app);
+    app.form1.wwDateTimeEdit1.Value = Date(2026, 12, 24);
+    app.form1.Text6.Text = "1500";
+    app.form1.Text5.Text = "0";  // stored as 0, read back as the default
+    SaveSet(app);
+
+    const std::string record5 = f.Bytes(GeometryPath(f)).substr(4 * 200, 100);
+    EXPECT_EQ(Cols(record5, 1, 10), "12-24-2026");  // the start date when it was stored
+    EXPECT_EQ(Cols(record5, 11, 50), "0    1500 3600 10   0    0    0    0    ");
+
+    auto next = f.NewApp();
+    GetSet(*next);
+    EXPECT_EQ(next->st.LabelTypeNo, 5);
+    EXPECT_EQ(next->form1.Combo2.ListIndex, 4);
+    EXPECT_EQ(SheetFields(next->form1),
+              (std::vector<std::string>{"400", "1500", "3600", "10", "0", "0", "0", "0"}));
+    EXPECT_EQ(next->st.TopMargin, 400);
+    EXPECT_EQ(next->st.LabelHeight, 1500);
+}
+
+TEST(LabelTypes, DamagedGeometryRecordsGiveNumbersOrTheDefaults) {
+    struct Case {
+        std::string bytes;  // the geometry file; type 2 is read
+        std::vector<std::string> shown;
+        Int32 top, columnX1;
+    };
+    const std::string type1(200, '9');
+    const Case cases[] = {
+        // A record cut short: what is there is read, the rest is blank.
+        {type1 + std::string(10, ' ') + "470  1430 38", {"470", "1430", "38", "10", "0", "0", "0", "0"}, 470, 0},
+        // Binary bytes read as 0 and give the defaults.
+        {type1 + std::string("\xFF\x00\x01\x80", 4) + std::string(96, '\xFE'),
+         {"400", "1430", "3600", "10", "0", "0", "0", "0"}, 400, 0},
+        // Signs and fractions: a negative place shows without its sign; 12.5 rounds to 12.
+        {type1 + std::string(10, ' ') + "-5   12.5 3600 10   -100 4000 ",
+         {"5", "12", "3600", "10", "100", "4000", "0", "0"}, -5, -100},
+        // No record 2 at all.
+        {type1, {"400", "1430", "3600", "10", "0", "0", "0", "0"}, 400, 0},
+    };
+    for (const Case& c : cases) {
+        StationFixture f;
+        WriteHostFile(f.Host(GeometryPath(f)), c.bytes);
+        f.app->st.LabelTypeNo = 2;
+        GetTyp(*f.app);
+        EXPECT_EQ(SheetFields(f.app->form1), c.shown) << c.bytes.size();
+        EXPECT_EQ(f.app->st.TopMargin, c.top);
+        EXPECT_EQ(f.app->st.ColumnX(1), c.columnX1);
+    }
+}
+
+TEST(LabelTypes, AHugeGeometryFileIsReadLikeAnyOther) {
+    StationFixture f;
+    std::string bytes(3 << 20, '\x01');
+    PutField(bytes, 200 * 24 + 11, 10, "500  1200 ");  // type 25
+    WriteHostFile(f.Host(GeometryPath(f)), bytes);
+    f.app->st.LabelTypeNo = 25;
+    GetTyp(*f.app);
+    EXPECT_EQ(f.app->st.TopMargin, 500);
+    EXPECT_EQ(f.app->st.LabelHeight, 1200);
+    SaveSet(*f.app);
+    const std::string after = f.Bytes(GeometryPath(f));
+    EXPECT_EQ(after.size(), bytes.size());
+    EXPECT_EQ(after.substr(200 * 25), bytes.substr(200 * 25));  // the types after it untouched
+}
+
 TEST(LabelTypes, GeometryRecordsKeepTheirSecondHalf) {
     StationFixture f;
     const std::string tail(100, 'z');
@@ -75,21 +147,22 @@ TEST(LabelTypes, GeometryRecordsKeepTheirSecondHalf) {
 
 TEST(LabelTypes, TypedNameIsStoredInFullAndListedCutToTwentyFive) {
     StationFixture f;
-    WriteHostFile(f.Host(f.app->st.LabListFile), [] {
-        std::string list;
-        for (int i = 0; i < 50; ++i) list += std::string(50, ' ') + "\r\n";
-        return list;
-    }());
+    WriteBlankNameList(f);
     App& app = *f.app;
     app.st.LabelTypeNo = 2;
-    const std::string name = "Avery 5160 three across sheet";  // 29 characters
-    app.form1.Combo2.Text = name + "X";
+    const std::string name = "Avery 5160 three across sheets";
+    ASSERT_EQ(name.size(), 30u);
+    app.form1.Combo2.Text = name;
     SaveLn(app);
-    const std::string record2 = f.Bytes(app.st.LabListFile).substr(52, 52);
-    EXPECT_EQ(record2, PadTo(name + "X", 50) + "\r\n");
+    const std::string list = f.Bytes(app.st.LabListFile);
+    ASSERT_EQ(list.size(), 50u * 52);
+    EXPECT_EQ(list.substr(52, 52), PadTo(name, 50) + "\r\n");
+    EXPECT_EQ(list.substr(0, 52), std::string(50, ' ') + "\r\n");  // the others stay
 
     FillLabelTypeList(app);
-    EXPECT_EQ(app.form1.Combo2.List[1], (name + "X").substr(0, 25));
+    ASSERT_EQ(app.form1.Combo2.List.size(), 50u);
+    EXPECT_EQ(app.form1.Combo2.List[1], "Avery 5160 three across ");
+    EXPECT_EQ(app.form1.Combo2.List[1], name.substr(0, 25));
     EXPECT_EQ(app.form1.Combo2.ListIndex, 1);
 }
 
