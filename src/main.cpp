@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
 
     vt::MainWindow window(app, previewPage);
     dialogs.SetParent(&window);
+    dialogs.SetUnattended(QGuiApplication::platformName() == "offscreen");
     events.SetRefresh([&window] { window.Refresh(); });
     // A termination request ends the program as the exit button does: settings and snack list
     // are saved first.

@@ -1,4 +1,6 @@
+#include <cmath>
 #include <exception>
+#include <type_traits>
 
 #include "platform/numbers.h"
 #include "platform/record_file.h"
@@ -37,7 +39,10 @@ template <typename T>
 void BarcodeField(const std::string& record, std::size_t start, std::size_t width, TextBox& box,
                   T& value, double low, double high, T fallback, const char* fallbackText) {
     box.Text = Mid(record, start, width);
-    const double v = Val(box.Text);
+    double v = Val(box.Text);
+    // Whole-number fields take the nearest whole number (halves to even), as every
+    // conversion to a whole number does; the range applies to what the state would hold.
+    if constexpr (std::is_integral_v<T>) v = std::nearbyint(v);
     if (v < low || v > high) {
         value = fallback;
         box.Text = fallbackText;
@@ -134,14 +139,14 @@ void ReadRecord2(App& app, RecordFile& file) {
         st.PeriodNames(k) = MkX(name);
     }
 
-    const double privacy = Number(r, 72, 1);
+    const double privacy = std::nearbyint(Number(r, 72, 1));
     st.PrivacyLevel = static_cast<Int16>(privacy >= 0 && privacy <= 5 ? privacy : 0);
     f.Text21.Text = NumText(st.PrivacyLevel);
 
     f.RichTextBox1.Visible = st.SnackMenuOn == 1;
 
     // Days to expire are stored within 0..99; anything else is damage and means none.
-    const double days = Number(r, 73, 2);
+    const double days = std::nearbyint(Number(r, 73, 2));
     st.DaysToExpire = static_cast<Int16>(days >= 0 && days <= 99 ? days : 0);
     f.Text9.Text = "";
     if (st.DaysToExpire > 0) f.Text9.Text = NumText(st.DaysToExpire);

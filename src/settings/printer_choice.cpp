@@ -12,8 +12,11 @@ void SelectSavedPrinter(App& app) {
     const std::vector<std::string> installed = app.os.printers.Installed();
     st.TempInt = 0;
     st.PrinterNo = 0;
+    // Every printer is compared with the name as stored; of two that share its 30 characters
+    // the last one wins.
+    const std::string stored = st.PrinterName;
     for (const std::string& name : installed) {
-        if (st.PrinterName == PadTo(Left(name, kStoredNameWidth), kStoredNameWidth)) {
+        if (stored == PadTo(Left(name, kStoredNameWidth), kStoredNameWidth)) {
             app.os.printers.SetCurrent(st.PrinterNo);
             st.TempInt = 1;
             st.PrinterName = name;

@@ -1,73 +1,18 @@
 // The vittlon executable as a whole, run headless on a site in a temporary drives folder.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
 #include <thread>
 
+#include "program_process.h"
 #include "site/demo_site.h"
 #include "support/test_support.h"
-
-extern char** environ;
 
 namespace vt::test {
 namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-
-// The program as a child process with its drives folder and PDF folder set.
-class Program {
-  public:
-    Program(const fs::path& drives, const fs::path& pdf) {
-        std::vector<std::string> env = {"VITTLON_DRIVES=" + drives.string(),
-                                        "VITTLON_PDF_DIR=" + pdf.string(),
-                                        "QT_QPA_PLATFORM=offscreen", "HOME=" + pdf.string()};
-        for (char** e = environ; *e; ++e) {
-            std::string kv = *e;
-            if (kv.rfind("VITTLON_", 0) != 0 && kv.rfind("QT_QPA_PLATFORM=", 0) != 0 &&
-                kv.rfind("HOME=", 0) != 0) {
-                env.push_back(kv);
-            }
-        }
-        std::vector<char*> envp;
-        for (auto& kv : env) envp.push_back(kv.data());
-        envp.push_back(nullptr);
-        std::string binary = VITTLON_BINARY;
-        char* argv[] = {binary.data(), nullptr};
-        if (posix_spawn(&pid_, binary.c_str(), nullptr, nullptr, argv, envp.data()) != 0) pid_ = -1;
-    }
-    ~Program() {
-        if (pid_ > 0 && !exited_) {
-            ::kill(pid_, SIGKILL);
-            ::waitpid(pid_, nullptr, 0);
-        }
-    }
-
-    bool started() const { return pid_ > 0; }
-    void Signal(int sig) { ::kill(pid_, sig); }
-
-    // The exit status once it ended within the time; nullopt when it is still running.
-    std::optional<int> WaitFor(std::chrono::milliseconds limit) {
-        const auto end = std::chrono::steady_clock::now() + limit;
-        while (std::chrono::steady_clock::now() < end) {
-            int status = 0;
-            if (::waitpid(pid_, &status, WNOHANG) == pid_) {
-                exited_ = true;
-                return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-            }
-            std::this_thread::sleep_for(20ms);
-        }
-        return std::nullopt;
-    }
-
-  private:
-    pid_t pid_ = -1;
-    bool exited_ = false;
-};
 
 bool WaitForFile(const fs::path& path, std::chrono::milliseconds limit) {
     const auto end = std::chrono::steady_clock::now() + limit;

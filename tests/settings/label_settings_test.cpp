@@ -50,10 +50,10 @@ TEST(LabelSettings, NewRecordsHoldTheDesignValuesAtTheirColumns) {
     const std::string record1 = std::string("1 ")  // 1-2 label type, left-justified
                                 + "12-09-2026"     // 3-12 the date edit's text
                                 + std::string(42, ' ') +
-                                "1 "     // 55-56 days, Text14 "1"
-                                "1 2 "   // 57-60 units 1 to 2
-                                "    "   // 61-64
-                                "0"      // 65 inkjet
+                                "1 "      // 55-56 days, Text14 "1"
+                                "1 2 "    // 57-60 units 1 to 2
+                                "    "    // 61-64
+                                "0"       // 65 inkjet
                                 "1  18 "  // 66-71 residents 1 to 18
                                 + std::string(16, ' ') +
                                 "0000"   // 88-91 periods
@@ -62,17 +62,18 @@ TEST(LabelSettings, NewRecordsHoldTheDesignValuesAtTheirColumns) {
                                 "0";     // 100 bold
     EXPECT_EQ(bytes.substr(0, 100), record1);
     const std::string record2 = std::string(30, ' ')  // 1-30 no printer chosen yet
-                                + "000"               // 31-33 this font, barcode, snack menu
-                                  "460"               // 34-36 width
-                                  "290 "              // 37-40 left shift
-                                  "170 "              // 41-44 down shift
-                                  "80  "              // 45-48 height
-                                  "4.8  "             // 49-53 XY factor
-                                  "3 "                // 54-55 Code 39
-                                  "&10a&2pm&3pmHS  "  // 56-71 captions cut to four characters
-                                  "1"                 // 72 privacy, Text21 "1"
-                                  "2 "                // 73-74 days to expire, Text9 "2"
-                                  "0"                 // 75 tray labels
+                                +
+                                "000"               // 31-33 this font, barcode, snack menu
+                                "460"               // 34-36 width
+                                "290 "              // 37-40 left shift
+                                "170 "              // 41-44 down shift
+                                "80  "              // 45-48 height
+                                "4.8  "             // 49-53 XY factor
+                                "3 "                // 54-55 Code 39
+                                "&10a&2pm&3pmHS  "  // 56-71 captions cut to four characters
+                                "1"                 // 72 privacy, Text21 "1"
+                                "2 "                // 73-74 days to expire, Text9 "2"
+                                "0"                 // 75 tray labels
                                 + std::string(25, ' ');
     EXPECT_EQ(bytes.substr(100, 100), record2);
 }

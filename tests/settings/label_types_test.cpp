@@ -100,13 +100,20 @@ TEST(LabelTypes, DamagedGeometryRecordsGiveNumbersOrTheDefaults) {
     const std::string type1(200, '9');
     const Case cases[] = {
         // A record cut short: what is there is read, the rest is blank.
-        {type1 + std::string(10, ' ') + "470  1430 38", {"470", "1430", "38", "10", "0", "0", "0", "0"}, 470, 0},
+        {type1 + std::string(10, ' ') + "470  1430 38",
+         {"470", "1430", "38", "10", "0", "0", "0", "0"},
+         470,
+         0},
         // Binary bytes read as 0 and give the defaults.
         {type1 + std::string("\xFF\x00\x01\x80", 4) + std::string(96, '\xFE'),
-         {"400", "1430", "3600", "10", "0", "0", "0", "0"}, 400, 0},
+         {"400", "1430", "3600", "10", "0", "0", "0", "0"},
+         400,
+         0},
         // Signs and fractions: a negative place shows without its sign; 12.5 rounds to 12.
         {type1 + std::string(10, ' ') + "-5   12.5 3600 10   -100 4000 ",
-         {"5", "12", "3600", "10", "100", "4000", "0", "0"}, -5, -100},
+         {"5", "12", "3600", "10", "100", "4000", "0", "0"},
+         -5,
+         -100},
         // No record 2 at all.
         {type1, {"400", "1430", "3600", "10", "0", "0", "0", "0"}, 400, 0},
     };
@@ -161,7 +168,7 @@ TEST(LabelTypes, TypedNameIsStoredInFullAndListedCutToTwentyFive) {
 
     FillLabelTypeList(app);
     ASSERT_EQ(app.form1.Combo2.List.size(), 50u);
-    EXPECT_EQ(app.form1.Combo2.List[1], "Avery 5160 three across ");
+    EXPECT_EQ(app.form1.Combo2.List[1], "Avery 5160 three across s");
     EXPECT_EQ(app.form1.Combo2.List[1], name.substr(0, 25));
     EXPECT_EQ(app.form1.Combo2.ListIndex, 1);
 }

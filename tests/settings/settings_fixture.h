@@ -39,7 +39,7 @@ inline void WriteBlankNameList(StationFixture& f) {
 }
 
 // Everything GetSet loads into the state, one "name=value" line each, so that two loads are
-// compared field by field and a difference names its field. Column places compare without
+// compared field by field and a difference names its field. The sheet numbers compare without
 // their sign: a stored -100 is shown and stored again as 100.
 inline std::string LoadedState(const App& app) {
     const AppState& st = app.st;
@@ -50,18 +50,18 @@ inline std::string LoadedState(const App& app) {
         << "\nUnits=" << st.FirstUnit << ".." << st.LastUnit << "\nResidents=" << st.FirstResident
         << ".." << st.LastResident << "\nPeriodOn=";
     for (int k = 1; k <= 4; ++k) out << st.PeriodOn(k);
-    out << "\nNoPhoto=" << st.NoPhoto << "\nNoFrame=" << st.NoFrame << "\nRoutineHS=" << st.RoutineHS
-        << "\nSnackWeek=" << st.SnackWeek << "\nInkjetMode=" << st.InkjetMode
-        << "\nBold=" << w.Check11.Value << "\nThisFont=" << w.Check8.Value
-        << "\nBarcodeOn=" << st.BarcodeOn << "\nSnackMenuOn=" << st.SnackMenuOn
-        << "\nBarcode=" << st.BarcodeWidth << "," << st.BarcodeLeftShift << ","
-        << st.BarcodeDownShift << "," << st.BarcodeHeight << "," << st.BarcodeXYFactor << ","
-        << st.BarcodeType << "\nSymbology=" << w.Barcod1.Symbology;
+    out << "\nNoPhoto=" << st.NoPhoto << "\nNoFrame=" << st.NoFrame
+        << "\nRoutineHS=" << st.RoutineHS << "\nSnackWeek=" << st.SnackWeek
+        << "\nInkjetMode=" << st.InkjetMode << "\nBold=" << w.Check11.Value
+        << "\nThisFont=" << w.Check8.Value << "\nBarcodeOn=" << st.BarcodeOn
+        << "\nSnackMenuOn=" << st.SnackMenuOn << "\nBarcode=" << st.BarcodeWidth << ","
+        << st.BarcodeLeftShift << "," << st.BarcodeDownShift << "," << st.BarcodeHeight << ","
+        << st.BarcodeXYFactor << "," << st.BarcodeType << "\nSymbology=" << w.Barcod1.Symbology;
     for (int k = 1; k <= 4; ++k) out << "\nPeriodNames(" << k << ")=[" << st.PeriodNames(k) << "]";
     out << "\nPrivacyLevel=" << st.PrivacyLevel << "\nDaysToExpire=" << st.DaysToExpire
         << "\nTrayLabelsOn=" << st.TrayLabelsOn << "\nPrinterName=" << st.PrinterName
-        << "\nSheet=" << st.TopMargin << "," << st.LabelHeight << "," << st.LabelWidth << ","
-        << st.RowsPerPage;
+        << "\nSheet=" << std::labs(st.TopMargin) << "," << std::labs(st.LabelHeight) << ","
+        << std::labs(st.LabelWidth) << "," << std::labs(st.RowsPerPage);
     for (int k = 1; k <= 4; ++k) out << "," << std::labs(st.ColumnX(k));
     out << "\n";
     return out.str();
@@ -93,8 +93,7 @@ inline std::string ShownValues(const App& app) {
     out << "Weeks=" << w.Option1.Value << w.Option2.Value << w.Option3.Value << w.Option4.Value
         << w.Option5.Value << "\nDate=" << w.wwDateTimeEdit1.Text()
         << "\nForm2Date=" << app.form2.wwDateTimeEdit1.Text() << "\nCombo1=" << w.Combo1.Text
-        << "\nCombo2=" << w.Combo2.ListIndex << "\nRichTextBox1=" << w.RichTextBox1.Visible
-        << "\n";
+        << "\nCombo2=" << w.Combo2.ListIndex << "\n";
     return out.str();
 }
 

@@ -56,8 +56,8 @@ TEST(StoredValues, BarcodeFieldsOutOfRangeReadBackAsTheirDefaults) {
         {&Form1::Text19, "0.01", 49, 53, ".01  ", "4.8"},  // below 0.05
         {&Form1::Text19, "0.05", 49, 53, ".05  ", ".05  "},
         {&Form1::Text20, "6", 54, 55, "6 ", "6 "},
-        {&Form1::Text20, "24", 54, 55, "24", "3"},     // only types 1..23
-        {&Form1::Text18, "9", 45, 48, "9   ", "80"},   // height from 10
+        {&Form1::Text20, "24", 54, 55, "24", "3"},    // only types 1..23
+        {&Form1::Text18, "9", 45, 48, "9   ", "80"},  // height from 10
         {&Form1::Text17, "9001", 41, 44, "9001", "170"},
         {&Form1::Text16, "12345", 37, 40, "    ", "290"},  // too wide: the new field stays blank
     };
@@ -81,8 +81,8 @@ TEST(StoredValues, BarcodeStateFollowsTheBox) {
         float factor;
         Int16 type;
     };
-    for (const Case& c : {Case{"-5", "4.85", "6", 460, 4.85f, 6},
-                          Case{"460", "0.01", "24", 460, 4.8f, 3}}) {
+    for (const Case& c :
+         {Case{"-5", "4.85", "6", 460, 4.85f, 6}, Case{"460", "0.01", "24", 460, 4.8f, 3}}) {
         StationFixture f;
         f.app->form1.Text15.Text = c.typed15;
         f.app->form1.Text19.Text = c.typed19;
@@ -149,9 +149,9 @@ TEST(StoredValues, StartDatesAreCheckedAndBadOnesBecomeToday) {
              Case{"02-29-2007", today},
              Case{"04-31-2008", today},  // April has 30 days
              Case{"13-01-2008", today},
-             Case{"01-01-1999", today},              // before 2000
-             Case{"02-29-2100", today},              // a century that is not a leap year
-             Case{"02-29-2000", Date(2000, 2, 29)},  // a century that is one
+             Case{"01-01-1999", today},               // before 2000
+             Case{"02-29-2100", today},               // a century that is not a leap year
+             Case{"02-29-2000", Date(2000, 2, 29)},   // a century that is one
              Case{"12/24/2026", Date(2026, 12, 24)},  // the separators do not matter
              Case{"1x-01-2008", today},
              Case{"          ", today},
@@ -171,7 +171,9 @@ TEST(StoredValues, DamagedStatesAndNumbersGetTheirDefaults) {
     std::string r1(100, ' '), r2(100, ' ');
     PutField(r1, 1, 12, "0 12-09-2026");  // label type 0 -> 1
     PutField(r1, 65, 1, "2");             // inkjet: only 1 is on
-    PutField(r1, 88, 7, "7\xFF" "1-9 2x");
+    PutField(r1, 88, 7,
+             "7\xFF"
+             "1-9 2x");
     PutField(r1, 100, 1, "x");
     PutField(r2, 31, 3, "291");
     PutField(r2, 72, 4, "9-7x");  // privacy 9 -> 0, days -7 -> 0, tray "x" -> 0
@@ -234,7 +236,7 @@ TEST(StoredValues, MissingFileKeepsTheWindowsDesignValues) {
     EXPECT_EQ(f.app->st.DaysToPrint, 4);  // the state is not touched either
     EXPECT_EQ(f.app->form1.Text15.Text, "460");
     EXPECT_EQ(f.app->form1.Check1.Caption, "&10am");
-    EXPECT_EQ(f.app->form1.Text5.Text, "400");         // the geometry is still loaded
+    EXPECT_EQ(f.app->form1.Text5.Text, "400");            // the geometry is still loaded
     EXPECT_EQ(f.app->form1.Combo1.Text, "Office Laser");  // the system default
 }
 

@@ -2,6 +2,7 @@
 
 #include <QInputDialog>
 #include <QMessageBox>
+#include <iostream>
 
 #include "platform/codepage.h"
 
@@ -14,6 +15,11 @@ QString FromCp1252(const std::string& text) {
 
 MsgAnswer QtDialogs::MsgBox(const std::string& text, const std::string& title, MsgButtons buttons,
                             int defaultButton) {
+    if (unattended_) {
+        std::cerr << ToUtf8(title) << ": " << ToUtf8(text) << "\n";
+        if (buttons == MsgButtons::OK) return MsgAnswer::OK;
+        return defaultButton == 2 ? MsgAnswer::No : MsgAnswer::Yes;
+    }
     QMessageBox box(QMessageBox::NoIcon, FromCp1252(title), FromCp1252(text), QMessageBox::NoButton,
                     parent_);
     if (buttons == MsgButtons::OK) {
@@ -32,6 +38,7 @@ MsgAnswer QtDialogs::MsgBox(const std::string& text, const std::string& title, M
 
 std::string QtDialogs::InputBox(const std::string& prompt, const std::string& title,
                                 const std::string& defaultText) {
+    if (unattended_) return "";
     bool accepted = false;
     const QString typed =
         QInputDialog::getText(parent_, FromCp1252(title), FromCp1252(prompt), QLineEdit::Normal,

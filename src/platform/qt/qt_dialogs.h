@@ -13,6 +13,10 @@ class QtDialogs : public Dialogs {
     // parent: the window the boxes are centred on; may be null.
     explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
     void SetParent(QWidget* parent) { parent_ = parent; }
+    // Without a display nobody can answer a box: unattended, a message goes to the error
+    // output and every question gets its default answer (an input box is cancelled), so a
+    // scheduled run never waits forever.
+    void SetUnattended(bool unattended) { unattended_ = unattended; }
 
     MsgAnswer MsgBox(const std::string& text, const std::string& title,
                      MsgButtons buttons = MsgButtons::OK, int defaultButton = 1) override;
@@ -21,6 +25,7 @@ class QtDialogs : public Dialogs {
 
   private:
     QPointer<QWidget> parent_;
+    bool unattended_ = false;
 };
 
 }  // namespace vt

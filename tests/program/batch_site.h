@@ -1,0 +1,54 @@
+#pragma once
+// A station for running the program as a scheduled job: one unit of residents, labels three
+// across and ten down without pictures, a start date tomorrow, and the automatic-print marker.
+#include <filesystem>
+#include <string>
+
+#include "platform/date.h"
+#include "site/label_settings.h"
+#include "site/label_types.h"
+#include "site/resident_file.h"
+#include "site/setup_file.h"
+#include "site/site_layout.h"
+#include "site/small_files.h"
+#include "site/snack_template.h"
+#include "site/unit_file.h"
+
+namespace vt::test {
+
+inline void WriteBatchSite(const std::filesystem::path& drives, int residents,
+                           const std::string& printerName, const Date& today) {
+    site::SiteLayout layout;
+    site::MakeFolders(drives, layout);
+    site::SetupFile setup = site::SetupFileFor(layout);
+    setup.facilityName = "ELM HOUSE";
+    setup.units = {{60, "EAST WING"}};
+    setup.stationDates[1] = today.ShortText();
+    site::WriteSetupFile(drives, layout.SetupFilePath(), setup);
+
+    std::vector<std::string> keys;
+    for (int i = 1; i <= residents; ++i) {
+        site::Resident r;
+        r.key = std::to_string(1000 + i);
+        r.location = "E" + std::to_string(100 + i);
+        r.name = "Resident" + std::to_string(i) + ", Pat";
+        r.diets[0] = {5, "REGULAR"};
+        r.nourishments[0] = {"Juice " + std::to_string(i), "", ""};
+        site::WriteResidentFile(drives, layout, r);
+        keys.push_back(r.key);
+    }
+    site::WriteUnitFile(drives, layout, 1, keys);
+
+    site::LabelSettings settings;
+    settings.startDate = today.AddDays(1).Text();
+    settings.printerName = printerName;
+    settings.noPhoto = 1;
+    settings.lastResident = residents;
+    site::WriteLabelSettings(drives, layout, settings);
+    site::WriteLabelTypes(drives, layout,
+                          {{"3 x 10", {"", 720, 1440, 3780, 10, {270, 4230, 8190, 0}}}});
+    site::WriteSnackTemplate(drives, layout, 1, "1", site::SnackTemplate{});
+    site::WriteAutoPrintMarker(drives, layout);
+}
+
+}  // namespace vt::test

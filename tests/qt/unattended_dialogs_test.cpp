@@ -1,0 +1,19 @@
+// Boxes nobody can answer: without a display, questions take their default answer at once.
+#include <gtest/gtest.h>
+
+#include "platform/qt/qt_dialogs.h"
+
+namespace vt {
+namespace {
+
+TEST(UnattendedDialogs, QuestionsGetTheirDefaultAnswerAndInputIsCancelled) {
+    QtDialogs dialogs;
+    dialogs.SetUnattended(true);
+    EXPECT_EQ(dialogs.MsgBox("Printed.", "Vittlon"), MsgAnswer::OK);
+    EXPECT_EQ(dialogs.MsgBox("Print?", "Vittlon", MsgButtons::YesNo, 2), MsgAnswer::No);
+    EXPECT_EQ(dialogs.MsgBox("Print?", "Vittlon", MsgButtons::YesNo, 1), MsgAnswer::Yes);
+    EXPECT_EQ(dialogs.InputBox("Name", "Title", "default"), "");
+}
+
+}  // namespace
+}  // namespace vt

@@ -1,0 +1,104 @@
+// The stored printer against the installed ones, and the user label that goes with a printer.
+#include "settings/printer_choice.h"
+
+#include <gtest/gtest.h>
+
+#include "settings/label_settings.h"
+#include "settings_fixture.h"
+#include "site/label_settings.h"
+#include "site/small_files.h"
+
+namespace vt::test {
+namespace {
+
+void StorePrinter(StationFixture& f, const std::string& name) {
+    site::LabelSettings s;
+    s.startDate = "12-09-2026";
+    s.printerName = name;  // the file holds its first 30 characters
+    site::WriteLabelSettings(f.tp.root(), f.layout, s);
+}
+
+TEST(PrinterChoice, AStoredNameOfThirtyFiveCharactersFindsThePrinterByItsFullName) {
+    StationFixture f;
+    const std::string longName = "Kitchen Label Printer, Second Floor";
+    ASSERT_EQ(longName.size(), 35u);
+    f.tp.printers.names = {"Office Laser", longName, kPdfPrinterName};
+    StorePrinter(f, longName);
+    auto app = f.NewApp();
+    GetSet(*app);
+    EXPECT_EQ(f.tp.printers.current, 1);
+    EXPECT_EQ(app->st.TempInt, 1);
+    EXPECT_EQ(app->st.PrinterName, longName);
+    EXPECT_EQ(app->form1.Combo1.Text, longName);
+
+    SaveSet(*app);  // stored cut to 30 again, so the next start finds it the same way
+    EXPECT_EQ(Cols(SettingsRecord(f, 2), 1, 30), longName.substr(0, 30));
+}
+
+TEST(PrinterChoice, APrinterNoLongerInstalledGivesTheDefaultWhichIsStoredNext) {
+    StationFixture f;
+    f.tp.printers.names = {"Kitchen", "Office Laser", kPdfPrinterName};
+    StorePrinter(f, "Gone Printer");
+    auto app = f.NewApp();
+    app->st.DefaultPrinterNo = 1;  // "Office Laser", as start-up found it
+    f.tp.printers.current = 2;
+    GetSet(*app);
+    EXPECT_EQ(f.tp.printers.current, 1);
+    EXPECT_EQ(app->st.TempInt, 0);
+    EXPECT_EQ(app->st.PrinterName, "Office Laser");
+    EXPECT_EQ(app->form1.Combo1.Text, "Office Laser");
+
+    SaveSet(*app);
+    EXPECT_EQ(Cols(SettingsRecord(f, 2), 1, 30), PadTo("Office Laser", 30));
+}
+
+TEST(PrinterChoice, APrinterIsMatchedOnlyByItsWholeStoredName) {
+    // "Office" is a prefix of an installed name but not that name padded: no match.
+    StationFixture f;
+    f.tp.printers.names = {"Kitchen", "Office Laser", kPdfPrinterName};
+    f.app->st.PrinterName = PadTo("Office", 30);
+    f.app->st.DefaultPrinterNo = 2;
+    SelectSavedPrinter(*f.app);
+    EXPECT_EQ(f.tp.printers.current, 2);
+    EXPECT_EQ(f.app->st.PrinterName, kPdfPrinterName);
+}
+
+TEST(PrinterChoice, WithoutPrintersTheListSaysSoAndTheUserLabelIsNotLoaded) {
+    StationFixture f;
+    site::WriteUserLabelText(f.tp.root(), f.layout, "Welcome, Rose");
+    StorePrinter(f, "Office Laser");
+    auto app = f.NewApp();
+    app->st.NoPrinterList = 1;
+    f.tp.printers.current = 1;
+    GetSet(*app);
+    EXPECT_EQ(app->form1.Combo1.Text, "No Printers Installed");
+    EXPECT_EQ(f.tp.printers.current, 1);  // no printer was made current
+    EXPECT_EQ(app->st.ULabelText, "");
+    EXPECT_EQ(app->form2.Text1.Text, "");
+    EXPECT_EQ(app->st.LabelDate, Date(2026, 12, 9));  // the rest of the settings still load
+}
+
+TEST(PrinterChoice, WithAPrinterTheUserLabelTextReachesTheSimpleWindow) {
+    struct Case {
+        const char* text;
+        bool quoted;
+        const char* read;
+    };
+    for (const Case& c : {Case{"Welcome, Rose", true, "Welcome, Rose"},  // commas inside quotes
+                          Case{"Welcome, Rose", false, "Welcome"}}) {    // unquoted: to the comma
+        StationFixture f;
+        site::WriteUserLabelText(f.tp.root(), f.layout, c.text, c.quoted);
+        f.app->form2.Text1.Text = "typed before";
+        GetSet(*f.app);
+        EXPECT_EQ(f.app->st.ULabelText, c.read) << c.quoted;
+        EXPECT_EQ(f.app->form2.Text1.Text, c.read) << c.quoted;
+        EXPECT_EQ(f.app->st.ULabelFile, f.layout.UserLabelPath());
+    }
+    StationFixture f;  // no user-label file: the simple window's text is emptied
+    f.app->form2.Text1.Text = "typed before";
+    GetSet(*f.app);
+    EXPECT_EQ(f.app->form2.Text1.Text, "");
+}
+
+}  // namespace
+}  // namespace vt::test
