@@ -136,7 +136,8 @@ struct Form1 {
 
     // Lower part. Picture2 is the preview surface the view draws from; the program wires it.
     Surface* Picture2 = nullptr;
-    RichTextBox RichTextBox1{.Text = "", .Width = 12135, .Height = 3255};
+    // The snack list editor is shown only while the Snack Menu setting is on.
+    RichTextBox RichTextBox1{.Text = "", .Visible = false, .Width = 12135, .Height = 3255};
     Barcod Barcod1;
 };
 

@@ -86,6 +86,9 @@ void RunStartUp(App& app) {
     AppState& st = app.st;
     st.LabelDateText = "01-01-06";
     st.LabelDate = app.os.clock.Today();
+    // The date edits show today until the settings give a start date.
+    app.form1.wwDateTimeEdit1.Value = st.LabelDate;
+    app.form2.wwDateTimeEdit1.Value = st.LabelDate;
     LoadIcon(app);
     st.TwoCopyMark = "@";
     st.ThreeCopyMark = "#";

@@ -20,7 +20,8 @@ class Barcod {
     // Encode Text and draw its bars (no quiet zones) filling the box exactly. Never throws
     // for a text, symbology or box it cannot draw: it draws nothing then.
     void Draw(Surface& target);
-    // The text to print under the bars: the value the bars carry (Text when none were drawn).
+    // The text to print under the bars after the last Draw: libzint's readable text (for
+    // Code 39 without its "*" start and stop characters), or Text when no bars were drawn.
     std::string HumanReadable() const { return readable_; }
 
   private:

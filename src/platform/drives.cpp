@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/file_error.h"
+#include "platform/folder_listing.h"
 
 namespace vt {
 
@@ -61,16 +62,25 @@ std::optional<ParsedPath> Parse(std::string_view winPath) {
 
 // The entry of `folder` called `name`: that exact name when it exists, else the first entry in
 // byte order whose name equals it ignoring ASCII case. Blanks are part of the name.
-std::optional<fs::path> MatchEntry(const fs::path& folder, const std::string& name) {
+// `isLink` tells whether the entry found is a symbolic link.
+std::optional<fs::path> MatchEntry(const fs::path& folder, const std::string& name, bool& isLink) {
     std::error_code error;
     const fs::path exact = folder / name;
-    if (fs::exists(fs::symlink_status(exact, error))) return exact;
+    const fs::file_status status = fs::symlink_status(exact, error);
+    if (fs::exists(status)) {
+        isLink = fs::is_symlink(status);
+        return exact;
+    }
     std::optional<std::string> best;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        const std::string entry = it->path().filename().string();
-        if (EqualsIgnoringCase(entry, name) && (!best || entry < *best)) best = entry;
+    bool bestIsLink = false;
+    for (const FolderEntry& entry : ListFolder(folder)) {
+        if (EqualsIgnoringCase(entry.name, name) && (!best || entry.name < *best)) {
+            best = entry.name;
+            bestIsLink = entry.isLink;
+        }
     }
     if (!best) return std::nullopt;
+    isLink = bestIsLink;
     return folder / *best;
 }
 
@@ -93,6 +103,7 @@ bool StaysInside(const fs::path& path, const fs::path& driveFolder) {
 
 struct Walked {
     fs::path driveFolder;
+    bool throughLink = false;      // a component inside the drive is a symbolic link
     fs::path folder;               // the last folder reached
     std::string lastName;          // the last component as composed; empty for the drive itself
     std::optional<fs::path> last;  // the matched last entry, if any
@@ -102,13 +113,17 @@ struct Walked {
 std::optional<Walked> Walk(const fs::path& root, std::string_view winPath) {
     const std::optional<ParsedPath> parsed = Parse(winPath);
     if (!parsed) return std::nullopt;
-    const std::optional<fs::path> drive = MatchEntry(root, std::string(1, parsed->drive));
+    bool driveIsLink = false;  // a linked drive folder is how a share is mounted
+    const std::optional<fs::path> drive =
+        MatchEntry(root, std::string(1, parsed->drive), driveIsLink);
     if (!drive || !IsFolder(*drive)) return std::nullopt;
-    Walked walked{*drive, *drive, {}, drive};
+    Walked walked{*drive, false, *drive, {}, drive};
     const std::vector<std::string>& components = parsed->components;
     for (std::size_t i = 0; i < components.size(); ++i) {
         const bool isLast = i + 1 == components.size();
-        const std::optional<fs::path> entry = MatchEntry(walked.folder, components[i]);
+        bool isLink = false;
+        const std::optional<fs::path> entry = MatchEntry(walked.folder, components[i], isLink);
+        walked.throughLink = walked.throughLink || isLink;
         if (isLast) {
             walked.lastName = components[i];
             walked.last = entry;
@@ -147,20 +162,23 @@ fs::path Drives::DefaultRoot() {
 
 std::optional<fs::path> Drives::Resolve(std::string_view winPath) const {
     const std::optional<Walked> walked = Walk(root_, winPath);
-    if (!walked || !walked->last || !StaysInside(*walked->last, walked->driveFolder)) {
+    if (!walked || !walked->last) return std::nullopt;
+    if (walked->throughLink && !StaysInside(*walked->last, walked->driveFolder))
         return std::nullopt;
-    }
     return walked->last;
 }
 
 std::optional<fs::path> Drives::Target(std::string_view winPath) const {
     const std::optional<Walked> walked = Walk(root_, winPath);
     if (!walked) return std::nullopt;
+    // Real names without ".." cannot leave the drive; only links need following to be sure.
     if (walked->last) {
-        if (!StaysInside(*walked->last, walked->driveFolder)) return std::nullopt;
+        if (walked->throughLink && !StaysInside(*walked->last, walked->driveFolder))
+            return std::nullopt;
         return walked->last;
     }
-    if (!StaysInside(walked->folder, walked->driveFolder)) return std::nullopt;
+    if (walked->throughLink && !StaysInside(walked->folder, walked->driveFolder))
+        return std::nullopt;
     return walked->folder / walked->lastName;
 }
 

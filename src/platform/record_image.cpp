@@ -16,10 +16,13 @@ RecordImage RecordImage::Load(const Drives& drives, std::string_view winPath,
                               std::size_t recordLength) {
     if (!drives.Target(winPath)) throw FileError("cannot open " + std::string(winPath));
     if (!drives.FileExists(winPath)) return RecordImage(recordLength);
-    return RecordImage(recordLength, drives.ReadWhole(winPath));
+    RecordImage image(recordLength, drives.ReadWhole(winPath));
+    image.loaded_ = image.bytes_;
+    return image;
 }
 
 void RecordImage::Save(const Drives& drives, std::string_view winPath) const {
+    if (loaded_ && *loaded_ == bytes_) return;  // nothing changed: the file stays as it is
     drives.WriteWhole(winPath, bytes_);
 }
 

@@ -4,6 +4,7 @@
 // replaced whole (so that a failure never leaves half a file) go through this, as do the
 // fixture files the site builder writes.
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,14 +13,15 @@
 namespace vt {
 
 class RecordImage {
-public:
+  public:
     explicit RecordImage(std::size_t recordLength, std::string bytes = {});
 
     // The whole file; no records when it is missing. Throws FileError when the path is refused
     // or the file cannot be read.
     static RecordImage Load(const Drives& drives, std::string_view winPath,
                             std::size_t recordLength);
-    // Replace the file whole, through a temporary file and a rename. Throws FileError.
+    // Replace the file whole, through a temporary file and a rename. A file loaded with Load
+    // and not changed since is not written again. Throws FileError.
     void Save(const Drives& drives, std::string_view winPath) const;
 
     // Make sure records 1..count exist (blank when new).
@@ -39,9 +41,10 @@ public:
     std::size_t recordCount() const { return (bytes_.size() + length_ - 1) / length_; }
     const std::string& bytes() const { return bytes_; }
 
-private:
+  private:
     std::size_t length_;
     std::string bytes_;
+    std::optional<std::string> loaded_;  // the file's bytes as Load found them
 };
 
 }  // namespace vt

@@ -1,11 +1,13 @@
 #include <cmath>
 #include <exception>
+#include <optional>
 
 #include "platform/file_error.h"
 #include "platform/numbers.h"
 #include "platform/record_file.h"
 #include "platform/text.h"
 #include "printing/label_drawing.h"
+#include "printing/picture_cache.h"
 #include "printing/picture_conversion.h"
 #include "settings/user_label_text.h"
 
@@ -44,10 +46,16 @@ void DrawScreen(App& app, Int16 penWidth) {
     s.Print("Filtered View");
 }
 
-// Load the picture at PicturePath (a host path) into Image1; a temporary plain copy is deleted
-// after loading, whether the loading worked or not.
-void LoadPicture(App& app, bool isTemporaryCopy) {
+// Load the picture at PicturePath (a host path) into Image1, or take the one already decoded
+// from `source`, the file it comes from. A temporary plain copy is deleted after loading,
+// whether the loading worked or not.
+void LoadPicture(App& app, bool isTemporaryCopy, const std::optional<Picture>& decoded,
+                 const std::string& source) {
     AppState& st = app.st;
+    if (decoded) {
+        app.form1.Image1.Picture = *decoded;
+        return;
+    }
     try {
         app.form1.Image1.Picture =
             st.PicturePath.empty() ? Picture{} : app.os.pictures.Load(st.PicturePath);
@@ -56,6 +64,7 @@ void LoadPicture(App& app, bool isTemporaryCopy) {
         throw;
     }
     if (isTemporaryCopy) kxfil(app);
+    if (!st.PicturePath.empty()) PictureCache::Keep(source, app.form1.Image1.Picture);
 }
 
 }  // namespace
@@ -74,41 +83,46 @@ void DrawLabelPicture(App& app) {
         ConvertJPG(app);
     }
 
+    // Privacy levels 1 to 3 show no picture: the box stays empty (a screen marker still
+    // counts), so nothing is decoded for them.
+    const bool hidden = st.PrivacyLevel >= 1 && st.PrivacyLevel <= 3;
     bool found = false;
     bool temporaryCopy = false;
+    std::string source;  // the stored file the picture comes from
+    std::optional<Picture> decoded;
+    st.PicturePath = "";
     const std::string asz = PictureFile(st, ".asz");
     if (app.os.drives.FileExists(asz)) {
-        st.ConvertPath = asz;
-        ConvertASZ(app);
-        st.PicturePath = st.ConvertPath;
         found = true;
-        temporaryCopy = !st.PicturePath.empty();
-    } else {
-        st.PicturePath = "";
-        if (asz.size() >= 5) {
-            for (const char* extension : {"gif", "bmp", "wmf"}) {
-                const std::string candidate = Left(asz, asz.size() - 3) + extension;
-                if (app.os.drives.FileExists(candidate)) {
-                    st.PicturePath = app.os.drives.Resolve(candidate)->string();
-                    found = true;
-                    break;
-                }
+        source = app.os.drives.Resolve(asz)->string();
+        if (!hidden && (decoded = PictureCache::Find(source))) {
+            st.PicturePath = source;
+        } else if (!hidden) {
+            st.ConvertPath = asz;
+            ConvertASZ(app);
+            st.PicturePath = st.ConvertPath;
+            temporaryCopy = !st.PicturePath.empty();
+        }
+    } else if (asz.size() >= 5) {
+        for (const char* extension : {"gif", "bmp", "wmf"}) {
+            const std::string candidate = Left(asz, asz.size() - 3) + extension;
+            if (!app.os.drives.FileExists(candidate)) continue;
+            found = true;
+            source = app.os.drives.Resolve(candidate)->string();
+            if (!hidden) {
+                st.PicturePath = source;
+                decoded = PictureCache::Find(source);
             }
+            break;
         }
     }
     st.FoundFile = st.PicturePath;
-
-    if (st.PrivacyLevel >= 1 && st.PrivacyLevel <= 3) {
-        if (temporaryCopy) kxfil(app);
-        temporaryCopy = false;
-        st.PicturePath = "";
-    }
 
     if (!found) {
         app.form1.Image1.Picture = Picture{};
         return;
     }
-    LoadPicture(app, temporaryCopy);
+    LoadPicture(app, temporaryCopy, decoded, source);
 
     if (!st.PicturePath.empty()) {
         s.PaintPicture(app.form1.Image1.Picture, l, t, kPictureSize, kPictureSize);

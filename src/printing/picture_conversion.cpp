@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "platform/file_error.h"
 #include "platform/text.h"
@@ -56,6 +57,15 @@ std::size_t LastPosition(const std::string& path, const std::string& what) {
     return p == std::string::npos ? 0 : p + 1;
 }
 
+// The plain copy is private and short-lived: written straight, without the care a shared
+// file gets.
+void WritePrivateFile(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) throw FileError("cannot write " + path);
+}
+
 }  // namespace
 
 std::string ProtectPicture(std::string bytes) {
@@ -67,11 +77,13 @@ std::string UnprotectPicture(std::string bytes) {
 
 std::string PictureTempFolder() {
     namespace fs = std::filesystem;
-    const fs::path folder =
+    static const fs::path folder =
         fs::temp_directory_path() / ("vittlon-pictures-" + std::to_string(::getuid()));
     std::error_code error;
-    fs::create_directories(folder, error);
-    fs::permissions(folder, fs::perms::owner_all, fs::perm_options::replace, error);
+    if (!fs::is_directory(folder, error)) {
+        fs::create_directories(folder, error);
+        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::replace, error);
+    }
     return folder.string();
 }
 
@@ -110,7 +122,7 @@ void ConvertASZ(App& app) {
         name.back() = '2';
         name = std::to_string(::getpid()) + "-" + name;
         st.ConvertCopy = (fs::path(PictureTempFolder()) / name).string();
-        WriteFileAtomically(st.ConvertCopy, UnprotectPicture(stored));
+        WritePrivateFile(st.ConvertCopy, UnprotectPicture(stored));
         st.ConvertPath = st.ConvertCopy;
     } catch (const FileError&) {
         st.ConvertPath = "";  // no plain copy: the label goes without the picture

@@ -1,5 +1,7 @@
 #include "snacks/snack_document.h"
 
+#include <algorithm>
+
 #include "platform/file_error.h"
 #include "platform/numbers.h"
 #include "platform/record_image.h"
@@ -86,15 +88,24 @@ void loadfil(App& app) {
             st.SnackFile = "";
             return;
         }
-        CreateFromTemplate(app);
+        try {
+            CreateFromTemplate(app);
+        } catch (const FileError& e) {
+            // No week file could be made: nothing is open, so nothing is saved over it later.
+            app.os.dialogs.MsgBox(
+                std::string("The snack list could not be created.\r\n") + e.what(), "Vittlon");
+            st.SnackFile = "";
+            return;
+        }
     }
 
     RichTextBox& editor = app.form1.RichTextBox1;
     editor.Text = app.os.drives.ReadWhole(st.SnackFile);
     st.SnackText = editor.Text;
-    st.SnackCursor = kFirstSnackCell;
+    // The first item cell; a list too short to have one starts at its end.
+    st.SnackCursor = std::min<long>(kFirstSnackCell, static_cast<long>(editor.Text.size()));
     editor.SelLength = 1;
-    editor.SelStart = kFirstSnackCell;
+    editor.SelStart = st.SnackCursor;
     app.form1.Form.Visible = true;
 }
 

@@ -102,8 +102,8 @@ TEST(DaySnackTable, WithoutASnackListTheTableIsEmptyAndLabelsStillPrint) {
 
 TEST(DaySnackTable, DamagedListsNeverCrash) {
     std::mt19937 rng(77);
+    StationFixture f;
     for (int round = 0; round < 100; ++round) {
-        StationFixture f;
         std::string bytes(rng() % 12000, ' ');
         for (char& c : bytes) c = static_cast<char>(rng() % 256);
         const std::string path = f.layout.SnackListPath(1);

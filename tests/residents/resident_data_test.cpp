@@ -189,8 +189,8 @@ TEST(ResidentData, KeysThatWouldLeaveTheDataFolderHaveNoFile) {
 
 TEST(ResidentData, DamagedFilesNeverCrash) {
     std::mt19937 rng(3101);
+    ResidentFixture f;
     for (int round = 0; round < 200; ++round) {
-        ResidentFixture f;
         std::string bytes(rng() % 6000, ' ');
         for (char& c : bytes) c = static_cast<char>(rng() % 256);
         if (bytes.size() > 9) bytes[9] = '\xC4';  // mostly active, so everything is read
@@ -199,6 +199,7 @@ TEST(ResidentData, DamagedFilesNeverCrash) {
         f.app->st.RoutineHS = 1;
         f.app->st.PrivacyLevel = static_cast<Int16>(round % 6);
         f.app->st.ResidentId = "1234";
+        f.app->st.SkipResident = 0;
         ReadDaySnacks(*f.app);
         LoadResident(*f.app);
         EXPECT_LE(f.app->st.ResidentName.size(), 40u) << round;

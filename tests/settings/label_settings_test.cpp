@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <utility>
+
 #include "settings_fixture.h"
 #include "site/label_settings.h"
 
@@ -37,6 +40,13 @@ TEST(LabelSettings, NewStationStoresTwoRecordsThatReadBackIntoTheSameControls) {
     EXPECT_EQ(again->st.PrinterName, "Office Laser");
 }
 
+// A record from its fields in column order; the names only document the columns.
+std::string Join(std::initializer_list<std::pair<const char*, std::string>> fields) {
+    std::string record;
+    for (const auto& field : fields) record += field.second;
+    return record;
+}
+
 TEST(LabelSettings, NewRecordsHoldTheDesignValuesAtTheirColumns) {
     StationFixture f;
     App& app = *f.app;
@@ -47,34 +57,36 @@ TEST(LabelSettings, NewRecordsHoldTheDesignValuesAtTheirColumns) {
     const std::string bytes = f.Bytes(SettingsPath(f));
     ASSERT_EQ(bytes.size(), 200u);
     // Columns no field covers are blank in a new record.
-    const std::string record1 = std::string("1 ")  // 1-2 label type, left-justified
-                                + "12-09-2026"     // 3-12 the date edit's text
-                                + std::string(42, ' ') +
-                                "1 "      // 55-56 days, Text14 "1"
-                                "1 2 "    // 57-60 units 1 to 2
-                                "    "    // 61-64
-                                "0"       // 65 inkjet
-                                "1  18 "  // 66-71 residents 1 to 18
-                                + std::string(16, ' ') +
-                                "0000"   // 88-91 periods
-                                "000"    // 92-94 photo, frame, routine bedtime
-                                "00000"  // 95-99 no week button selected
-                                "0";     // 100 bold
+    const std::string record1 = Join({
+        {"1-2 label type, left-justified", "1 "},
+        {"3-12 the date edit's text", "12-09-2026"},
+        {"13-54", std::string(42, ' ')},
+        {"55-56 days, Text14", "1 "},
+        {"57-60 units 1 to 2", "1 2 "},
+        {"61-64", "    "},
+        {"65 inkjet", "0"},
+        {"66-71 residents 1 to 18", "1  18 "},
+        {"72-87", std::string(16, ' ')},
+        {"88-94 periods, photo, frame, routine bedtime", "0000000"},
+        {"95-99 no week button selected", "00000"},
+        {"100 bold", "0"},
+    });
     EXPECT_EQ(bytes.substr(0, 100), record1);
-    const std::string record2 = std::string(30, ' ')  // 1-30 no printer chosen yet
-                                +
-                                "000"               // 31-33 this font, barcode, snack menu
-                                "460"               // 34-36 width
-                                "290 "              // 37-40 left shift
-                                "170 "              // 41-44 down shift
-                                "80  "              // 45-48 height
-                                "4.8  "             // 49-53 XY factor
-                                "3 "                // 54-55 Code 39
-                                "&10a&2pm&3pmHS  "  // 56-71 captions cut to four characters
-                                "1"                 // 72 privacy, Text21 "1"
-                                "2 "                // 73-74 days to expire, Text9 "2"
-                                "0"                 // 75 tray labels
-                                + std::string(25, ' ');
+    const std::string record2 = Join({
+        {"1-30 no printer chosen yet", std::string(30, ' ')},
+        {"31-33 this font, barcode, snack menu", "000"},
+        {"34-36 width", "460"},
+        {"37-40 left shift", "290 "},
+        {"41-44 down shift", "170 "},
+        {"45-48 height", "80  "},
+        {"49-53 XY factor", "4.8  "},
+        {"54-55 Code 39", "3 "},
+        {"56-71 captions cut to four characters", "&10a&2pm&3pmHS  "},
+        {"72 privacy, Text21", "1"},
+        {"73-74 days to expire, Text9", "2 "},
+        {"75 tray labels", "0"},
+        {"76-100", std::string(25, ' ')},
+    });
     EXPECT_EQ(bytes.substr(100, 100), record2);
 }
 

@@ -143,6 +143,23 @@ TEST(LabelTypes, AHugeGeometryFileIsReadLikeAnyOther) {
     EXPECT_EQ(after.substr(200 * 25), bytes.substr(200 * 25));  // the types after it untouched
 }
 
+TEST(LabelTypes, EntriesAboveTwentyFiveWorkUntilTheNextReload) {
+    StationFixture f;
+    WriteBlankNameList(f);
+    App& app = *f.app;
+    app.st.LabelTypeNo = 30;  // entry 30 of Combo2
+    GetTyp(app);
+    app.form1.Text6.Text = "1600";
+    SaveSet(app);
+    EXPECT_EQ(Cols(SettingsRecord(f, 1), 1, 2), "30");
+    EXPECT_EQ(Cols(f.Bytes(GeometryPath(f)).substr(29 * 200, 100), 16, 20), "1600 ");
+
+    GetSet(app);  // the settings accept 1 to 25 only
+    EXPECT_EQ(app.st.LabelTypeNo, 1);
+    EXPECT_EQ(app.form1.Combo2.ListIndex, 0);
+    EXPECT_EQ(app.form1.Text6.Text, "1430");
+}
+
 TEST(LabelTypes, GeometryRecordsKeepTheirSecondHalf) {
     StationFixture f;
     const std::string tail(100, 'z');

@@ -35,6 +35,20 @@ TEST(PrinterChoice, AStoredNameOfThirtyFiveCharactersFindsThePrinterByItsFullNam
     EXPECT_EQ(Cols(SettingsRecord(f, 2), 1, 30), longName.substr(0, 30));
 }
 
+TEST(PrinterChoice, OfTwoPrintersSharingTheStoredThirtyCharactersTheLastWins) {
+    // Each printer is compared with the name as stored, not with the full name a first match
+    // put in its place.
+    StationFixture f;
+    const std::string first = "Kitchen Label Printer, Second Floor";
+    const std::string second = "Kitchen Label Printer, Second Floor West";
+    f.tp.printers.names = {first, "Office Laser", second, kPdfPrinterName};
+    f.app->st.PrinterName = PadTo(first, 30);
+    SelectSavedPrinter(*f.app);
+    EXPECT_EQ(f.tp.printers.current, 2);
+    EXPECT_EQ(f.app->st.PrinterName, second);
+    EXPECT_EQ(f.app->form1.Combo1.Text, second);
+}
+
 TEST(PrinterChoice, APrinterNoLongerInstalledGivesTheDefaultWhichIsStoredNext) {
     StationFixture f;
     f.tp.printers.names = {"Kitchen", "Office Laser", kPdfPrinterName};
@@ -76,6 +90,9 @@ TEST(PrinterChoice, WithoutPrintersTheListSaysSoAndTheUserLabelIsNotLoaded) {
     EXPECT_EQ(app->st.ULabelText, "");
     EXPECT_EQ(app->form2.Text1.Text, "");
     EXPECT_EQ(app->st.LabelDate, Date(2026, 12, 9));  // the rest of the settings still load
+
+    SaveSet(*app);  // the stored printer stays for the day a printer is back
+    EXPECT_EQ(Cols(SettingsRecord(f, 2), 1, 30), PadTo("Office Laser", 30));
 }
 
 TEST(PrinterChoice, WithAPrinterTheUserLabelTextReachesTheSimpleWindow) {

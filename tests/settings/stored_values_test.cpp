@@ -255,5 +255,17 @@ TEST(StoredValues, AFailureInsideGetSetKeepsWhatWasLoadedAndReleasesTheGuards) {
     EXPECT_TRUE(f.tp.dialogs.asked.empty());
 }
 
+TEST(StoredValues, ASettingsPathThatIsAFolderEndsGetSetSilently) {
+    StationFixture f;
+    std::filesystem::create_directories(f.Host(SettingsPath(f)));
+    App& app = *f.app;
+    app.st.DaysToPrint = 4;
+    GetSet(app);
+    EXPECT_EQ(app.st.DaysToPrint, 4);
+    EXPECT_EQ(app.st.SettingsLoading, 0);
+    EXPECT_EQ(app.st.ListFilling, 0);
+    EXPECT_TRUE(f.tp.dialogs.asked.empty());
+}
+
 }  // namespace
 }  // namespace vt::test

@@ -1,0 +1,78 @@
+// Saving the week's snack list: every byte kept, and a failed save changes nothing on disk.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "file_size_limit.h"
+#include "site/snack_template.h"
+#include "snacks/snack_document.h"
+#include "support/station_fixture.h"
+
+namespace vt::test {
+namespace {
+namespace fs = std::filesystem;
+
+struct SaveFixture : StationFixture {
+    std::string week = layout.SnackListPath(1);
+    SaveFixture() {
+        app->st.SnackWeek = 1;
+        app->st.ScreenSize = 2;
+    }
+};
+
+// Every byte value, code page 437 borders and control characters alike, in lines of 164
+// characters and CR LF; the last line is cut short, as a file damaged elsewhere could be.
+std::string EveryByteValue() {
+    std::string bytes;
+    for (int line = 0; line < 56; ++line) {
+        for (int c = 0; c < 164; ++c) bytes += static_cast<char>((line * 164 + c) % 256);
+        bytes += "\r\n";
+    }
+    return bytes.substr(0, bytes.size() - 70);
+}
+
+TEST(SnackSave, AnExistingListIsLoadedAsItIsAndSavedByteForByte) {
+    SaveFixture f;
+    const std::string stored = EveryByteValue();
+    WriteHostFile(f.Host(f.week), stored);
+    loadfil(*f.app);
+    EXPECT_EQ(f.app->form1.RichTextBox1.Text, stored);
+    EXPECT_EQ(f.app->st.SnackText, stored);
+    savefil(*f.app);
+    EXPECT_EQ(f.Bytes(f.week), stored);
+
+    // The file is replaced whole: a shorter text leaves nothing of the old tail behind.
+    f.app->form1.RichTextBox1.Text = stored.substr(0, 166);
+    savefil(*f.app);
+    EXPECT_EQ(f.Bytes(f.week), stored.substr(0, 166));
+}
+
+TEST(SnackSave, AFullDiskKeepsTheSavedFileAndTheEditorsEdits) {
+    SaveFixture f;
+    site::WriteSnackTemplate(f.tp.root(), f.layout, 1, "1", site::SnackTemplate{});
+    loadfil(*f.app);
+    const std::string saved = f.Bytes(f.week);
+    ASSERT_GT(saved.size(), 4096u);
+    std::string edited = saved;
+    edited[681] = 'Q';
+    f.app->form1.RichTextBox1.Text = edited;
+    {
+        const FileSizeLimit fullDisk(4096);
+        savefil(*f.app);
+    }
+    // A save that wrote the file in place would have cut it at 4096 bytes.
+    EXPECT_EQ(f.Bytes(f.week), saved);
+    ASSERT_EQ(f.tp.dialogs.asked.size(), 1u);
+    EXPECT_NE(f.tp.dialogs.asked[0].text.find("could not be saved"), std::string::npos);
+    for (const auto& entry : fs::directory_iterator(f.Host(f.layout.paths(6)))) {
+        EXPECT_EQ(entry.path().filename().string(), "Snk1.D1");
+    }
+    // The list stays open with the edits, so the next save can still store them.
+    EXPECT_EQ(f.app->st.SnackFile, f.week);
+    EXPECT_EQ(f.app->form1.RichTextBox1.Text, edited);
+    savefil(*f.app);
+    EXPECT_EQ(f.Bytes(f.week), edited);
+}
+
+}  // namespace
+}  // namespace vt::test
