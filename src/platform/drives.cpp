@@ -60,33 +60,39 @@ std::optional<ParsedPath> Parse(std::string_view winPath) {
     return parsed;
 }
 
-// The entry of `folder` called `name`: that exact name when it exists, else the first entry in
-// byte order whose name equals it ignoring ASCII case. Blanks are part of the name.
-// `isLink` tells whether the entry found is a symbolic link.
-std::optional<fs::path> MatchEntry(const fs::path& folder, const std::string& name, bool& isLink) {
-    std::error_code error;
-    const fs::path exact = folder / name;
-    const fs::file_status status = fs::symlink_status(exact, error);
-    if (fs::exists(status)) {
-        isLink = fs::is_symlink(status);
-        return exact;
+// An entry found in a folder: its path, whether it is a symbolic link, and what it is (links
+// followed).
+struct Entry {
+    fs::path path;
+    bool isLink = false;
+    fs::file_type type = fs::file_type::none;
+};
+
+Entry Describe(fs::path path, const fs::file_status& own) {
+    Entry entry{std::move(path), fs::is_symlink(own), own.type()};
+    if (entry.isLink) {
+        std::error_code error;
+        entry.type = fs::status(entry.path, error).type();
     }
-    std::optional<std::string> best;
-    bool bestIsLink = false;
-    for (const FolderEntry& entry : ListFolder(folder)) {
-        if (EqualsIgnoringCase(entry.name, name) && (!best || entry.name < *best)) {
-            best = entry.name;
-            bestIsLink = entry.isLink;
-        }
-    }
-    if (!best) return std::nullopt;
-    isLink = bestIsLink;
-    return folder / *best;
+    return entry;
 }
 
-bool IsFolder(const fs::path& path) {
+// The entry of `folder` called `name`: that exact name when it exists, else the first entry in
+// byte order whose name equals it ignoring ASCII case. Blanks are part of the name.
+std::optional<Entry> MatchEntry(const fs::path& folder, const std::string& name) {
     std::error_code error;
-    return fs::is_directory(path, error);
+    fs::path exact = folder / name;
+    const fs::file_status status = fs::symlink_status(exact, error);
+    if (fs::exists(status)) return Describe(std::move(exact), status);
+    std::optional<std::string> best;
+    for (const FolderEntry& entry : ListFolder(folder)) {
+        if (EqualsIgnoringCase(entry.name, name) && (!best || entry.name < *best))
+            best = entry.name;
+    }
+    if (!best) return std::nullopt;
+    fs::path found = folder / *best;
+    const fs::file_status own = fs::symlink_status(found, error);
+    return Describe(std::move(found), own);
 }
 
 // Whether `path`, with every symlink followed, lies in the drive folder. The drive folder may
@@ -103,36 +109,43 @@ bool StaysInside(const fs::path& path, const fs::path& driveFolder) {
 
 struct Walked {
     fs::path driveFolder;
-    bool throughLink = false;      // a component inside the drive is a symbolic link
-    fs::path folder;               // the last folder reached
-    std::string lastName;          // the last component as composed; empty for the drive itself
-    std::optional<fs::path> last;  // the matched last entry, if any
+    bool throughLink = false;   // a component inside the drive is a symbolic link
+    fs::path folder;            // the last folder reached
+    std::string lastName;       // the last component as composed; empty for the drive itself
+    std::optional<Entry> last;  // the matched last entry, if any
 };
 
 // Follows the components through existing folders; only the last may be missing.
 std::optional<Walked> Walk(const fs::path& root, std::string_view winPath) {
     const std::optional<ParsedPath> parsed = Parse(winPath);
     if (!parsed) return std::nullopt;
-    bool driveIsLink = false;  // a linked drive folder is how a share is mounted
-    const std::optional<fs::path> drive =
-        MatchEntry(root, std::string(1, parsed->drive), driveIsLink);
-    if (!drive || !IsFolder(*drive)) return std::nullopt;
-    Walked walked{*drive, false, *drive, {}, drive};
+    // A linked drive folder is how a share is mounted: it does not count as a link inside.
+    const std::optional<Entry> drive = MatchEntry(root, std::string(1, parsed->drive));
+    if (!drive || drive->type != fs::file_type::directory) return std::nullopt;
+    Walked walked{drive->path, false, drive->path, {}, drive};
     const std::vector<std::string>& components = parsed->components;
     for (std::size_t i = 0; i < components.size(); ++i) {
-        const bool isLast = i + 1 == components.size();
-        bool isLink = false;
-        const std::optional<fs::path> entry = MatchEntry(walked.folder, components[i], isLink);
-        walked.throughLink = walked.throughLink || isLink;
-        if (isLast) {
+        std::optional<Entry> entry = MatchEntry(walked.folder, components[i]);
+        if (entry) walked.throughLink = walked.throughLink || entry->isLink;
+        if (i + 1 == components.size()) {
             walked.lastName = components[i];
-            walked.last = entry;
+            walked.last = std::move(entry);
         } else {
-            if (!entry || !IsFolder(*entry)) return std::nullopt;
-            walked.folder = *entry;
+            if (!entry || entry->type != fs::file_type::directory) return std::nullopt;
+            walked.folder = entry->path;
         }
     }
     return walked;
+}
+
+// The existing entry a path names, refused when a link leads it out of its drive.
+std::optional<Entry> Existing(const fs::path& root, std::string_view winPath) {
+    std::optional<Walked> walked = Walk(root, winPath);
+    if (!walked || !walked->last) return std::nullopt;
+    if (walked->throughLink && !StaysInside(walked->last->path, walked->driveFolder)) {
+        return std::nullopt;
+    }
+    return std::move(walked->last);
 }
 
 std::string ReadHostFile(const fs::path& path, const std::string& winPath) {
@@ -161,11 +174,9 @@ fs::path Drives::DefaultRoot() {
 }
 
 std::optional<fs::path> Drives::Resolve(std::string_view winPath) const {
-    const std::optional<Walked> walked = Walk(root_, winPath);
-    if (!walked || !walked->last) return std::nullopt;
-    if (walked->throughLink && !StaysInside(*walked->last, walked->driveFolder))
-        return std::nullopt;
-    return walked->last;
+    const std::optional<Entry> entry = Existing(root_, winPath);
+    if (!entry) return std::nullopt;
+    return entry->path;
 }
 
 std::optional<fs::path> Drives::Target(std::string_view winPath) const {
@@ -173,9 +184,10 @@ std::optional<fs::path> Drives::Target(std::string_view winPath) const {
     if (!walked) return std::nullopt;
     // Real names without ".." cannot leave the drive; only links need following to be sure.
     if (walked->last) {
-        if (walked->throughLink && !StaysInside(*walked->last, walked->driveFolder))
+        if (walked->throughLink && !StaysInside(walked->last->path, walked->driveFolder)) {
             return std::nullopt;
-        return walked->last;
+        }
+        return walked->last->path;
     }
     if (walked->throughLink && !StaysInside(walked->folder, walked->driveFolder))
         return std::nullopt;
@@ -183,14 +195,13 @@ std::optional<fs::path> Drives::Target(std::string_view winPath) const {
 }
 
 bool Drives::FileExists(std::string_view winPath) const {
-    const std::optional<fs::path> path = Resolve(winPath);
-    std::error_code error;
-    return path && fs::is_regular_file(*path, error);
+    const std::optional<Entry> entry = Existing(root_, winPath);
+    return entry && entry->type == fs::file_type::regular;
 }
 
 bool Drives::FolderExists(std::string_view winPath) const {
-    const std::optional<fs::path> path = Resolve(winPath);
-    return path && IsFolder(*path);
+    const std::optional<Entry> entry = Existing(root_, winPath);
+    return entry && entry->type == fs::file_type::directory;
 }
 
 std::optional<std::uintmax_t> Drives::FileLength(std::string_view winPath) const {

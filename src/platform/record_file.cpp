@@ -45,9 +45,22 @@ RecordFile::RecordFile(const Drives& drives, std::string_view winPath, std::size
     : name_(winPath), length_(recordLength), writable_(mode == Mode::ReadWrite) {
     if (length_ == 0) throw FileError("record length 0 for " + name_);
     Open(drives, name_, mode, file_);
+    if (!writable_) {
+        const std::uintmax_t size = SizeBytes();
+        if (size <= kMaxFileBytes) {
+            std::string content(static_cast<std::size_t>(size), ' ');
+            file_.seekg(0);
+            file_.read(content.data(), static_cast<std::streamsize>(size));
+            if (file_.bad()) throw FileError("cannot read " + name_);
+            content.resize(static_cast<std::size_t>(file_.gcount()));
+            file_.clear();
+            content_ = std::move(content);
+        }
+    }
 }
 
 std::uintmax_t RecordFile::SizeBytes() {
+    if (content_) return content_->size();
     file_.clear();
     file_.seekg(0, std::ios::end);
     const std::streamoff end = file_.tellg();
@@ -67,6 +80,10 @@ std::string RecordFile::Read(std::uint64_t n) {
     if (n - 1 > size / length_) return record;
     const std::uint64_t offset = (n - 1) * length_;
     if (offset >= size) return record;
+    if (content_) {
+        content_->copy(record.data(), length_, static_cast<std::size_t>(offset));
+        return record;
+    }
     file_.seekg(static_cast<std::streamoff>(offset));
     file_.read(record.data(), static_cast<std::streamsize>(length_));
     if (file_.bad()) throw FileError("cannot read " + name_);

@@ -4,6 +4,7 @@
 // with blanks); writing past the end pads the gap with blanks.
 #include <cstdint>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -40,6 +41,9 @@ class RecordFile {
     std::size_t length_;
     bool writable_;
     std::fstream file_;
+    // A file opened for reading is read whole at once (the data files are small): each record
+    // then costs no system call.
+    std::optional<std::string> content_;
 };
 
 }  // namespace vt
