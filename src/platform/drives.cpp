@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
+#include <unordered_map>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -115,26 +117,63 @@ struct Walked {
     std::optional<Entry> last;  // the matched last entry, if any
 };
 
+// Where the folders of a path led, kept for a moment: a label run looks up several files in the
+// same few folders for every resident, and walking the folders again each time would cost more
+// than everything else a label needs. A second is short enough that a folder moved on the share
+// is seen at once by a person.
+struct FolderWalk {
+    fs::path driveFolder;
+    fs::path folder;
+    bool throughLink = false;
+    std::chrono::steady_clock::time_point when;
+};
+constexpr auto kFolderWalkLife = std::chrono::seconds(1);
+constexpr std::size_t kFolderWalksKept = 256;
+
+std::unordered_map<std::string, FolderWalk>& FolderWalks() {
+    static std::unordered_map<std::string, FolderWalk> walks;
+    return walks;
+}
+
+// The folders of the path (all but its last component), walked or remembered.
+std::optional<FolderWalk> WalkFolders(const fs::path& root, const ParsedPath& parsed) {
+    const std::vector<std::string>& components = parsed.components;
+    std::string key = root.string() + '\n' + parsed.drive;
+    for (std::size_t i = 0; i + 1 < components.size(); ++i) key += '\\' + components[i];
+    const auto now = std::chrono::steady_clock::now();
+    auto& walks = FolderWalks();
+    if (auto it = walks.find(key); it != walks.end() && now - it->second.when < kFolderWalkLife) {
+        return it->second;
+    }
+    // A linked drive folder is how a share is mounted: it does not count as a link inside.
+    const std::optional<Entry> drive = MatchEntry(root, std::string(1, parsed.drive));
+    if (!drive || drive->type != fs::file_type::directory) return std::nullopt;
+    FolderWalk walk{drive->path, drive->path, false, now};
+    for (std::size_t i = 0; i + 1 < components.size(); ++i) {
+        const std::optional<Entry> entry = MatchEntry(walk.folder, components[i]);
+        if (!entry || entry->type != fs::file_type::directory) return std::nullopt;
+        walk.throughLink = walk.throughLink || entry->isLink;
+        walk.folder = entry->path;
+    }
+    if (walks.size() >= kFolderWalksKept) walks.clear();
+    walks[key] = walk;
+    return walk;
+}
+
 // Follows the components through existing folders; only the last may be missing.
 std::optional<Walked> Walk(const fs::path& root, std::string_view winPath) {
     const std::optional<ParsedPath> parsed = Parse(winPath);
     if (!parsed) return std::nullopt;
-    // A linked drive folder is how a share is mounted: it does not count as a link inside.
-    const std::optional<Entry> drive = MatchEntry(root, std::string(1, parsed->drive));
-    if (!drive || drive->type != fs::file_type::directory) return std::nullopt;
-    Walked walked{drive->path, false, drive->path, {}, drive};
-    const std::vector<std::string>& components = parsed->components;
-    for (std::size_t i = 0; i < components.size(); ++i) {
-        std::optional<Entry> entry = MatchEntry(walked.folder, components[i]);
-        if (entry) walked.throughLink = walked.throughLink || entry->isLink;
-        if (i + 1 == components.size()) {
-            walked.lastName = components[i];
-            walked.last = std::move(entry);
-        } else {
-            if (!entry || entry->type != fs::file_type::directory) return std::nullopt;
-            walked.folder = entry->path;
-        }
+    const std::optional<FolderWalk> folders = WalkFolders(root, *parsed);
+    if (!folders) return std::nullopt;
+    Walked walked{folders->driveFolder, folders->throughLink, folders->folder, {}, std::nullopt};
+    if (parsed->components.empty()) {
+        walked.last = Entry{folders->driveFolder, false, fs::file_type::directory};
+        return walked;
     }
+    walked.lastName = parsed->components.back();
+    walked.last = MatchEntry(walked.folder, walked.lastName);
+    if (walked.last) walked.throughLink = walked.throughLink || walked.last->isLink;
     return walked;
 }
 

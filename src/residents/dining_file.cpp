@@ -1,14 +1,56 @@
 #include "residents/dining_file.h"
 
 #include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <vector>
 
 #include "platform/record_file.h"
 #include "platform/text.h"
 
 namespace vt {
 namespace {
+namespace fs = std::filesystem;
+
 constexpr std::size_t kRecordLength = 48;
 constexpr std::uint64_t kSearchedRecords = 200;
+constexpr auto kQuiet = std::chrono::seconds(2);
+
+// The searched records of a dining file.
+using DiningTable = std::vector<std::string>;
+
+DiningTable ReadDiningTable(const Drives& drives, const std::string& path) {
+    RecordFile file(drives, path, kRecordLength, RecordFile::Mode::Read);
+    // Records past the end read as blanks and match no trimmed code: stop at the end.
+    const std::uint64_t last = std::min(kSearchedRecords, file.RecordCount());
+    DiningTable table;
+    for (std::uint64_t n = 1; n <= last; ++n) table.push_back(file.Read(n));
+    return table;
+}
+
+// Three lookups a resident read the same file: it is read again only when it has changed (by
+// size or time; a file changed in the last moments is always read again).
+const DiningTable& LoadDiningTable(const Drives& drives, const std::string& path) {
+    struct Kept {
+        fs::path host;
+        std::uintmax_t size = 0;
+        fs::file_time_type modified;
+        DiningTable table;
+    };
+    static Kept kept;
+    const fs::path host = *drives.Resolve(path);
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(host, error);
+    const fs::file_time_type modified = fs::last_write_time(host, error);
+    const bool settled = !error && fs::file_time_type::clock::now() - modified > kQuiet;
+    if (settled && kept.host == host && kept.size == size && kept.modified == modified) {
+        return kept.table;
+    }
+    kept = Kept{host, size, modified, ReadDiningTable(drives, path)};
+    if (!settled) kept.host.clear();  // used this once, read again next time
+    return kept.table;
+}
+
 }  // namespace
 
 void GetDining(App& app) {
@@ -18,11 +60,8 @@ void GetDining(App& app) {
     // The dining file belongs to the records system: a missing one finds nothing and is not
     // created here.
     if (!app.os.drives.FileExists(st.WorkPath)) return;
-    RecordFile file(app.os.drives, st.WorkPath, kRecordLength, RecordFile::Mode::Read);
-    // Records past the end read as blanks and match no trimmed code: stop at the end.
-    const std::uint64_t last = std::min(kSearchedRecords, file.RecordCount());
-    for (std::uint64_t n = 1; n <= last; ++n) {
-        const std::string record = file.Read(n);
+    const DiningTable& table = LoadDiningTable(app.os.drives, st.WorkPath);
+    for (const std::string& record : table) {
         // The stored code keeps its blanks, so a code shorter than three characters never
         // matches the trimmed one looked up.
         st.FoundFile = UCase(Mid(record, 5, 3));

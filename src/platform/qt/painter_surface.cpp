@@ -1,5 +1,7 @@
 #include "platform/qt/painter_surface.h"
 
+#include <QTextLayout>
+
 #include <QFontMetricsF>
 #include <QPen>
 #include <algorithm>
@@ -48,16 +50,25 @@ void PainterSurface::Print(const std::string& text, CodePage cp) {
     painter.setPen(Qt::black);
     const QFontMetricsF metrics(painter.font(), painter.device());
     const QString line = QString::fromStdString(ToUtf8(text, cp));
-    // (CurrentX, CurrentY) is the top left of the text cell; drawText wants the baseline.
-    const QPointF baseline(x_, y_ + metrics.ascent());
-    if (!fontTransparent_) {
-        // An opaque text blanks what lies under its letters (frame lines, bars). Only the
-        // letters' own box is blanked, not the whole cell: label lines stand closer than a
-        // cell is high, and a full cell would wipe the descenders of the line above.
-        const QRectF ink = metrics.tightBoundingRect(line).translated(baseline);
-        if (!ink.isEmpty()) painter.fillRect(ink, Qt::white);
+    // The text is shaped once, for its width and for drawing.
+    QTextLayout layout(line, painter.font(), painter.device());
+    layout.setTextOption(QTextOption(Qt::AlignLeft | Qt::AlignTop));
+    layout.beginLayout();
+    QTextLine textLine = layout.createLine();
+    textLine.setPosition(QPointF(0, 0));
+    layout.endLayout();
+    // (CurrentX, CurrentY) is the top left of the text cell.
+    const double baseline = y_ + metrics.ascent();
+    if (!fontTransparent_ && !line.trimmed().isEmpty()) {
+        // An opaque text blanks what lies under its letters (frame lines, bars), from the top
+        // of the capitals to the foot of the descenders. Only the letters' own box is blanked,
+        // not the whole cell: label lines stand closer than a cell is high, and a full cell
+        // would wipe the descenders of the line above.
+        painter.fillRect(QRectF(x_, baseline - metrics.capHeight(), textLine.naturalTextWidth(),
+                                metrics.capHeight() + metrics.descent()),
+                         Qt::white);
     }
-    painter.drawText(baseline, line);
+    layout.draw(&painter, QPointF(x_, baseline - textLine.ascent()));
     x_ = 0;
     y_ += metrics.height();
 }

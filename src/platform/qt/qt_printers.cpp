@@ -1,5 +1,7 @@
 #include "platform/qt/qt_printers.h"
 
+#include <chrono>
+
 #include <QPrinterInfo>
 #include <QString>
 #include <stdexcept>
@@ -20,11 +22,16 @@ QtPrinters::QtPrinters() : current_(DefaultName()) {}
 QtPrinters::~QtPrinters() = default;
 
 std::vector<std::string> QtPrinters::Installed() {
+    // Asking the print service takes a round trip; every change of a setting asks twice.
+    const auto now = std::chrono::steady_clock::now();
+    if (installedAt_ && now - *installedAt_ < std::chrono::seconds(2)) return installed_;
     std::vector<std::string> names;
     for (const QString& name : QPrinterInfo::availablePrinterNames()) {
         names.push_back(name.toStdString());
     }
     names.push_back(kPdfPrinterName);
+    installed_ = names;
+    installedAt_ = now;
     return names;
 }
 

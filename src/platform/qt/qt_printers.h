@@ -1,6 +1,8 @@
 #pragma once
 // The system's printers (CUPS destinations, in CUPS's order) and the built-in PDF printer.
+#include <chrono>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/printers.h"
@@ -43,6 +45,8 @@ class QtPrinters : public Printers, private PageDevice {
     void EndPage() override;
     void Clear() override;
 
+    std::vector<std::string> installed_;  // the last answer of the print service, and when
+    std::optional<std::chrono::steady_clock::time_point> installedAt_;
     std::string current_;
     std::string kind_ = "labels";
     std::string lastOutput_;
