@@ -50,6 +50,13 @@ void PainterSurface::Print(const std::string& text, CodePage cp) {
     painter.setPen(Qt::black);
     const QFontMetricsF metrics(painter.font(), painter.device());
     const QString line = QString::fromStdString(ToUtf8(text, cp));
+    if (line.trimmed().isEmpty()) {
+        // Blanks leave no ink (and an opaque text blanks only under its letters): nothing to
+        // draw, only the position moves on. Labels carry many empty lines of 29 blanks.
+        x_ = 0;
+        y_ += metrics.height();
+        return;
+    }
     // The text is shaped once, for its width and for drawing.
     QTextLayout layout(line, painter.font(), painter.device());
     layout.setTextOption(QTextOption(Qt::AlignLeft | Qt::AlignTop));
@@ -59,7 +66,7 @@ void PainterSurface::Print(const std::string& text, CodePage cp) {
     layout.endLayout();
     // (CurrentX, CurrentY) is the top left of the text cell.
     const double baseline = y_ + metrics.ascent();
-    if (!fontTransparent_ && !line.trimmed().isEmpty()) {
+    if (!fontTransparent_) {
         // An opaque text blanks what lies under its letters (frame lines, bars), from the top
         // of the capitals to the foot of the descenders. Only the letters' own box is blanked,
         // not the whole cell: label lines stand closer than a cell is high, and a full cell
