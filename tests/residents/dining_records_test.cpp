@@ -4,16 +4,10 @@
 #include "platform/text.h"
 #include "residents/dining_file.h"
 #include "site/dining_file.h"
-#include "support/station_fixture.h"
+#include "resident_fixture.h"
 
 namespace vt::test {
 namespace {
-
-std::string Lookup(StationFixture& f, const std::string& code) {
-    f.app->st.WorkText = code;
-    GetDining(*f.app);
-    return f.app->st.DiningFound;
-}
 
 TEST(DiningRecords, CodesMatchOnlyWithAllThreeCharacters) {
     StationFixture f;
@@ -31,7 +25,7 @@ TEST(DiningRecords, CodesMatchOnlyWithAllThreeCharacters) {
              Case{"A", ""},               // looked up trimmed, stored with its blanks
              Case{"A B", "Inner blank"},  // the inner blank is part of the code
          }) {
-        EXPECT_EQ(Lookup(f, c.code), c.name[0] ? PadTo(c.name, 38) : "") << c.code;
+        EXPECT_EQ(LookUpDining(f, c.code), c.name[0] ? PadTo(c.name, 38) : "") << c.code;
     }
 }
 
@@ -40,8 +34,8 @@ TEST(DiningRecords, ACutLastRecordIsSearchedAsFarAsItGoes) {
     std::string bytes = site::DiningFileBytes({{"GR1", "Garden"}, {"MDR", "Main Dining"}});
     bytes += "    LST Last ro";  // record 3 ends inside its name
     WriteHostFile(f.Host(f.layout.DiningPath()), bytes);
-    EXPECT_EQ(Lookup(f, "LST"), PadTo("Last ro", 38));
-    EXPECT_EQ(Lookup(f, "MDR"), PadTo("Main Dining", 38));
+    EXPECT_EQ(LookUpDining(f, "LST"), PadTo("Last ro", 38));
+    EXPECT_EQ(LookUpDining(f, "MDR"), PadTo("Main Dining", 38));
     EXPECT_EQ(f.app->st.WorkPath, f.layout.DiningPath());
 }
 

@@ -11,20 +11,14 @@
 namespace vt::test {
 namespace {
 
-std::string Lookup(StationFixture& f, const std::string& code) {
-    f.app->st.WorkText = code;
-    GetDining(*f.app);
-    return f.app->st.DiningFound;
-}
-
 TEST(Dining, CodesAreComparedInUpperCaseAndTheFirstMatchWins) {
     StationFixture f;
     site::WriteDiningFile(
         f.tp.root(), f.layout,
         {{"abc", "Garden Room"}, {"ABC", "Second"}, {"MN", "Main"}, {"MN ", "Main 2"}});
-    EXPECT_EQ(Lookup(f, "ABC"), PadTo("Garden Room", 38));
-    EXPECT_EQ(Lookup(f, "MN"), "");  // stored "MN " keeps its blank: a short code never matches
-    EXPECT_EQ(Lookup(f, "XYZ"), "");
+    EXPECT_EQ(LookUpDining(f, "ABC"), PadTo("Garden Room", 38));
+    EXPECT_EQ(LookUpDining(f, "MN"), "");  // stored "MN " keeps its blank: a short code never matches
+    EXPECT_EQ(LookUpDining(f, "XYZ"), "");
 }
 
 TEST(Dining, OnlyTheFirstTwoHundredRecordsAreSearched) {
@@ -33,13 +27,13 @@ TEST(Dining, OnlyTheFirstTwoHundredRecordsAreSearched) {
     rooms.push_back({"END", "Too far"});
     rooms[199] = {"LST", "Last one"};
     site::WriteDiningFile(f.tp.root(), f.layout, rooms);
-    EXPECT_EQ(Trim(Lookup(f, "LST")), "Last one");
-    EXPECT_EQ(Lookup(f, "END"), "");
+    EXPECT_EQ(Trim(LookUpDining(f, "LST")), "Last one");
+    EXPECT_EQ(LookUpDining(f, "END"), "");
 }
 
 TEST(Dining, AMissingDiningFileFindsNothingAndIsNotCreated) {
     StationFixture f;
-    EXPECT_EQ(Lookup(f, "ABC"), "");
+    EXPECT_EQ(LookUpDining(f, "ABC"), "");
     EXPECT_FALSE(std::filesystem::exists(f.Host(f.layout.DiningPath())));
 }
 

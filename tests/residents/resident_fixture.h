@@ -1,11 +1,19 @@
 #pragma once
 #include "printing/day_snack_table.h"
+#include "residents/dining_file.h"
 #include "residents/resident_data.h"
 #include "site/resident_file.h"
 #include "site/snack_template.h"
 #include "support/station_fixture.h"
 
 namespace vt::test {
+
+// The dining room GetDining finds for a code (trimmed and upper-cased as its callers pass it).
+inline std::string LookUpDining(StationFixture& f, const std::string& code) {
+    f.app->st.WorkText = code;
+    GetDining(*f.app);
+    return f.app->st.DiningFound;
+}
 
 // One resident written to the data folder and loaded, with an empty day snack table unless a
 // test writes a snack list.
