@@ -119,6 +119,11 @@ TEST(LabelPreview, TheLabelIsDrawnInThePreviewImage) {
         inked += dark(x, (150 + 60) / 15) ? 1 : 0;
     EXPECT_GT(inked, 10) << "the first text line";
     EXPECT_FALSE(dark(790, 120));
+    // Saved as PNG, the picture comes back the same.
+    TempDir dir;
+    const QString png = QString::fromStdString((dir.path() / "preview.png").string());
+    ASSERT_TRUE(picture.save(png));
+    EXPECT_EQ(QImage(png).convertToFormat(picture.format()), picture);
     if (const char* keep = std::getenv("VITTLON_KEEP_PREVIEW")) picture.save(keep);
 }
 
