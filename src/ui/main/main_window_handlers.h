@@ -1,0 +1,41 @@
+#pragma once
+// What the main window's controls do when the operator uses them. Every confirmed change of a
+// sheet setting is stored, read straight back and shown in a fresh preview. The Qt view calls
+// these after copying the widget's value into its model.
+#include "app/app.h"
+
+namespace vt {
+
+inline constexpr int kKeyEnter = 13;
+inline constexpr int kKeyBackspace = 8;
+inline constexpr int kKeyLeft = 37;
+inline constexpr int kKeyRight = 39;
+inline constexpr int kRightButton = 2;
+
+// Store the settings and read them back (SaveSet, GetSet).
+void StoreAndReread(App& app);
+// Draw the first sheet into the preview box again.
+void RedrawPreview(App& app);
+
+// Key down in text box TextN (N = 1..21).
+void Text_KeyDown(App& app, int n, int keyCode);
+// Text box TextN loses the focus.
+void Text_LostFocus(App& app, int n);
+// The mouse button comes up on check box CheckN (N = 1..13).
+void Check_MouseUp(App& app, int n, int button);
+// Week button OptionN (N = 1..5) clicked.
+void Option_Click(App& app, int n);
+// A printer chosen in Combo1 (its ListIndex is set).
+void Combo1_Click(App& app);
+// A label type chosen in Combo2 (its ListIndex is set).
+void Combo2_Click(App& app);
+void Combo2_KeyDown(App& app, int keyCode);
+void Combo2_LostFocus(App& app);
+// The PRINT button: the press chooses the printer, the click prints.
+void Command1_MouseDown(App& app);
+// Set for ALL: every unit (but a holding unit at the end) and every resident.
+void Command4_Click(App& app);
+// The start date changed.
+void wwDateTimeEdit1_Change(App& app);
+
+}  // namespace vt
