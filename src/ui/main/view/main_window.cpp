@@ -1,100 +1,283 @@
 #include "ui/main/view/main_window.h"
 
-#include <QCloseEvent>
-#include <QCoreApplication>
-#include <QHBoxLayout>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QPixmap>
-#include <QMessageBox>
-#include <QVBoxLayout>
+#include <QStyle>
 
-#include "app/program_end.h"
 #include "platform/codepage.h"
-#include "platform/text.h"
+#include "platform/qt/font_names.h"
 
 namespace vt {
 namespace {
+
+constexpr int kTwipsPerPixel = 15;
 
 QString Qs(const std::string& cp1252) {
     return QString::fromStdString(ToUtf8(cp1252));
 }
 
+QRect Place(int left, int top, int width, int height) {
+    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+                 height / kTwipsPerPixel);
+}
+
+QFont SiteFont(const char* name, double points, bool bold = false) {
+    QFont font(InstalledFontFamily(name));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+struct Spot {
+    int n;
+    int left, top, width, height;
+    const char* font;
+    double points;
+    bool bold;
+};
+
+// Where the controls stand (twips) and their fonts.
+constexpr Spot kLabels[] = {
+    {1, 120, 0, 1305, 285, "Times New Roman", 11.25, false},
+    {3, 120, 360, 1065, 255, "Times New Roman", 11.25, false},
+    {2, 360, 696, 825, 255, "Times New Roman", 11.25, false},
+    {7, 120, 1080, 1080, 255, "Times New Roman", 9.75, false},
+    {10, 120, 1320, 2175, 255, "Times New Roman", 9.75, true},
+    {5, 120, 1440, 1335, 255, "Times New Roman", 9.75, false},
+    {6, 2400, 315, 3015, 255, "Arial Narrow", 9.75, false},
+    {14, 2460, 1440, 495, 255, "Arial Narrow", 9.75, false},
+    {15, 5160, 0, 810, 288, "Arial Narrow", 9.75, false},
+    {8, 5520, 345, 615, 255, "Times New Roman", 9.75, false},
+    {9, 6240, 345, 615, 255, "Times New Roman", 9.75, false},
+    {11, 6960, 345, 615, 255, "Times New Roman", 9.75, false},
+    {12, 7680, 348, 615, 255, "Times New Roman", 9.75, false},
+    {13, 8520, 348, 855, 255, "Times New Roman", 9.75, false},
+    {16, 9480, 405, 600, 240, "Arial Narrow", 8.25, false},
+};
+
+constexpr Spot kTexts[] = {
+    {1, 1440, 0, 375, 280, "MS Sans Serif", 8.25, true},
+    {2, 1800, 0, 375, 280, "MS Sans Serif", 8.25, true},
+    {3, 1200, 360, 495, 285, "MS Sans Serif", 8.25, true},
+    {4, 1680, 360, 495, 280, "MS Sans Serif", 8.25, true},
+    {9, 1200, 696, 495, 285, "MS Sans Serif", 8.25, true},
+    {14, 1560, 1440, 495, 285, "Times New Roman", 9.75, true},
+    {21, 3480, 0, 375, 280, "MS Sans Serif", 8.25, true},
+    {5, 5520, 600, 615, 285, "Times New Roman", 9.75, true},
+    {6, 6240, 600, 615, 285, "Times New Roman", 9.75, true},
+    {7, 6960, 600, 615, 285, "Times New Roman", 9.75, true},
+    {8, 7680, 600, 615, 285, "Times New Roman", 9.75, true},
+    {10, 8520, 600, 855, 330, "Times New Roman", 9.75, true},
+    {11, 8520, 1008, 855, 330, "Times New Roman", 9.75, true},
+    {12, 8520, 1416, 855, 330, "Times New Roman", 9.75, true},
+    {13, 8520, 1800, 855, 285, "Times New Roman", 9.75, true},
+    {20, 10080, 384, 255, 270, "Arial Narrow", 9, false},
+    {19, 9480, 648, 615, 315, "Arial Narrow", 9.75, false},
+    {16, 9480, 948, 615, 315, "Arial Narrow", 9.75, false},
+    {17, 9480, 1224, 615, 315, "Arial Narrow", 9.75, false},
+    {18, 9480, 1519, 615, 315, "Arial Narrow", 9.75, false},
+    {15, 9480, 1812, 615, 315, "Arial Narrow", 9.75, false},
+};
+
+constexpr Spot kChecks[] = {
+    {11, 2400, 0, 735, 255, "Arial Narrow", 9.75, false},
+    {1, 2880, 960, 660, 255, "Arial Narrow", 9, false},
+    {2, 3576, 960, 615, 255, "Arial Narrow", 9, false},
+    {3, 4260, 960, 600, 255, "Arial Narrow", 9, false},
+    {4, 4896, 960, 600, 255, "Arial Narrow", 9, false},
+    {13, 5640, 960, 1020, 255, "Arial Narrow", 9, false},
+    {5, 120, 1800, 975, 255, "CB1", 9.75, false},
+    {6, 1140, 1800, 1095, 255, "Times New Roman", 9.75, false},
+    {9, 2280, 1800, 855, 255, "Arial Narrow", 9, false},
+    {10, 3180, 1800, 1095, 255, "Arial Narrow", 9, false},
+    {7, 6720, 984, 1575, 375, "Arial Narrow", 8.25, false},
+    {8, 7128, 1776, 735, 360, "MS Sans Serif", 8.25, false},
+    {12, 7884, 1776, 600, 360, "Arial Narrow", 8.25, false},
+};
+
+constexpr Spot kCommands[] = {
+    {6, 5400, 1440, 1740, 288, "Arial Narrow", 9, false},
+    {5, 5400, 1800, 1695, 288, "Arial Narrow", 9.75, false},
+    {1, 4320, 1752, 975, 375, "CB10", 12, true},
+    {2, 9600, 0, 375, 255, "MS Sans Serif", 8.25, false},
+    {4, 7200, 1440, 1125, 288, "Arial Narrow", 9.75, false},
+    {3, 9480, 0, 840, 384, "MS Sans Serif", 8.25, false},
+};
+
 }  // namespace
 
 MainWindow::MainWindow(App& app, ImagePage& preview)
-    : app_(app),
-      preview_(preview),
-      status_(new QLabel),
-      picture2_(new QLabel),
-      command3_(new QPushButton(tr("Exit"))),
-      command2_(new QPushButton(Qs(app.form1.Command2.Caption))) {
-    auto* central = new QWidget;
-    auto* layout = new QVBoxLayout(central);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(command2_);
-    buttons->addWidget(command3_);
-    layout->addLayout(buttons);
-    layout->addWidget(status_);
-    layout->addWidget(picture2_);
-    layout->addStretch();
-    setCentralWidget(central);
-    resize(900, 420);
-
-    connect(command3_, &QPushButton::clicked, this,
-            [this] { Handle([this] { Command3_Click(app_); }); });
-    connect(command2_, &QPushButton::clicked, this,
-            [this] { Handle([this] { Command2_Click(app_); }); });
+    : app_(app), preview_(preview), area_(new QWidget) {
+    setCentralWidget(area_);
+    Build();
+    Bind();
 }
 
-void MainWindow::Refresh() {
-    const Form1& f = app_.form1;
-    setWindowTitle(Qs(f.Form.Caption));
-    if (!f.Form.IconPath.empty()) setWindowIcon(QIcon(QString::fromStdString(f.Form.IconPath)));
-
-    const AppState& st = app_.st;
-    QString text = Qs(st.FacilityName);
-    if (st.SetupNotFound == 0) {
-        text += QStringLiteral("\nStation %1, %2 nursing units")
-                    .arg(Qs(st.StationCode))
-                    .arg(st.UnitCount);
-        for (long i = st.UnitNames.LBound(); i <= st.UnitNames.UBound(); ++i) {
-            text += QStringLiteral("\n  %1  %2").arg(i).arg(Qs(Trim(st.UnitNames(i))));
-        }
+void MainWindow::Build() {
+    for (const Spot& s : kLabels) {
+        auto* label = new QLabel(area_);
+        label->setGeometry(Place(s.left, s.top, s.width, s.height));
+        label->setFont(SiteFont(s.font, s.points, s.bold));
+        label_[static_cast<std::size_t>(s.n)] = label;
     }
-    status_->setText(text);
-    picture2_->setPixmap(QPixmap::fromImage(preview_.Image()));
-}
-
-void MainWindow::Handle(const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const std::exception& e) {
-        QMessageBox::warning(this, windowTitle(), QString::fromStdString(e.what()));
+    for (const Spot& s : kTexts) {
+        auto* box = new QLineEdit(area_);
+        box->setGeometry(Place(s.left, s.top, s.width, s.height));
+        box->setFont(SiteFont(s.font, s.points, s.bold));
+        box->installEventFilter(this);
+        text_[static_cast<std::size_t>(s.n)] = box;
     }
+    for (const Spot& s : kChecks) {
+        auto* box = new QCheckBox(area_);
+        box->setGeometry(Place(s.left, s.top, s.width, s.height));
+        box->setFont(SiteFont(s.font, s.points, s.bold));
+        box->installEventFilter(this);
+        check_[static_cast<std::size_t>(s.n)] = box;
+    }
+    const int weekLeft[] = {3000, 3480, 3960, 4440, 4920};
+    for (int n = 1; n <= 5; ++n) {
+        auto* button = new QRadioButton(area_);
+        button->setGeometry(Place(weekLeft[n - 1], 1440, 408, 255));
+        button->setFont(SiteFont("CB8", 9.75));
+        option_[static_cast<std::size_t>(n)] = button;
+    }
+    for (const Spot& s : kCommands) {
+        auto* button = new QPushButton(area_);
+        button->setGeometry(Place(s.left, s.top, s.width, s.height));
+        button->setFont(SiteFont(s.font, s.points, s.bold));
+        command_[s.n] = button;
+    }
+    // The exit button is a picture button over the "&x" button, which keeps its Alt+X.
+    command_[3]->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    command_[3]->setText(tr("Exit"));
+    command_[3]->raise();
+    // The snack menu commands come with the snack list editor.
+    command_[5]->setEnabled(false);
+    command_[6]->setEnabled(false);
+
+    combo1_ = new QComboBox(area_);
+    combo1_->setGeometry(Place(6000, 0, 3375, 315));
+    combo1_->setFont(SiteFont("MS Sans Serif", 8.25));
+    combo2_ = new QComboBox(area_);
+    combo2_->setGeometry(Place(2400, 600, 3060, 360));
+    combo2_->setFont(SiteFont("Arial Narrow", 9.75));
+    combo2_->setEditable(true);
+    combo2_->setInsertPolicy(QComboBox::NoInsert);
+    combo2_->lineEdit()->installEventFilter(this);
+    combo2_->installEventFilter(this);
+
+    date_ = new QDateEdit(area_);
+    date_->setGeometry(Place(1320, 1020, 1455, 330));
+    date_->setFont(SiteFont("Arial", 9, true));
+    date_->setDisplayFormat("MM-dd-yyyy");
+    date_->setCalendarPopup(true);
+
+    picture2_ = new QLabel(area_);
+    picture2_->setGeometry(Place(0, 2280, 12015, 1935));
+    picture2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    editor_ = new QPlainTextEdit(area_);
+    editor_->setFont(SiteFont("MonoG", 9, true));
+    editor_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Editing keeps the list's fixed layout only with the editor commands, which come next.
+    editor_->setReadOnly(true);
+
+    // A label's access key takes the focus to the control it heads.
+    label_[1]->setBuddy(text_[1]);
+    label_[3]->setBuddy(text_[3]);
+    label_[7]->setBuddy(date_);
+    label_[14]->setBuddy(option_[1]);
+    label_[15]->setBuddy(combo1_);
+    label_[6]->setBuddy(combo2_);
+    // The routine snacks caption is two lines in its box.
+    check_[7]->setStyleSheet(QStringLiteral("QCheckBox { font-size: 7pt; }"));
     Refresh();
 }
 
-void MainWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        Handle([this] { Form_KeyDown(app_, 27); });
-        return;
-    }
-    QMainWindow::keyPressEvent(event);
-}
+void MainWindow::Refresh() {
+    refreshing_ = true;
+    const Form1& f = app_.form1;
+    setWindowTitle(Qs(f.Form.Caption));
+    if (!f.Form.IconPath.empty()) setWindowIcon(QIcon(QString::fromStdString(f.Form.IconPath)));
+    resize(static_cast<int>(f.Form.Width) / kTwipsPerPixel,
+           static_cast<int>(f.Form.Height) / kTwipsPerPixel);
 
-void MainWindow::closeEvent(QCloseEvent* event) {
-    Handle([this] { Form_Unload(app_); });
-    event->accept();
-}
-
-void MainWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow() &&
-        !app_.os.events.QuitRequested()) {
-        Handle([this] { Form_LostFocus(app_); });
+    const Label* labels[] = {nullptr,    &f.Label1,  &f.Label2,  &f.Label3,  nullptr,    &f.Label5,
+                             &f.Label6,  &f.Label7,  &f.Label8,  &f.Label9,  &f.Label10, &f.Label11,
+                             &f.Label12, &f.Label13, &f.Label14, &f.Label15, &f.Label16};
+    for (std::size_t n = 1; n < label_.size(); ++n) {
+        if (!label_[n] || !labels[n]) continue;
+        label_[n]->setText(Qs(labels[n]->Caption));
+        label_[n]->setToolTip(Qs(labels[n]->ToolTipText));
     }
-    QMainWindow::changeEvent(event);
+    const TextBox* texts[] = {nullptr,   &f.Text1,  &f.Text2,  &f.Text3,  &f.Text4,  &f.Text5,
+                              &f.Text6,  &f.Text7,  &f.Text8,  &f.Text9,  &f.Text10, &f.Text11,
+                              &f.Text12, &f.Text13, &f.Text14, &f.Text15, &f.Text16, &f.Text17,
+                              &f.Text18, &f.Text19, &f.Text20, &f.Text21};
+    for (std::size_t n = 1; n < text_.size(); ++n) {
+        const QString text = Qs(texts[n]->Text);
+        if (text_[n]->text() != text) text_[n]->setText(text);
+        text_[n]->setToolTip(Qs(texts[n]->ToolTipText));
+    }
+    const CheckBox* checks[] = {nullptr,    &f.Check1,  &f.Check2,  &f.Check3, &f.Check4,
+                                &f.Check5,  &f.Check6,  &f.Check7,  &f.Check8, &f.Check9,
+                                &f.Check10, &f.Check11, &f.Check12, &f.Check13};
+    for (std::size_t n = 1; n < check_.size(); ++n) {
+        const CheckBox& model = *checks[n];
+        check_[n]->setTristate(model.Value == 2);
+        check_[n]->setCheckState(model.Value == 2   ? Qt::PartiallyChecked
+                                 : model.Value == 1 ? Qt::Checked
+                                                    : Qt::Unchecked);
+        check_[n]->setText(Qs(model.Caption));
+        check_[n]->setToolTip(Qs(model.ToolTipText));
+        check_[n]->setVisible(model.Visible);
+    }
+    const OptionButton* options[] = {nullptr,    &f.Option1, &f.Option2,
+                                     &f.Option3, &f.Option4, &f.Option5};
+    for (std::size_t n = 1; n < option_.size(); ++n) {
+        option_[n]->setAutoExclusive(false);
+        option_[n]->setChecked(options[n]->Value);
+        option_[n]->setAutoExclusive(true);
+        option_[n]->setText(Qs(options[n]->Caption));
+    }
+    const CommandButton* commands[] = {nullptr,     &f.Command1, &f.Command2, &f.Command3,
+                                       &f.Command4, &f.Command5, &f.Command6};
+    for (int n = 1; n <= 6; ++n) {
+        if (n != 3) command_[n]->setText(Qs(commands[n]->Caption));
+        command_[n]->setToolTip(Qs(commands[n]->ToolTipText));
+    }
+
+    for (auto [widget, model] : {std::pair{combo1_, &f.Combo1}, std::pair{combo2_, &f.Combo2}}) {
+        widget->blockSignals(true);
+        QStringList items;
+        for (const std::string& item : model->List) items << Qs(item);
+        QStringList shown;
+        for (int i = 0; i < widget->count(); ++i) shown << widget->itemText(i);
+        if (shown != items) {
+            widget->clear();
+            widget->addItems(items);
+        }
+        widget->setCurrentIndex(model->ListIndex);
+        if (widget->isEditable()) widget->setEditText(Qs(model->Text));
+        widget->blockSignals(false);
+    }
+    if (f.Combo1.ListIndex < 0 && !f.Combo1.Text.empty()) {
+        combo1_->setPlaceholderText(Qs(f.Combo1.Text));
+    }
+
+    date_->blockSignals(true);
+    const Date d = f.wwDateTimeEdit1.Value;
+    date_->setDate(QDate(d.year(), static_cast<int>(d.month()), static_cast<int>(d.day())));
+    date_->blockSignals(false);
+
+    picture2_->setPixmap(QPixmap::fromImage(preview_.Image()));
+    const RichTextBox& editor = f.RichTextBox1;
+    editor_->setGeometry(
+        Place(0, 2280, static_cast<int>(editor.Width), static_cast<int>(editor.Height)));
+    editor_->setVisible(editor.Visible);
+    QString snackText = QString::fromStdString(ToUtf8(editor.Text, CodePage::Cp437));
+    snackText.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (editor_->toPlainText() != snackText) editor_->setPlainText(snackText);
+    refreshing_ = false;
 }
 
 }  // namespace vt

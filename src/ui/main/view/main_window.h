@@ -1,9 +1,17 @@
 #pragma once
-// The main window's view. For now it shows the window title, the site's state, the label
-// preview and the two exit buttons; the full set of controls follows.
+// The main window's view: every control at its place in twips (15 to a pixel), with its caption,
+// tooltip and font. An operator's action copies the widget's value into its model and calls the
+// control's handler; after every handler all widgets are refreshed from the models.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <array>
 #include <functional>
 
 #include "app/app.h"
@@ -16,24 +24,37 @@ class MainWindow : public QMainWindow {
   public:
     MainWindow(App& app, ImagePage& preview);
 
-    // Copy every model into its widget.
+    // Copy every model into its widget, without firing the widgets' own signals.
     void Refresh();
 
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
   private:
+    void Build();
+    void Bind();
     // Run a handler; no exception may cross the event loop. Then refresh from the models.
     void Handle(const std::function<void()>& handler);
+    // Copy what the operator changed in the widgets into the models.
+    void Collect();
 
     App& app_;
     ImagePage& preview_;
-    QLabel* status_;
-    QLabel* picture2_;
-    QPushButton* command3_;
-    QPushButton* command2_;
+    QWidget* area_;
+    std::array<QLineEdit*, 22> text_{};      // Text1..Text21 at [1..21]
+    std::array<QCheckBox*, 14> check_{};     // Check1..Check13 at [1..13]
+    std::array<QRadioButton*, 6> option_{};  // Option1..Option5 at [1..5]
+    std::array<QLabel*, 17> label_{};        // Label1..Label16 at [1..16] (some unused)
+    QComboBox* combo1_ = nullptr;
+    QComboBox* combo2_ = nullptr;
+    QDateEdit* date_ = nullptr;
+    QLabel* picture2_ = nullptr;
+    QPlainTextEdit* editor_ = nullptr;
+    QPushButton* command_[7] = {};  // Command1..Command6 at [1..6]
+    bool refreshing_ = false;
 };
 
 }  // namespace vt

@@ -1,0 +1,61 @@
+// The main window's widgets follow the models, and an operator's keys reach the handlers.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QTest>
+
+#include "app/startup.h"
+#include "platform/qt/image_page.h"
+#include "platform/qt/painter_surface.h"
+#include "site/demo_site.h"
+#include "support/test_support.h"
+#include "ui/main/view/main_window.h"
+
+namespace vt::test {
+namespace {
+
+struct ViewFixture {
+    TestPlatform tp;
+    ImagePage page{QSize(801, 129)};
+    PainterSurface picture2{page};
+    App app{tp.platform};
+    std::unique_ptr<MainWindow> window;
+
+    ViewFixture() {
+        site::BuildDemoSite(tp.root(), tp.clock.Today(), false);
+        app.form1.Picture2 = &picture2;
+        Form_Load(app);
+        window = std::make_unique<MainWindow>(app, page);
+        window->show();
+    }
+    // The line edit of a text box, known by its model's tooltip.
+    QLineEdit* TextWithTip(const std::string& tip) {
+        for (QLineEdit* edit : window->findChildren<QLineEdit*>()) {
+            if (edit->toolTip().toStdString() == tip) return edit;
+        }
+        return nullptr;
+    }
+};
+
+TEST(MainWindowView, ShowsTheModelsAndTheirCaptions) {
+    ViewFixture f;
+    EXPECT_EQ(f.window->windowTitle().toStdString(), f.app.form1.Form.Caption);
+    QLineEdit* height = f.TextWithTip(f.app.form1.Text6.ToolTipText);
+    ASSERT_NE(height, nullptr);
+    EXPECT_EQ(height->text().toStdString(), f.app.form1.Text6.Text);
+}
+
+TEST(MainWindowView, EnterInTheHeightStoresAndRedraws) {
+    ViewFixture f;
+    QLineEdit* height = f.TextWithTip(f.app.form1.Text6.ToolTipText);
+    ASSERT_NE(height, nullptr);
+    height->setFocus();
+    height->selectAll();
+    QTest::keyClicks(height, "1500");
+    QTest::keyClick(height, Qt::Key_Return);
+    EXPECT_EQ(f.app.st.LabelHeight, 1500);
+    EXPECT_EQ(f.app.st.PreviewMode, 1);
+}
+
+}  // namespace
+}  // namespace vt::test
