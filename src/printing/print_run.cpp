@@ -1,6 +1,7 @@
 #include "printing/print_run.h"
 
 #include <exception>
+#include <iostream>
 
 #include "app/program_end.h"
 #include "printing/expiration_date.h"
@@ -98,7 +99,10 @@ void Run(App& app) {
 void Command1_Click(App& app) {
     try {
         Run(app);
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        // The message box says only that the run failed; the cause goes to the error output
+        // for whoever looks after the station.
+        std::cerr << "Vittlon: printing stopped: " << e.what() << '\n';
         // The run stops where it is. What reached the printer goes out as it is, and the
         // window is left ready for the next run.
         try {

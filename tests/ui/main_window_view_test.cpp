@@ -1,6 +1,7 @@
 // The main window's widgets follow the models, and an operator's keys reach the handlers.
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -9,6 +10,7 @@
 #include "platform/qt/painter_surface.h"
 #include "site/demo_site.h"
 #include "support/test_support.h"
+#include "ui/main/main_window_handlers.h"
 #include "ui/main/view/main_window.h"
 
 namespace vt::test {
@@ -25,6 +27,10 @@ struct ViewFixture {
         site::BuildDemoSite(tp.root(), tp.clock.Today(), false);
         app.form1.Picture2 = &picture2;
         Form_Load(app);
+        // The fake picture loader gives pictures a painter cannot draw: no photos here.
+        app.form1.Check5.Value = 1;
+        StoreAndReread(app);
+        tp.dialogs.asked.clear();
         window = std::make_unique<MainWindow>(app, page);
         window->show();
     }
@@ -55,6 +61,25 @@ TEST(MainWindowView, EnterInTheHeightStoresAndRedraws) {
     QTest::keyClick(height, Qt::Key_Return);
     EXPECT_EQ(f.app.st.LabelHeight, 1500);
     EXPECT_EQ(f.app.st.PreviewMode, 1);
+}
+
+TEST(MainWindowView, ThePreviewBoxShowsTheNewSheetAfterEnter) {
+    ViewFixture f;
+    auto* box = f.window->findChild<QLabel*>(QStringLiteral("Picture2"));
+    ASSERT_NE(box, nullptr);
+    RedrawPreview(f.app);
+    f.window->Refresh();
+    const QImage before = box->pixmap().toImage();
+    // The box shows the top of the sheet: a new top margin moves every label in it.
+    QLineEdit* top = f.TextWithTip(f.app.form1.Text5.ToolTipText);
+    top->setFocus();
+    top->selectAll();
+    QTest::keyClicks(top, "200");
+    QTest::keyClick(top, Qt::Key_Return);
+    const QImage after = box->pixmap().toImage();
+    EXPECT_TRUE(f.tp.dialogs.asked.empty());
+    ASSERT_EQ(after.size(), before.size());
+    EXPECT_NE(after, before);
 }
 
 }  // namespace

@@ -116,12 +116,14 @@ MainWindow::MainWindow(App& app, ImagePage& preview)
 void MainWindow::Build() {
     for (const Spot& s : kLabels) {
         auto* label = new QLabel(area_);
+        label->setObjectName(QStringLiteral("Label%1").arg(s.n));
         label->setGeometry(Place(s.left, s.top, s.width, s.height));
         label->setFont(SiteFont(s.font, s.points, s.bold));
         label_[static_cast<std::size_t>(s.n)] = label;
     }
     for (const Spot& s : kTexts) {
         auto* box = new QLineEdit(area_);
+        box->setObjectName(QStringLiteral("Text%1").arg(s.n));
         box->setGeometry(Place(s.left, s.top, s.width, s.height));
         box->setFont(SiteFont(s.font, s.points, s.bold));
         box->installEventFilter(this);
@@ -129,6 +131,7 @@ void MainWindow::Build() {
     }
     for (const Spot& s : kChecks) {
         auto* box = new QCheckBox(area_);
+        box->setObjectName(QStringLiteral("Check%1").arg(s.n));
         box->setGeometry(Place(s.left, s.top, s.width, s.height));
         box->setFont(SiteFont(s.font, s.points, s.bold));
         box->installEventFilter(this);
@@ -137,12 +140,14 @@ void MainWindow::Build() {
     const int weekLeft[] = {3000, 3480, 3960, 4440, 4920};
     for (int n = 1; n <= 5; ++n) {
         auto* button = new QRadioButton(area_);
+        button->setObjectName(QStringLiteral("Option%1").arg(n));
         button->setGeometry(Place(weekLeft[n - 1], 1440, 408, 255));
         button->setFont(SiteFont("CB8", 9.75));
         option_[static_cast<std::size_t>(n)] = button;
     }
     for (const Spot& s : kCommands) {
         auto* button = new QPushButton(area_);
+        button->setObjectName(QStringLiteral("Command%1").arg(s.n));
         button->setGeometry(Place(s.left, s.top, s.width, s.height));
         button->setFont(SiteFont(s.font, s.points, s.bold));
         command_[s.n] = button;
@@ -156,9 +161,11 @@ void MainWindow::Build() {
     command_[6]->setEnabled(false);
 
     combo1_ = new QComboBox(area_);
+    combo1_->setObjectName(QStringLiteral("Combo1"));
     combo1_->setGeometry(Place(6000, 0, 3375, 315));
     combo1_->setFont(SiteFont("MS Sans Serif", 8.25));
     combo2_ = new QComboBox(area_);
+    combo2_->setObjectName(QStringLiteral("Combo2"));
     combo2_->setGeometry(Place(2400, 600, 3060, 360));
     combo2_->setFont(SiteFont("Arial Narrow", 9.75));
     combo2_->setEditable(true);
@@ -167,15 +174,18 @@ void MainWindow::Build() {
     combo2_->installEventFilter(this);
 
     date_ = new QDateEdit(area_);
+    date_->setObjectName(QStringLiteral("wwDateTimeEdit1"));
     date_->setGeometry(Place(1320, 1020, 1455, 330));
     date_->setFont(SiteFont("Arial", 9, true));
     date_->setDisplayFormat("MM-dd-yyyy");
     date_->setCalendarPopup(true);
 
     picture2_ = new QLabel(area_);
+    picture2_->setObjectName(QStringLiteral("Picture2"));
     picture2_->setGeometry(Place(0, 2280, 12015, 1935));
     picture2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     editor_ = new QPlainTextEdit(area_);
+    editor_->setObjectName(QStringLiteral("RichTextBox1"));
     editor_->setFont(SiteFont("MonoG", 9, true));
     editor_->setLineWrapMode(QPlainTextEdit::NoWrap);
     // Editing keeps the list's fixed layout only with the editor commands, which come next.

@@ -1,0 +1,214 @@
+// The main window operated as an operator does: keys and mouse clicks on the real widgets.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "platform/qt/image_page.h"
+#include "printing/run_fixture.h"
+#include "site/snack_template.h"
+#include "snacks/snack_document.h"
+#include "ui/main/main_window_handlers.h"
+#include "ui/main/view/main_window.h"
+
+namespace vt::test {
+namespace {
+
+struct OperatorFixture : RunFixture {
+    ImagePage page{QSize(801, 129)};
+    std::unique_ptr<MainWindow> window;
+
+    OperatorFixture() {
+        Add(1, 1, "1001", "Abernathy, Margaret").nourishments[1] = {"Cookies", "", ""};
+        Add(1, 2, "1002", "Brennan, Kathleen");
+        Add(1, 3, "1003", "Castillo, Rosa");
+        settings.periodOn = {1, 1, 0, 0};
+        Prepare();
+        window = std::make_unique<MainWindow>(*app, page);
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    template <class W>
+    W* Widget(const char* name) {
+        W* widget = window->findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    QLineEdit* Text(int n) { return Widget<QLineEdit>(("Text" + std::to_string(n)).c_str()); }
+    QCheckBox* Check(int n) { return Widget<QCheckBox>(("Check" + std::to_string(n)).c_str()); }
+    // Overtype a text box from its start and confirm with Enter.
+    void Type(int n, const QString& keys, bool enter = true) {
+        QLineEdit* box = Text(n);
+        box->setFocus();
+        box->setCursorPosition(0);
+        QTest::keyClicks(box, keys);
+        if (enter) QTest::keyClick(box, Qt::Key_Return);
+    }
+    void Click(QAbstractButton* button, Qt::MouseButton mouse = Qt::LeftButton) {
+        QTest::mouseClick(button, mouse, {}, button->rect().center());
+    }
+    std::string StoredSettings() { return Bytes(layout.SetupPath("Labelset")); }
+    static bool AnyLineHas(const RecordingSurface& surface, const std::string& text) {
+        for (const DrawnLabel& label : Labels(surface)) {
+            for (const std::string& line : label.lines) {
+                if (line.find(text) != std::string::npos) return true;
+            }
+        }
+        return false;
+    }
+};
+
+TEST(MainWindowOperator, TheDaysUnitAndResidentBoxesStoreNothingOnEnterOrLeaving) {
+    for (int n : {1, 2, 3, 4, 14}) {
+        OperatorFixture f;
+        const std::string before = f.StoredSettings();
+        f.preview.ops.clear();
+        f.Type(n, "7");
+        f.Text(6)->setFocus();  // leaving the box
+        EXPECT_EQ(f.StoredSettings(), before) << "Text" << n;
+        EXPECT_TRUE(f.preview.ops.empty()) << "Text" << n;
+        EXPECT_EQ(f.Text(n)->text().left(1), "7") << "typed over, kept in the box";
+    }
+}
+
+TEST(MainWindowOperator, ANewLabelHeightConfirmedWithEnterRedrawsThePreview) {
+    OperatorFixture f;
+    f.geometry.columnX = {270, 0, 0, 0};  // one column: the second label is on the second row
+    f.Prepare();
+    f.window->Refresh();
+    f.preview.ops.clear();
+    f.Type(6, "1800");
+    const auto labels = RunFixture::Labels(f.preview);
+    ASSERT_GE(labels.size(), 2u);
+    EXPECT_EQ(labels[1].top, 720 + 1800);
+    EXPECT_EQ(f.app->st.LabelHeight, 1800);
+    // Leaving the box stores again but draws nothing.
+    f.preview.ops.clear();
+    f.Text(7)->setFocus();
+    EXPECT_TRUE(f.preview.ops.empty());
+}
+
+TEST(MainWindowOperator, BarcodesTickNoFrameButClearingThemLeavesIt) {
+    OperatorFixture f;
+    f.app->form1.Check6.Value = 0;
+    f.app->form1.Check9.Value = 0;
+    StoreAndReread(*f.app);
+    f.window->Refresh();
+    f.Click(f.Check(9));
+    EXPECT_TRUE(f.Check(9)->isChecked());
+    EXPECT_TRUE(f.Check(6)->isChecked());
+    EXPECT_EQ(f.app->form1.Check6.Value, 1);
+    f.Click(f.Check(9));
+    EXPECT_FALSE(f.Check(9)->isChecked());
+    EXPECT_TRUE(f.Check(6)->isChecked());
+}
+
+TEST(MainWindowOperator, SetForAllShowsTheRangesAndLeavesOutAHoldingUnitAtTheEnd) {
+    struct Case {
+        const char* last;
+        const char* other;
+        const char* expected;  // Text1 to Text4
+    };
+    for (const Case& c :
+         {Case{"west hOLDing", "EAST", "1 3 1 99"}, Case{"WEST", "On Hold", "1 4 1 99"}}) {
+        OperatorFixture f;
+        AppState& st = f.app->st;
+        st.UnitCount = 4;
+        st.UnitNames.ReDim(1, 4);
+        st.UnitNames(1) = c.other;
+        st.UnitNames(2) = "NORTH";
+        st.UnitNames(3) = "SOUTH";
+        st.UnitNames(4) = c.last;
+        const std::string before = f.StoredSettings();
+        f.Click(f.Widget<QPushButton>("Command4"));
+        const QString shown = f.Text(1)->text() + " " + f.Text(2)->text() + " " +
+                              f.Text(3)->text() + " " + f.Text(4)->text();
+        EXPECT_EQ(shown.toStdString(), c.expected) << c.last;
+        EXPECT_EQ(f.StoredSettings(), before) << "nothing stored until the next store";
+    }
+}
+
+TEST(MainWindowOperator, ARightClickRenamesThePeriodOnBothWindowsAndThePrintedName) {
+    OperatorFixture f;
+    f.tp.dialogs.inputs = {"Noon"};
+    f.Click(f.Check(2), Qt::RightButton);
+    EXPECT_EQ(f.Check(2)->text(), "Noon");
+    EXPECT_TRUE(f.Check(2)->isChecked()) << "a right click does not tick the box";
+    EXPECT_EQ(f.app->form2.Check2.Caption, "Noon");
+    ASSERT_EQ(f.tp.dialogs.prompts.size(), 1u);
+    EXPECT_EQ(f.tp.dialogs.prompts[0], "Nourishment Period Name");
+
+    f.Type(5, "", true);  // Enter in the top margin: store, reread and redraw
+    EXPECT_EQ(f.app->st.PeriodNames(2), "Noon");
+    // The preview shows only the first period; the printed sheet has the afternoon label.
+    f.Click(f.Widget<QPushButton>("Command1"));
+    EXPECT_TRUE(f.AnyLineHas(f.tp.printers.printer, "EAST W [Noon] Wed 12-09-26"));
+}
+
+TEST(MainWindowOperator, AnEmptyPeriodNameIsKeptAndPrintsNothingBroken) {
+    OperatorFixture f;
+    f.tp.dialogs.inputs = {""};
+    f.Click(f.Check(1), Qt::RightButton);
+    EXPECT_EQ(f.Check(1)->text(), "");
+    f.Type(5, "", true);
+    EXPECT_EQ(f.app->st.PeriodNames(1), "");
+    EXPECT_FALSE(RunFixture::Labels(f.preview).empty());
+}
+
+TEST(MainWindowOperator, ChoosingWeekTwoSavesWeekOneFirst) {
+    OperatorFixture f;
+    site::SnackTemplate t;
+    t.rows[0].items[0][0] = "Template item";
+    site::WriteSnackTemplate(f.tp.root(), f.layout, 1, "1", t);
+    f.app->st.SnackWeek = 1;
+    loadfil(*f.app);
+    f.app->form1.RichTextBox1.Text.replace(681, 4, "Edit");
+    f.window->Refresh();
+    f.Click(f.Widget<QRadioButton>("Option2"));
+    EXPECT_EQ(f.Bytes(f.layout.SnackListPath(1)).substr(681, 4), "Edit");
+    EXPECT_EQ(f.app->st.SnackFile, f.layout.SnackListPath(2));
+    EXPECT_EQ(f.app->st.SnackWeek, 2);
+    EXPECT_TRUE(f.Widget<QRadioButton>("Option2")->isChecked());
+    EXPECT_EQ(f.app->form1.RichTextBox1.Text.substr(681, 4), "Temp");
+}
+
+TEST(MainWindowOperator, WhatAnOperatorTypesNeverBreaksTheFiles) {
+    OperatorFixture f;
+    const std::size_t settingsSize = f.StoredSettings().size();
+    f.Type(6, "abc");  // letters in a number box
+    EXPECT_EQ(f.StoredSettings().size(), settingsSize);
+
+    const std::string listPath = f.layout.SetupPath("LabList");
+    const std::size_t listSize = f.Bytes(listPath).size();
+    QComboBox* types = f.Widget<QComboBox>("Combo2");
+    types->setFocus();
+    types->lineEdit()->selectAll();
+    const QString longName(500, QLatin1Char('W'));
+    QTest::keyClicks(types->lineEdit(), longName);
+    QTest::keyClick(types->lineEdit(), Qt::Key_Return);
+    const std::string list = f.Bytes(listPath);
+    EXPECT_EQ(list.size(), listSize);
+    EXPECT_EQ(list.substr(0, 52), std::string(50, 'W') + "\r\n") << "cut to its 50 columns";
+    EXPECT_EQ(f.app->form1.Combo2.List.at(0), std::string(25, 'W')) << "the list shows 25";
+}
+
+TEST(MainWindowOperator, TheExitButtonWorksWhileLabelsPrint) {
+    OperatorFixture f;
+    QPushButton* exit = f.Widget<QPushButton>("Command3");
+    int pumped = 0;
+    f.tp.events.onDoEvents = [&] {
+        if (++pumped == 1) f.Click(exit);
+    };
+    f.Click(f.Widget<QPushButton>("Command1"));
+    EXPECT_GE(pumped, 1);
+    EXPECT_TRUE(f.tp.events.quit);
+    EXPECT_LT(f.Printed().size(), 4u) << "the run stops at the exit request";
+}
+
+}  // namespace
+}  // namespace vt::test
