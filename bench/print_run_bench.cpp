@@ -12,6 +12,7 @@
 #include "platform/qt/image_page.h"
 #include "platform/qt/painter_surface.h"
 #include "platform/qt/qt_dialogs.h"
+#include "ui/main/view/main_window.h"
 #include "platform/qt/qt_events.h"
 #include "platform/qt/qt_pictures.h"
 #include "platform/qt/qt_printers.h"
@@ -45,7 +46,7 @@ struct Program {
     QtPictures pictures;
     Platform platform{drivesFolder, clock, dialogs, events, printers, pictures};
     App app{platform};
-    ImagePage previewPage{QSize(801, 129)};
+    ImagePage previewPage{kPreviewPixels};
     PainterSurface picture2{previewPage};
 };
 

@@ -26,8 +26,7 @@ int main(int argc, char** argv) {
     vt::Platform platform{drives, clock, dialogs, events, printers, pictures};
     vt::App app(platform);
 
-    // The preview box Picture2: 12,015 x 1,935 twips at 15 twips a pixel.
-    vt::ImagePage previewPage(QSize(801, 129));
+    vt::ImagePage previewPage(vt::kPreviewPixels);
     vt::PainterSurface picture2(previewPage);
     app.form1.Picture2 = &picture2;
 

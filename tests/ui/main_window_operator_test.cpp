@@ -19,7 +19,7 @@ namespace vt::test {
 namespace {
 
 struct OperatorFixture : RunFixture {
-    ImagePage page{QSize(801, 129)};
+    ImagePage page{kPreviewPixels};
     std::unique_ptr<MainWindow> window;
 
     OperatorFixture() {

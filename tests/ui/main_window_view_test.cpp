@@ -18,7 +18,7 @@ namespace {
 
 struct ViewFixture {
     TestPlatform tp;
-    ImagePage page{QSize(801, 129)};
+    ImagePage page{kPreviewPixels};
     PainterSurface picture2{page};
     App app{tp.platform};
     std::unique_ptr<MainWindow> window;

@@ -1,7 +1,9 @@
 #include "ui/main/view/main_window.h"
 
 #include <QIcon>
+#include <QKeySequence>
 #include <QPixmap>
+#include <QStatusBar>
 #include <QStyle>
 
 #include "platform/codepage.h"
@@ -26,6 +28,23 @@ QFont SiteFont(const char* name, double points, bool bold = false) {
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
+}
+
+// A caption with an access key ("&Routine") as rich text with the key underlined.
+QString MnemonicAsRichText(const QString& caption) {
+    QString html;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size()) {
+            ++i;
+            if (caption[i] != QLatin1Char('&')) {
+                html += QStringLiteral("<u>") + QString(caption[i]).toHtmlEscaped() +
+                        QStringLiteral("</u>");
+                continue;
+            }
+        }
+        html += QString(caption[i]).toHtmlEscaped();
+    }
+    return html;
 }
 
 struct Spot {
@@ -91,8 +110,10 @@ constexpr Spot kChecks[] = {
     {9, 2280, 1800, 855, 255, "Arial Narrow", 9, false},
     {10, 3180, 1800, 1095, 255, "Arial Narrow", 9, false},
     {7, 6720, 984, 1575, 375, "Arial Narrow", 8.25, false},
-    {8, 7128, 1776, 735, 360, "MS Sans Serif", 8.25, false},
-    {12, 7884, 1776, 600, 360, "Arial Narrow", 8.25, false},
+    // "This Font" and "Inkjet" are shown in a narrow face and share their row so that neither
+    // caption is cut off; the menu print still uses the designed face of "This Font".
+    {8, 7110, 1776, 870, 360, "Arial Narrow", 8.25, false},
+    {12, 7980, 1776, 540, 360, "Arial Narrow", 8.25, false},
 };
 
 constexpr Spot kCommands[] = {
@@ -182,7 +203,7 @@ void MainWindow::Build() {
 
     picture2_ = new QLabel(area_);
     picture2_->setObjectName(QStringLiteral("Picture2"));
-    picture2_->setGeometry(Place(0, 2280, 12015, 1935));
+    picture2_->setGeometry(QRect(QPoint(0, 2280 / kTwipsPerPixel), kPreviewPixels));
     picture2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     editor_ = new QPlainTextEdit(area_);
     editor_->setObjectName(QStringLiteral("RichTextBox1"));
@@ -198,8 +219,22 @@ void MainWindow::Build() {
     label_[14]->setBuddy(option_[1]);
     label_[15]->setBuddy(combo1_);
     label_[6]->setBuddy(combo2_);
-    // The routine snacks caption is two lines in its box.
-    check_[7]->setStyleSheet(QStringLiteral("QCheckBox { font-size: 7pt; }"));
+    // Check box captions sit close to their boxes, as the narrow designed widths need.
+    area_->setStyleSheet(QStringLiteral("QCheckBox { spacing: 2px; }"));
+    // The routine snacks caption wraps onto two lines beside its box, which a check box
+    // caption cannot; a click on it ticks the box.
+    const QRect routine = check_[7]->geometry();
+    const int indicator = style()->pixelMetric(QStyle::PM_IndicatorWidth) + 3;
+    check_[7]->resize(indicator, routine.height());
+    check7Caption_ = new QLabel(area_);
+    check7Caption_->setObjectName(QStringLiteral("Check7Caption"));
+    check7Caption_->setGeometry(routine.adjusted(indicator, 0, 0, 0));
+    check7Caption_->setFont(check_[7]->font());
+    check7Caption_->setWordWrap(true);
+    check7Caption_->setTextFormat(Qt::RichText);
+    check7Caption_->installEventFilter(this);
+    // The resident being drawn is shown in the status line, where it covers no other control.
+    statusBar()->addWidget(label_[10], 1);
     Refresh();
 }
 
@@ -237,7 +272,13 @@ void MainWindow::Refresh() {
         check_[n]->setCheckState(model.Value == 2   ? Qt::PartiallyChecked
                                  : model.Value == 1 ? Qt::Checked
                                                     : Qt::Unchecked);
-        check_[n]->setText(Qs(model.Caption));
+        if (n == 7) {
+            check_[n]->setText(QString());
+            check_[n]->setShortcut(QKeySequence::mnemonic(Qs(model.Caption)));
+            check7Caption_->setText(MnemonicAsRichText(Qs(model.Caption)));
+        } else {
+            check_[n]->setText(Qs(model.Caption));
+        }
         check_[n]->setToolTip(Qs(model.ToolTipText));
         check_[n]->setVisible(model.Visible);
     }

@@ -19,6 +19,10 @@
 
 namespace vt {
 
+// The preview box Picture2 in pixels (15 twips each): 12,015 twips wide, and 6,000 twips high so
+// that the operator sees the first rows of a sheet whole while tuning it.
+inline constexpr QSize kPreviewPixels{801, 400};
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
@@ -51,6 +55,7 @@ class MainWindow : public QMainWindow {
     QComboBox* combo1_ = nullptr;
     QComboBox* combo2_ = nullptr;
     QDateEdit* date_ = nullptr;
+    QLabel* check7Caption_ = nullptr;
     QLabel* picture2_ = nullptr;
     QPlainTextEdit* editor_ = nullptr;
     QPushButton* command_[7] = {};  // Command1..Command6 at [1..6]

@@ -125,6 +125,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
+    if (watched == check7Caption_ && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        check_[7]->click();
+        return true;
+    }
     if (watched == combo2_->lineEdit() && event->type() == QEvent::KeyPress &&
         KeyCode(static_cast<const QKeyEvent&>(*event)) == kKeyEnter) {
         Handle([this] { Combo2_KeyDown(app_, kKeyEnter); });
