@@ -12,6 +12,7 @@
 #include "platform/qt/qt_printers.h"
 #include "platform/qt/termination_signals.h"
 #include "ui/main/view/main_window.h"
+#include "ui/simple/view/simple_window.h"
 
 int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
@@ -31,9 +32,21 @@ int main(int argc, char** argv) {
     app.form1.Picture2 = &picture2;
 
     vt::MainWindow window(app, previewPage);
+    vt::SimpleWindow simple(app);
     dialogs.SetParent(&window);
     dialogs.SetUnattended(QGuiApplication::platformName() == "offscreen");
-    events.SetRefresh([&window] { window.Refresh(); });
+    // Each window's handlers change the other's models too: both are refreshed after each.
+    window.SetAfterHandler([&simple] { simple.Refresh(); });
+    simple.SetAfterHandler([&window] { window.Refresh(); });
+    events.SetRefresh([&window, &simple] {
+        window.Refresh();
+        simple.Refresh();
+    });
+    QObject::connect(&simple, &vt::SimpleWindow::MainWindowWanted, &window, [&window] {
+        window.show();
+        window.raise();
+        window.activateWindow();
+    });
     // A termination request ends the program as the exit button does: settings and snack list
     // are saved first.
     vt::TerminationSignals termination([&app, &window] {
@@ -44,7 +57,10 @@ int main(int argc, char** argv) {
     vt::Form_Load(app);
     if (events.QuitRequested()) return 0;
 
+    // The simple window is the one an operator starts with; the main window opens from its
+    // Advanced button. A station whose start-up stopped early has only the main window.
     window.Refresh();
-    window.show();
+    simple.Refresh();
+    if (!app.form2.Form.Visible) window.show();
     return QApplication::exec();
 }

@@ -110,6 +110,9 @@ struct AppState {
     Int16 InsertMode = 0;
     std::string ULabelFile;
     std::string ULabelText;
+    // 1 while ULabelText could not be written to ULabelFile: the file is older than the text,
+    // so reading the settings back must not put the file's text over it.
+    Int16 ULabelUnsaved = 0;
     VbArray<std::string> UserLines{0, 9};
     std::string PicturePath;
     std::string ConvertPath;

@@ -13,8 +13,17 @@ std::string ReadTextField(std::string_view text) {
     if (start == std::string_view::npos) return "";
     text.remove_prefix(start);
     if (text.front() == '"') {
-        text.remove_prefix(1);
-        return std::string(text.substr(0, text.find('"')));
+        // Two marks in a row stand for one mark inside the text, as a comma-separated field
+        // carries it; any other mark ends the field.
+        std::string field;
+        for (std::size_t i = 1; i < text.size(); ++i) {
+            if (text[i] == '"') {
+                if (i + 1 >= text.size() || text[i + 1] != '"') break;
+                ++i;
+            }
+            field += text[i];
+        }
+        return field;
     }
     std::string field(text.substr(0, text.find_first_of(",\r\n")));
     field.erase(field.find_last_not_of(' ') + 1);
@@ -23,6 +32,7 @@ std::string ReadTextField(std::string_view text) {
 
 void LoadUserLabel(App& app) {
     AppState& st = app.st;
+    if (st.ULabelUnsaved == 1) return;  // the window's text is newer than the file
     app.form2.Text1.Text = "";
     st.ULabelFile = UserLabelPath(st);
     if (!app.os.drives.FileExists(st.ULabelFile)) return;

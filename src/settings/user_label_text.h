@@ -7,8 +7,9 @@
 namespace vt {
 
 // The first field of a comma-separated text: leading blanks skipped; a field in double
-// quotation marks runs to the next mark (commas and line breaks included) and loses its marks;
-// an unquoted field runs to the first comma or line end, trailing blanks dropped.
+// quotation marks runs to the next mark (commas and line breaks included) and loses its marks,
+// a doubled mark inside it standing for one; an unquoted field runs to the first comma or line
+// end, trailing blanks dropped.
 std::string ReadTextField(std::string_view text);
 
 // Put the user-defined label's text into the simple window when its file exists.

@@ -3,7 +3,9 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTest>
+#include <QTextBlock>
 
 #include "app/startup.h"
 #include "platform/qt/image_page.h"
@@ -80,6 +82,43 @@ TEST(MainWindowView, ThePreviewBoxShowsTheNewSheetAfterEnter) {
     EXPECT_TRUE(f.tp.dialogs.asked.empty());
     ASSERT_EQ(after.size(), before.size());
     EXPECT_NE(after, before);
+}
+
+TEST(MainWindowView, TypingInTheSnackListEditorKeepsItsGridAndEscapeSavesIt) {
+    ViewFixture f;
+    auto* editor = f.window->findChild<QPlainTextEdit*>(QStringLiteral("RichTextBox1"));
+    ASSERT_NE(editor, nullptr);
+    ASSERT_TRUE(editor->isVisible()) << "the demo station has the snack menu on";
+    const std::string path = f.app.st.SnackFile;
+    const std::string before = ReadHostFile(f.tp.Host(path));
+    editor->setFocus();
+    QTest::keyClicks(editor, "Soup");
+    EXPECT_EQ(f.app.form1.RichTextBox1.Text.substr(681, 4), "Soup");
+    EXPECT_EQ(editor->document()->findBlockByNumber(4).text().mid(17, 4), "Soup");
+    QTest::keyClick(editor, Qt::Key_Tab);  // to Monday's cell, right of the border
+    EXPECT_EQ(f.app.form1.RichTextBox1.SelStart, 4 * 166 + 38);
+    QTest::keyClick(editor, Qt::Key_Insert);
+    EXPECT_EQ(f.app.form1.Label6.Caption, "INSERT MDE");
+    QTest::keyClick(editor, 'X');
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    QTest::keyClick(editor, Qt::Key_Delete, Qt::ShiftModifier);
+    QTest::keyClick(editor, 'V', Qt::ControlModifier);  // no paste around the commands
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_TRUE(f.tp.events.quit);
+
+    const std::string after = ReadHostFile(f.tp.Host(path));
+    ASSERT_EQ(after.size(), before.size());
+    int changed = 0;
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        const auto was = static_cast<unsigned char>(before[i]);
+        if (was >= 179 || was == '\r' || was == '\n') {
+            ASSERT_EQ(after[i], before[i]) << "border or line end moved at " << i;
+        }
+        if (after[i] != before[i]) ++changed;
+    }
+    EXPECT_EQ(after.substr(681, 4), "Soup");
+    EXPECT_EQ(after[4 * 166 + 38], 'X');
+    EXPECT_LE(changed, 4 + 20) << "only the two cells typed in";
 }
 
 }  // namespace

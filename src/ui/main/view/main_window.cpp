@@ -177,9 +177,6 @@ void MainWindow::Build() {
     command_[3]->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     command_[3]->setText(tr("Exit"));
     command_[3]->raise();
-    // The snack menu commands come with the snack list editor.
-    command_[5]->setEnabled(false);
-    command_[6]->setEnabled(false);
 
     combo1_ = new QComboBox(area_);
     combo1_->setObjectName(QStringLiteral("Combo1"));
@@ -209,8 +206,10 @@ void MainWindow::Build() {
     editor_->setObjectName(QStringLiteral("RichTextBox1"));
     editor_->setFont(SiteFont("MonoG", 9, true));
     editor_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    // Editing keeps the list's fixed layout only with the editor commands, which come next.
-    editor_->setReadOnly(true);
+    editor_->setUndoRedoEnabled(false);
+    editor_->setAcceptDrops(false);
+    editor_->installEventFilter(this);
+    editor_->viewport()->installEventFilter(this);
 
     // A label's access key takes the focus to the control it heads.
     label_[1]->setBuddy(text_[1]);
@@ -325,9 +324,7 @@ void MainWindow::Refresh() {
     editor_->setGeometry(
         Place(0, 2280, static_cast<int>(editor.Width), static_cast<int>(editor.Height)));
     editor_->setVisible(editor.Visible);
-    QString snackText = QString::fromStdString(ToUtf8(editor.Text, CodePage::Cp437));
-    snackText.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (editor_->toPlainText() != snackText) editor_->setPlainText(snackText);
+    RefreshEditor();
     refreshing_ = false;
 }
 

@@ -30,6 +30,11 @@ class MainWindow : public QMainWindow {
 
     // Copy every model into its widget, without firing the widgets' own signals.
     void Refresh();
+    // Runs after every handler of this window, so that the simple window can show what the
+    // handler changed there (period boxes, start date).
+    void SetAfterHandler(std::function<void()> afterHandler) {
+        afterHandler_ = std::move(afterHandler);
+    }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -41,9 +46,15 @@ class MainWindow : public QMainWindow {
     void Build();
     void Bind();
     // Run a handler; no exception may cross the event loop. Then refresh from the models.
-    void Handle(const std::function<void()>& handler);
+    void Handle(const std::function<void()>& handler, bool evenWhileBusy = false);
     // Copy what the operator changed in the widgets into the models.
     void Collect();
+    // The snack list editor: the model's text and cursor shown, every key through the editor
+    // commands first.
+    void RefreshEditor();
+    void CollectEditor();
+    bool EditorEvent(QEvent* event);
+    bool EditorKey(QKeyEvent& event);
 
     App& app_;
     ImagePage& preview_;
@@ -59,7 +70,10 @@ class MainWindow : public QMainWindow {
     QLabel* picture2_ = nullptr;
     QPlainTextEdit* editor_ = nullptr;
     QPushButton* command_[7] = {};  // Command1..Command6 at [1..6]
+    long editorCursor_ = -1;        // the model cursor offset the editor widget shows
     bool refreshing_ = false;
+    bool busy_ = false;  // a handler is running
+    std::function<void()> afterHandler_;
 };
 
 }  // namespace vt

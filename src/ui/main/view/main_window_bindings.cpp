@@ -7,6 +7,8 @@
 #include "app/program_end.h"
 #include "platform/codepage.h"
 #include "printing/print_run.h"
+#include "snacks/snack_editor.h"
+#include "snacks/snack_menu_print.h"
 #include "ui/main/main_window_handlers.h"
 #include "ui/main/view/main_window.h"
 
@@ -54,11 +56,15 @@ void MainWindow::Bind() {
     connect(command_[1], &QPushButton::clicked, this,
             [this] { Handle([this] { Command1_Click(app_); }); });
     connect(command_[2], &QPushButton::clicked, this,
-            [this] { Handle([this] { Command2_Click(app_); }); });
+            [this] { Handle([this] { Command2_Click(app_); }, true); });
     connect(command_[3], &QPushButton::clicked, this,
-            [this] { Handle([this] { Command3_Click(app_); }); });
+            [this] { Handle([this] { Command3_Click(app_); }, true); });
     connect(command_[4], &QPushButton::clicked, this,
             [this] { Handle([this] { Command4_Click(app_); }); });
+    connect(command_[5], &QPushButton::clicked, this,
+            [this] { Handle([this] { Command5_Click(app_); }); });
+    connect(command_[6], &QPushButton::clicked, this,
+            [this] { Handle([this] { Command6_Click(app_); }); });
     connect(date_, &QDateEdit::dateChanged, this, [this] {
         if (!refreshing_) Handle([this] { wwDateTimeEdit1_Change(app_); });
     });
@@ -83,23 +89,32 @@ void MainWindow::Collect() {
     f.Combo1.ListIndex = combo1_->currentIndex();
     f.Combo2.ListIndex = combo2_->currentIndex();
     f.Combo2.Text = FromWidget(combo2_->currentText());
+    CollectEditor();
     const QDate d = date_->date();
     f.wwDateTimeEdit1.Value =
         Date(d.year(), static_cast<unsigned>(d.month()), static_cast<unsigned>(d.day()));
 }
 
-void MainWindow::Handle(const std::function<void()>& handler) {
+void MainWindow::Handle(const std::function<void()>& handler, bool evenWhileBusy) {
     if (refreshing_) return;
+    // A print run lets window events through; while a handler runs only leaving the program is
+    // taken, so that no second run starts inside the first.
+    if (busy_ && !evenWhileBusy) return;
+    const bool outer = !busy_;
+    busy_ = true;
     Collect();
     try {
         handler();
     } catch (const std::exception& e) {
         QMessageBox::warning(this, windowTitle(), QString::fromStdString(e.what()));
     }
+    if (outer) busy_ = false;
     Refresh();
+    if (afterHandler_) afterHandler_();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == editor_ || watched == editor_->viewport()) return EditorEvent(event);
     for (int n = 1; n <= 21; ++n) {
         QLineEdit* box = text_[static_cast<std::size_t>(n)];
         if (watched != box) continue;
@@ -143,14 +158,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
-        Handle([this] { Form_KeyDown(app_, 27); });
+        Handle([this] { Form_KeyDown(app_, 27); }, true);
         return;
     }
     QMainWindow::keyPressEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    Handle([this] { Form_Unload(app_); });
+    Handle([this] { Form_Unload(app_); }, true);
     event->accept();
 }
 

@@ -1,0 +1,68 @@
+#pragma once
+// The simple window's view: a small panel with the periods, the User switch and its text, the
+// tray label indicator, the start date and three buttons. An operator's action copies the
+// widget's value into its model and calls the control's handler; after every handler all
+// widgets are refreshed from the models.
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "app/app.h"
+
+namespace vt {
+
+class SimpleWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit SimpleWindow(App& app);
+
+    // Copy every model into its widget, without firing the widgets' own signals; the window
+    // shows or hides as its model says.
+    void Refresh();
+    // Runs after every handler of this window, so that the main window can show what the
+    // handler changed there (preview, period boxes, visibility).
+    void SetAfterHandler(std::function<void()> afterHandler) {
+        afterHandler_ = std::move(afterHandler);
+    }
+
+  signals:
+    // Advanced was pressed (or the panel closed with the main window hidden): the main window
+    // model is visible now, and the main window should also come to the front.
+    void MainWindowWanted();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void Build();
+    void Bind();
+    // Copy the operator's change into its model, run the handler (no exception may cross the
+    // event loop), then refresh from the models. While a handler runs (a print run lets events
+    // through), other actions are not taken, except Exit, which stops the run.
+    void Handle(const std::function<void()>& collect, const std::function<void()>& handler,
+                bool evenWhileBusy = false);
+    void Run(const std::function<void()>& collect, const std::function<void()>& handler);
+    void CollectText1();
+    QString Text1Shown() const;
+
+    App& app_;
+    std::array<QCheckBox*, 7> check_{};  // Check1..Check6 at [1..6]
+    QPlainTextEdit* text1_ = nullptr;
+    QLabel* label7_ = nullptr;
+    QDateEdit* date_ = nullptr;
+    std::array<QPushButton*, 4> command_{};  // Command1..Command3 at [1..3]
+    std::function<void()> afterHandler_;
+    bool refreshing_ = false;
+    bool busy_ = false;
+    // Text1 was left while another handler ran: its save runs when that handler ends.
+    bool text1LeftWhileBusy_ = false;
+};
+
+}  // namespace vt

@@ -1,0 +1,130 @@
+// The simple window's events: each copies its widget into the model and calls its handler.
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QMessageBox>
+
+#include "ui/simple/simple_window_handlers.h"
+#include "ui/simple/view/simple_window.h"
+#include "ui/simple/view/text_box_text.h"
+
+namespace vt {
+
+void SimpleWindow::Bind() {
+    CheckBox* checks[] = {nullptr,
+                          &app_.form2.Check1,
+                          &app_.form2.Check2,
+                          &app_.form2.Check3,
+                          &app_.form2.Check4,
+                          &app_.form2.Check5,
+                          &app_.form2.Check6};
+    for (std::size_t n = 1; n < check_.size(); ++n) {
+        CheckBox* model = checks[n];
+        QCheckBox* box = check_[n];
+        const auto collect = [model, box] {
+            const Qt::CheckState state = box->checkState();
+            model->Value = state == Qt::Checked ? 1 : state == Qt::PartiallyChecked ? 2 : 0;
+        };
+        std::function<void()> handler = [] {};  // the tray label box only follows the model
+        if (n <= 4) {
+            handler = [this, n] { Form2_Check_MouseUp(app_, static_cast<int>(n)); };
+        } else if (n == 5) {
+            handler = [this] { Form2_Check5_MouseUp(app_); };
+        }
+        connect(box, &QCheckBox::clicked, this,
+                [this, collect, handler] { Handle(collect, handler); });
+    }
+    const auto none = [] {};
+    connect(command_[1], &QPushButton::clicked, this,
+            [this, none] { Handle(none, [this] { Form2_Command1_Click(app_); }); });
+    // Exit is taken even during a print run: the run stops at its next resident.
+    connect(command_[2], &QPushButton::clicked, this, [this, none] {
+        constexpr bool kEvenDuringARun = true;
+        Handle(
+            none, [this] { Form2_Command2_Click(app_); }, kEvenDuringARun);
+    });
+    connect(command_[3], &QPushButton::clicked, this, [this, none] {
+        Handle(none, [this] { Form2_Command3_Click(app_); });
+        if (app_.form1.Form.Visible) emit MainWindowWanted();
+    });
+    connect(date_, &QDateEdit::dateChanged, this, [this](QDate d) {
+        Handle(
+            [this, d] {
+                app_.form2.wwDateTimeEdit1.Value = Date(d.year(), static_cast<unsigned>(d.month()),
+                                                        static_cast<unsigned>(d.day()));
+            },
+            [this] {
+                Form2_wwDateTimeEdit1_Change(app_);
+                Form2_wwDateTimeEdit1_AfterUpdate(app_);
+            });
+    });
+}
+
+void SimpleWindow::CollectText1() {
+    app_.form2.Text1.Text = ModelText(Text1Shown());
+}
+
+void SimpleWindow::Handle(const std::function<void()>& collect,
+                          const std::function<void()>& handler, bool evenWhileBusy) {
+    if (refreshing_ || (busy_ && !evenWhileBusy)) return;
+    const bool outermost = !busy_;
+    busy_ = true;
+    Run(collect, handler);
+    if (outermost) {
+        // The text left during the run is saved now, or it would be lost on the refresh.
+        if (text1LeftWhileBusy_) {
+            text1LeftWhileBusy_ = false;
+            Run([this] { CollectText1(); }, [this] { Form2_Text1_LostFocus(app_); });
+        }
+        busy_ = false;
+    }
+    Refresh();
+    if (afterHandler_) afterHandler_();
+}
+
+void SimpleWindow::Run(const std::function<void()>& collect, const std::function<void()>& handler) {
+    collect();
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        QMessageBox::warning(this, windowTitle(), QString::fromStdString(e.what()));
+    }
+}
+
+bool SimpleWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A context menu over the box takes the focus only for a moment.
+    if (watched == text1_ && event->type() == QEvent::FocusOut && !refreshing_ &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+        if (busy_) {
+            text1LeftWhileBusy_ = true;
+        } else {
+            Handle([this] { CollectText1(); }, [this] { Form2_Text1_LostFocus(app_); });
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SimpleWindow::closeEvent(QCloseEvent* event) {
+    // Closing the panel only hides it, and the main window comes to the front (shown first when
+    // it was hidden), so that the operator always has a window to leave the program from. A
+    // print run in
+    // progress keeps the panel, whose Exit stops the run.
+    if (busy_) {
+        event->ignore();
+        return;
+    }
+    Handle([] {},
+           [this] {
+               app_.form2.Form.Visible = false;
+               if (!app_.form1.Form.Visible) Form2_Command3_Click(app_);
+           });
+    emit MainWindowWanted();
+    event->accept();
+}
+
+void SimpleWindow::changeEvent(QEvent* event) {
+    // Coming back to the panel shows what the main window changed meanwhile.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !busy_) Refresh();
+    QWidget::changeEvent(event);
+}
+
+}  // namespace vt
