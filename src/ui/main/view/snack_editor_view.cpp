@@ -59,11 +59,15 @@ int Modifiers(const QKeyEvent& event) {
     return shift;
 }
 
-// The key code the editor commands know (the Windows virtual key numbers); 0 for keys they
-// do not handle.
+// Keys without a code of their own in the editor commands (punctuation and the like).
+constexpr int kOtherKey = 255;
+
+// The key code the editor commands know (the Windows virtual key numbers).
 int VirtualKey(const QKeyEvent& event) {
     const int key = event.key();
     switch (key) {
+        case Qt::Key_Space:
+            return 32;
         case Qt::Key_Backspace:
             return 8;
         case Qt::Key_Tab:
@@ -100,7 +104,7 @@ int VirtualKey(const QKeyEvent& event) {
     if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) {
         return key;  // the same numbers as the letters' and digits' codes
     }
-    return 0;
+    return kOtherKey;
 }
 
 bool MovesTheCursor(int vk) {

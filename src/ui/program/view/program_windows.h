@@ -1,0 +1,38 @@
+#pragma once
+// The program's two windows over one App: the preview surface they share, each window
+// refreshed after the other's handlers, the event pump and dialogs tied to them, and start-up.
+#include "app/app.h"
+#include "platform/qt/image_page.h"
+#include "platform/qt/painter_surface.h"
+#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/qt_events.h"
+#include "ui/main/view/main_window.h"
+#include "ui/simple/view/simple_window.h"
+
+namespace vt {
+
+class ProgramWindows {
+  public:
+    ProgramWindows(App& app, QtDialogs& dialogs, QtEvents& events);
+    ProgramWindows(const ProgramWindows&) = delete;
+    ProgramWindows& operator=(const ProgramWindows&) = delete;
+
+    // Start-up, then the first window: the simple window, or the main window on a station
+    // whose start-up stopped before it. False when the program ended during start-up.
+    bool Start();
+    // End the program as its exit button does (a termination request).
+    void Leave();
+
+    MainWindow& Main() { return main_; }
+    SimpleWindow& Simple() { return simple_; }
+
+  private:
+    App& app_;
+    QtEvents& events_;
+    ImagePage previewPage_{kPreviewPixels};
+    PainterSurface picture2_{previewPage_};
+    MainWindow main_;
+    SimpleWindow simple_;
+};
+
+}  // namespace vt
