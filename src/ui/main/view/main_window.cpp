@@ -324,6 +324,8 @@ void MainWindow::Refresh() {
     editor_->setGeometry(
         Place(0, 2280, static_cast<int>(editor.Width), static_cast<int>(editor.Height)));
     editor_->setVisible(editor.Visible);
+    // The editor covers the preview; none of the preview may show beside a narrower editor.
+    picture2_->setVisible(!editor.Visible);
     RefreshEditor();
     refreshing_ = false;
 }

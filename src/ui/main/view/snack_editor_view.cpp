@@ -117,9 +117,11 @@ void MainWindow::RefreshEditor() {
     RichTextBox& model = app_.form1.RichTextBox1;
     const QString text = WidgetText(model.Text);
     const QString shown = editor_->toPlainText();
+    bool freshText = false;
     if (shown != text) {
         if (shown.size() != text.size()) {
             editor_->setPlainText(text);
+            freshText = true;
         } else {
             // Replace only what changed, so the view keeps its scroll position.
             qsizetype first = 0;
@@ -142,6 +144,11 @@ void MainWindow::RefreshEditor() {
             std::min(WidgetPosition(model.Text, model.SelStart), static_cast<int>(text.size())));
         editor_->setTextCursor(cursor);
         editorCursor_ = model.SelStart;
+    }
+    if (freshText) {
+        // A newly loaded list shows from its title, whatever the cursor's scrolling did.
+        editor_->horizontalScrollBar()->setValue(0);
+        editor_->verticalScrollBar()->setValue(0);
     }
     // Overtyping shows a block cursor, inserting a line.
     editor_->setOverwriteMode(app_.st.InsertMode == 0);
