@@ -61,6 +61,13 @@ struct RunFixture : StationFixture {
         return r;
     }
 
+    // The station's nursing units, by name, in place of the fixture's two.
+    void SetUnits(const std::vector<std::string>& names) {
+        AppState& st = app->st;
+        st.UnitCount = static_cast<Int16>(names.size());
+        st.UnitNames.ReDim(1, st.UnitCount);
+        for (int u = 1; u <= st.UnitCount; ++u) st.UnitNames(u) = names[u - 1];
+    }
     // Write every file and load the settings into the window, as start-up leaves it.
     void Prepare() {
         for (const site::Resident& r : residents) site::WriteResidentFile(tp.root(), layout, r);

@@ -114,13 +114,7 @@ TEST(MainWindow, SetForAllLeavesOutAHoldingUnitAtTheEnd) {
     for (const Case& c :
          {Case{"West Holding Area", "EAST", "1 3 1 99"}, Case{"WEST", "Hold Over", "1 4 1 99"}}) {
         WindowFixture f;
-        AppState& st = f.app->st;
-        st.UnitCount = 4;
-        st.UnitNames.ReDim(1, 4);
-        st.UnitNames(1) = c.other;
-        st.UnitNames(2) = "NORTH";
-        st.UnitNames(3) = "SOUTH";
-        st.UnitNames(4) = c.last;
+        f.SetUnits({c.other, "NORTH", "SOUTH", c.last});
         Command4_Click(*f.app);
         const Form1& w = f.app->form1;
         EXPECT_EQ(w.Text1.Text + " " + w.Text2.Text + " " + w.Text3.Text + " " + w.Text4.Text,

@@ -117,13 +117,7 @@ TEST(MainWindowOperator, SetForAllShowsTheRangesAndLeavesOutAHoldingUnitAtTheEnd
     for (const Case& c :
          {Case{"west hOLDing", "EAST", "1 3 1 99"}, Case{"WEST", "On Hold", "1 4 1 99"}}) {
         OperatorFixture f;
-        AppState& st = f.app->st;
-        st.UnitCount = 4;
-        st.UnitNames.ReDim(1, 4);
-        st.UnitNames(1) = c.other;
-        st.UnitNames(2) = "NORTH";
-        st.UnitNames(3) = "SOUTH";
-        st.UnitNames(4) = c.last;
+        f.SetUnits({c.other, "NORTH", "SOUTH", c.last});
         const std::string before = f.StoredSettings();
         f.Click(f.Widget<QPushButton>("Command4"));
         const QString shown = f.Text(1)->text() + " " + f.Text(2)->text() + " " +

@@ -8,15 +8,12 @@
 
 #include "platform/codepage.h"
 #include "platform/qt/font_names.h"
+#include "ui/common/view/check_box_view.h"
 
 namespace vt {
 namespace {
 
 constexpr int kTwipsPerPixel = 15;
-
-QString Qs(const std::string& cp1252) {
-    return QString::fromStdString(ToUtf8(cp1252));
-}
 
 QRect Place(int left, int top, int width, int height) {
     return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
@@ -267,10 +264,7 @@ void MainWindow::Refresh() {
                                 &f.Check10, &f.Check11, &f.Check12, &f.Check13};
     for (std::size_t n = 1; n < check_.size(); ++n) {
         const CheckBox& model = *checks[n];
-        check_[n]->setTristate(model.Value == 2);
-        check_[n]->setCheckState(model.Value == 2   ? Qt::PartiallyChecked
-                                 : model.Value == 1 ? Qt::Checked
-                                                    : Qt::Unchecked);
+        ShowCheckState(*check_[n], model);
         if (n == 7) {
             check_[n]->setText(QString());
             check_[n]->setShortcut(QKeySequence::mnemonic(Qs(model.Caption)));
@@ -278,8 +272,6 @@ void MainWindow::Refresh() {
         } else {
             check_[n]->setText(Qs(model.Caption));
         }
-        check_[n]->setToolTip(Qs(model.ToolTipText));
-        check_[n]->setVisible(model.Visible);
     }
     const OptionButton* options[] = {nullptr,    &f.Option1, &f.Option2,
                                      &f.Option3, &f.Option4, &f.Option5};

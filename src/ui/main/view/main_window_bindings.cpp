@@ -9,6 +9,7 @@
 #include "printing/print_run.h"
 #include "snacks/snack_editor.h"
 #include "snacks/snack_menu_print.h"
+#include "ui/common/view/check_box_view.h"
 #include "ui/main/main_window_handlers.h"
 #include "ui/main/view/main_window.h"
 
@@ -81,8 +82,7 @@ void MainWindow::Collect() {
                           &f.Check5,  &f.Check6,  &f.Check7,  &f.Check8, &f.Check9,
                           &f.Check10, &f.Check11, &f.Check12, &f.Check13};
     for (std::size_t n = 1; n < check_.size(); ++n) {
-        const Qt::CheckState state = check_[n]->checkState();
-        checks[n]->Value = state == Qt::Checked ? 1 : state == Qt::PartiallyChecked ? 2 : 0;
+        checks[n]->Value = CheckValue(*check_[n]);
     }
     OptionButton* options[] = {nullptr, &f.Option1, &f.Option2, &f.Option3, &f.Option4, &f.Option5};
     for (std::size_t n = 1; n < option_.size(); ++n) options[n]->Value = option_[n]->isChecked();

@@ -5,14 +5,11 @@
 #include <QVBoxLayout>
 
 #include "platform/codepage.h"
+#include "ui/common/view/check_box_view.h"
 #include "ui/simple/view/text_box_text.h"
 
 namespace vt {
 namespace {
-
-QString Qs(const std::string& cp1252) {
-    return QString::fromStdString(ToUtf8(cp1252));
-}
 
 // The buttons carry no tips of their own; these say what each does.
 const char* const kCommandTips[] = {
@@ -95,13 +92,8 @@ void SimpleWindow::Refresh() {
                                 &f.Check4, &f.Check5, &f.Check6};
     for (std::size_t n = 1; n < check_.size(); ++n) {
         const CheckBox& model = *checks[n];
-        check_[n]->setTristate(model.Value == 2);
-        check_[n]->setCheckState(model.Value == 2   ? Qt::PartiallyChecked
-                                 : model.Value == 1 ? Qt::Checked
-                                                    : Qt::Unchecked);
+        ShowCheckState(*check_[n], model);
         check_[n]->setText(Qs(model.Caption));
-        check_[n]->setToolTip(Qs(model.ToolTipText));
-        check_[n]->setVisible(model.Visible);
     }
 
     // While the operator edits the text, it is theirs: leaving the box saves it (after the

@@ -3,6 +3,7 @@
 #include <QFocusEvent>
 #include <QMessageBox>
 
+#include "ui/common/view/check_box_view.h"
 #include "ui/simple/simple_window_handlers.h"
 #include "ui/simple/view/simple_window.h"
 #include "ui/simple/view/text_box_text.h"
@@ -20,10 +21,7 @@ void SimpleWindow::Bind() {
     for (std::size_t n = 1; n < check_.size(); ++n) {
         CheckBox* model = checks[n];
         QCheckBox* box = check_[n];
-        const auto collect = [model, box] {
-            const Qt::CheckState state = box->checkState();
-            model->Value = state == Qt::Checked ? 1 : state == Qt::PartiallyChecked ? 2 : 0;
-        };
+        const auto collect = [model, box] { model->Value = CheckValue(*box); };
         std::function<void()> handler = [] {};  // the tray label box only follows the model
         if (n <= 4) {
             handler = [this, n] { Form2_Check_MouseUp(app_, static_cast<int>(n)); };
