@@ -9,7 +9,9 @@
 #include "site/label_settings.h"
 #include "site/label_types.h"
 #include "site/resident_file.h"
+#include "site/snack_template.h"
 #include "site/unit_file.h"
+#include "snacks/snack_document.h"
 #include "support/station_fixture.h"
 
 namespace vt::test {
@@ -67,6 +69,16 @@ struct RunFixture : StationFixture {
         st.UnitCount = static_cast<Int16>(names.size());
         st.UnitNames.ReDim(1, st.UnitCount);
         for (int u = 1; u <= st.UnitCount; ++u) st.UnitNames(u) = names[u - 1];
+    }
+    // Week 1's snack list made from a template and open, with "Edit" typed over its first
+    // item; the template's first item reads "Template item".
+    void OpenEditedWeekOne() {
+        site::SnackTemplate t;
+        t.rows[0].items[0][0] = "Template item";
+        site::WriteSnackTemplate(tp.root(), layout, 1, "1", t);
+        app->st.SnackWeek = 1;
+        loadfil(*app);
+        app->form1.RichTextBox1.Text.replace(kFirstSnackCell, 4, "Edit");
     }
     // Write every file and load the settings into the window, as start-up leaves it.
     void Prepare() {

@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "file_size_limit.h"
+#include "support/file_size_limit.h"
 #include "site/snack_template.h"
 #include "snacks/snack_document.h"
 #include "support/station_fixture.h"

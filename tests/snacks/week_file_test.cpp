@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "file_size_limit.h"
+#include "support/file_size_limit.h"
 #include "platform/text.h"
 #include "site/snack_template.h"
 #include "snacks/snack_document.h"

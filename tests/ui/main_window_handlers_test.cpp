@@ -6,8 +6,6 @@
 #include "platform/text.h"
 #include "printing/run_fixture.h"
 #include "settings/settings_fixture.h"
-#include "site/snack_template.h"
-#include "snacks/snack_document.h"
 
 namespace vt::test {
 namespace {
@@ -124,12 +122,7 @@ TEST(MainWindow, SetForAllLeavesOutAHoldingUnitAtTheEnd) {
 
 TEST(MainWindow, ChoosingAnotherWeekSavesTheOpenListFirst) {
     WindowFixture f;
-    site::SnackTemplate t;
-    t.rows[0].items[0][0] = "Template item";
-    site::WriteSnackTemplate(f.tp.root(), f.layout, 1, "1", t);
-    f.app->st.SnackWeek = 1;
-    loadfil(*f.app);
-    f.app->form1.RichTextBox1.Text.replace(681, 4, "Edit");
+    f.OpenEditedWeekOne();
     f.app->form1.Option1.Value = false;
     f.app->form1.Option2.Value = true;
     Option_Click(*f.app, 2);

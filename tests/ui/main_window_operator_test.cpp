@@ -10,8 +10,6 @@
 
 #include "platform/qt/image_page.h"
 #include "printing/run_fixture.h"
-#include "site/snack_template.h"
-#include "snacks/snack_document.h"
 #include "ui/main/main_window_handlers.h"
 #include "ui/main/view/main_window.h"
 
@@ -156,12 +154,7 @@ TEST(MainWindowOperator, AnEmptyPeriodNameIsKeptAndPrintsNothingBroken) {
 
 TEST(MainWindowOperator, ChoosingWeekTwoSavesWeekOneFirst) {
     OperatorFixture f;
-    site::SnackTemplate t;
-    t.rows[0].items[0][0] = "Template item";
-    site::WriteSnackTemplate(f.tp.root(), f.layout, 1, "1", t);
-    f.app->st.SnackWeek = 1;
-    loadfil(*f.app);
-    f.app->form1.RichTextBox1.Text.replace(681, 4, "Edit");
+    f.OpenEditedWeekOne();
     f.window->Refresh();
     f.Click(f.Widget<QRadioButton>("Option2"));
     EXPECT_EQ(f.Bytes(f.layout.SnackListPath(1)).substr(681, 4), "Edit");

@@ -3,14 +3,12 @@
 #include "ui/simple/simple_window_handlers.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-
-#include <csignal>
 
 #include "printing/run_fixture.h"
 #include "settings/settings_fixture.h"
 #include "settings/user_label_text.h"
 #include "site/small_files.h"
+#include "support/file_size_limit.h"
 #include "ui/main/main_window_handlers.h"
 #include "ui/simple/show_form2.h"
 #include "ui/simple/user_label_save.h"
@@ -121,29 +119,6 @@ TEST(SimpleWindow, AFileThatCannotBeWrittenIsToldOnceAndTheTextIsKept) {
     EXPECT_EQ(f.UserLabelBytes(), "\"Newer text\"\r\n");
     EXPECT_EQ(f.app->st.ULabelUnsaved, 0);
 }
-
-// Files may not grow past a few bytes while it lives: a write error, as a full disk gives,
-// that even the superuser gets.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-  private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
-};
 
 TEST(SimpleWindow, AWriteErrorKeepsTheOldFileWhole) {
     SimpleFixture f;
