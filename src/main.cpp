@@ -26,6 +26,6 @@ int main(int argc, char** argv) {
     // A termination request ends the program as the exit button does: settings and snack list
     // are saved first.
     vt::TerminationSignals termination([&windows] { windows.Leave(); });
-    if (!windows.Start()) return 0;
+    if (!windows.Start()) return events.ExitStatus();
     return QApplication::exec();
 }

@@ -63,6 +63,9 @@ struct AppState {
     Int16 SnackWeek = 0;
     Int32 TopMargin = 0, LabelHeight = 0, LabelWidth = 0, RowsPerPage = 0;
     VbArray<Int32> ColumnX{1, 4};
+    // The label type whose geometry record the sheet fields were read from; 0 while none was.
+    // Only that record is stored from them: fields never read hold nothing of any other.
+    Int32 SheetTypeLoaded = 0;
 
     // Run state, set and used while printing or previewing.
     Int16 PreviewMode = 0;
@@ -128,6 +131,11 @@ struct AppState {
     std::string LogLine;
     std::string LogHeader;
     std::string LogBackupPath;
+
+    // Why start-up, or the last settings load, stopped short of its end ("" when it went
+    // through). They stop silently for an operator; a run without one reports them and ends.
+    std::string StartUpFailure;
+    std::string SettingsFailure;
 
     // Guards that keep the window's own handlers quiet while the program changes controls.
     Int16 SettingsLoading = 0;  // 123 while GetSet runs

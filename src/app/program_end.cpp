@@ -1,5 +1,6 @@
 #include "app/program_end.h"
 
+#include "platform/error_output.h"
 #include "settings/label_settings.h"
 #include "snacks/snack_document.h"
 
@@ -8,10 +9,15 @@ namespace {
 constexpr int kKeyEscape = 27;
 }
 
-void EndProgram(App& app) {
+void EndProgram(App& app, int exitStatus) {
     // Ending the program also ends a print run in progress, at its next resident.
     app.st.StopRequested = 1;
-    app.os.events.Quit();
+    app.os.events.Quit(exitStatus);
+}
+
+void EndProgramFailed(App& app, int exitStatus, const std::string& why) {
+    TellErrorOutput(why);
+    EndProgram(app, exitStatus);
 }
 
 void Command3_Click(App& app) {

@@ -1,9 +1,11 @@
 #include "app/startup.h"
 
 #include <exception>
+#include <filesystem>
 
 #include "app/program_end.h"
 #include "app/setup_file.h"
+#include "platform/codepage.h"
 #include "platform/file_error.h"
 #include "platform/numbers.h"
 #include "platform/record_file.h"
@@ -82,6 +84,22 @@ void EnsureLabelTypeNameList(App& app) {
     app.os.drives.WriteWhole(st.LabListFile, names);
 }
 
+// Where the search looked, and how a station gets the records system's files there.
+void TellSetupNotFound(App& app) {
+    std::error_code error;
+    std::filesystem::path root = std::filesystem::absolute(app.os.drives.root(), error);
+    if (error) root = app.os.drives.root();
+    const std::string folder = FromUtf8(root.lexically_normal().string());
+    const std::string detail =
+        std::string("Looked for ") + kSetupFileOnC + " and the same file on the other drives in " +
+        "the drives folder " + folder +
+        " (set VITTLON_DRIVES to use another). Each drive letter is a folder there: link the "
+        "records system's share in as drive c, for example: ln -s /mnt/records " +
+        folder + "/c";
+    app.st.StartUpFailure = app.st.FacilityName + ": " + detail;
+    app.os.dialogs.MsgBox(app.st.FacilityName, "Vittlon", MsgButtons::OK, 1, detail);
+}
+
 void RunStartUp(App& app) {
     AppState& st = app.st;
     st.LabelDateText = "01-01-06";
@@ -97,6 +115,7 @@ void RunStartUp(App& app) {
     FindSetupFile(app);
     if (st.SetupNotFound != 0) {
         st.FacilityName = "Cannot Find Setup File";
+        TellSetupNotFound(app);
         return;
     }
     ReadSetupFile(app);
@@ -104,7 +123,8 @@ void RunStartUp(App& app) {
 
     st.UnitFile = st.SetupTable(40) + "\\sfl" + NumText(st.DefaultUnit) + "." + st.StationCode;
     if (!app.os.drives.FileExists(st.UnitFile)) {
-        EndProgram(app);
+        EndProgramFailed(app, kExitFailed,
+                         "the resident list of the default unit, " + st.UnitFile + ", is missing");
         return;
     }
 
@@ -133,10 +153,13 @@ void GetLdt(App& app) {
 }
 
 void Form_Load(App& app) {
+    app.st.StartUpFailure = "";
     try {
         RunStartUp(app);
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
         // Start-up stops silently at the failing step; the window opens with what was done.
+        // Why is kept for a program that runs without anyone to see the window.
+        app.st.StartUpFailure = e.what();
     }
 }
 

@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 namespace {
 
 [[noreturn]] void Fail(const std::string& what, const fs::path& path, int error) {
-    throw FileError(what + " " + path.string() + ": " + std::generic_category().message(error));
+    throw FileError(what, path.string(), std::generic_category().message(error));
 }
 
 // A new file next to the target that either replaces it (Commit) or is removed again.

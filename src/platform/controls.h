@@ -88,6 +88,7 @@ struct RichTextBox {
     double Height = 0;
     double RightMargin = 0;
     bool HasFocus = false;
+    bool Locked = false;  // read-only: nothing can be typed into it
 };
 
 }  // namespace vt

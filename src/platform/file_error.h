@@ -1,6 +1,7 @@
 #pragma once
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace vt {
 
@@ -8,6 +9,20 @@ namespace vt {
 class FileError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
+    // A system call on `file` failed: the message reads "cannot open c:\zel\F.ZRB: Permission
+    // denied", and the file and the system's reason stay at hand on their own.
+    FileError(const std::string& action, std::string file, std::string reason)
+        : std::runtime_error(action + " " + file + ": " + reason),
+          file_(std::move(file)),
+          reason_(std::move(reason)) {}
+
+    // The file and the system's reason; both empty for an error made from one message.
+    const std::string& file() const { return file_; }
+    const std::string& reason() const { return reason_; }
+
+  private:
+    std::string file_;
+    std::string reason_;
 };
 
 }  // namespace vt

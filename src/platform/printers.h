@@ -17,8 +17,9 @@ class Printers {
     virtual std::vector<std::string> Installed() = 0;
     // The system default printer's device name; "" when no printer is installed.
     virtual std::string DefaultName() = 0;
-    // Make the printer at this position of Installed() the current printer.
-    virtual void SetCurrent(int index) = 0;
+    // Make the installed printer of this name the current printer. False, and nothing changes,
+    // when no installed printer has the name (it was removed since the list was shown).
+    virtual bool SetCurrent(const std::string& name) = 0;
     // The current printer's device name.
     virtual std::string CurrentName() = 0;
     // The current printer as a drawing surface (the Printer object). Every document from the

@@ -1,8 +1,10 @@
 #include "platform/record_file.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <limits>
 #include <optional>
+#include <system_error>
 
 #include "platform/file_error.h"
 
@@ -14,6 +16,14 @@ namespace {
 // damaged file could otherwise make one write pad gigabytes of blanks.
 constexpr std::uint64_t kMaxFileBytes = 16u << 20;
 
+// A stream call on the file failed: the reason is what the system call under it left in errno
+// (the callers clear errno first). A stream can fail without a system call failing; that is
+// told as an I/O error.
+[[noreturn]] void Fail(const char* action, const std::string& name) {
+    const int error = errno != 0 ? errno : EIO;
+    throw FileError(action, name, std::generic_category().message(error));
+}
+
 std::filesystem::path Open(const Drives& drives, const std::string& name, RecordFile::Mode mode,
                            std::fstream& file) {
     std::error_code error;
@@ -22,19 +32,22 @@ std::filesystem::path Open(const Drives& drives, const std::string& name, Record
         if (!path || !std::filesystem::is_regular_file(*path, error)) {
             throw FileError("cannot find " + name);
         }
+        errno = 0;
         file.open(*path, std::ios::in | std::ios::binary);
-        if (!file) throw FileError("cannot open " + name);
+        if (!file) Fail("cannot open", name);
         return *path;
     }
     const std::optional<std::filesystem::path> path = drives.Target(name);
-    if (!path) throw FileError("cannot open " + name + ": no such folder");
+    if (!path) throw FileError("cannot open", name, "no such folder");
     if (!std::filesystem::exists(*path, error)) {
         // Appending creates the file empty without touching one that appeared meanwhile.
+        errno = 0;
         std::ofstream create(*path, std::ios::app | std::ios::binary);
-        if (!create) throw FileError("cannot create " + name);
+        if (!create) Fail("cannot create", name);
     }
+    errno = 0;
     file.open(*path, std::ios::in | std::ios::out | std::ios::binary);
-    if (!file) throw FileError("cannot open " + name);
+    if (!file) Fail("cannot open", name);
     return *path;
 }
 
@@ -49,9 +62,10 @@ RecordFile::RecordFile(const Drives& drives, std::string_view winPath, std::size
         const std::uintmax_t size = SizeBytes();
         if (size <= kMaxFileBytes) {
             std::string content(static_cast<std::size_t>(size), ' ');
+            errno = 0;
             file_.seekg(0);
             file_.read(content.data(), static_cast<std::streamsize>(size));
-            if (file_.bad()) throw FileError("cannot read " + name_);
+            if (file_.bad()) Fail("cannot read", name_);
             content.resize(static_cast<std::size_t>(file_.gcount()));
             file_.clear();
             content_ = std::move(content);
@@ -62,9 +76,10 @@ RecordFile::RecordFile(const Drives& drives, std::string_view winPath, std::size
 std::uintmax_t RecordFile::SizeBytes() {
     if (content_) return content_->size();
     file_.clear();
+    errno = 0;
     file_.seekg(0, std::ios::end);
     const std::streamoff end = file_.tellg();
-    if (end < 0) throw FileError("cannot read " + name_);
+    if (end < 0) Fail("cannot read", name_);
     return static_cast<std::uintmax_t>(end);
 }
 
@@ -84,9 +99,10 @@ std::string RecordFile::Read(std::uint64_t n) {
         content_->copy(record.data(), length_, static_cast<std::size_t>(offset));
         return record;
     }
+    errno = 0;
     file_.seekg(static_cast<std::streamoff>(offset));
     file_.read(record.data(), static_cast<std::streamsize>(length_));
-    if (file_.bad()) throw FileError("cannot read " + name_);
+    if (file_.bad()) Fail("cannot read", name_);
     // A short read leaves the blanks the record started with after the partial record.
     file_.clear();
     return record;
@@ -103,6 +119,7 @@ void RecordFile::Write(std::uint64_t n, std::string_view data) {
         throw FileError("record " + std::to_string(n) + " lies too far beyond the end of " + name_);
     }
     const std::uint64_t offset = (n - 1) * length_;
+    errno = 0;
     if (offset > size) {
         const std::string blanks(std::min<std::uint64_t>(offset - size, 1 << 16), ' ');
         file_.seekp(static_cast<std::streamoff>(size));
@@ -117,7 +134,7 @@ void RecordFile::Write(std::uint64_t n, std::string_view data) {
     file_.seekp(static_cast<std::streamoff>(offset));
     file_.write(record.data(), static_cast<std::streamsize>(length_));
     file_.flush();
-    if (!file_) throw FileError("cannot write " + name_);
+    if (!file_) Fail("cannot write", name_);
 }
 
 }  // namespace vt

@@ -1,9 +1,9 @@
 #include "printing/print_run.h"
 
 #include <exception>
-#include <iostream>
 
 #include "app/program_end.h"
+#include "platform/file_error.h"
 #include "printing/expiration_date.h"
 #include "printing/print_log.h"
 #include "printing/print_run_loops.h"
@@ -72,8 +72,22 @@ void Run(App& app) {
         app.form1.Check6.Value = 1;
     }
     if (st.PreviewMode != 1) st.PreviewMode = 0;
+    // Labels are not printed from settings that were read only in part (the sheet geometry
+    // could be missing); the preview still shows what was read.
+    if (st.PreviewMode == 0 && !st.SettingsFailure.empty()) {
+        throw FileError("the label settings could not be read: " + st.SettingsFailure);
+    }
+    if (!DateConfirmed(app)) {
+        RestoreWindows(app);
+        if (st.AutoPrint == 1) {
+            EndProgramFailed(app, kExitNothingPrinted,
+                             "nothing printed: the label date " + st.LabelDate.Text() +
+                                 " is today or in the past, and printing it was not confirmed");
+        }
+        return;
+    }
     // Without a preview box (no window shown) there is nothing to preview.
-    if (!DateConfirmed(app) || (st.PreviewMode == 1 && app.form1.Picture2 == nullptr)) {
+    if (st.PreviewMode == 1 && app.form1.Picture2 == nullptr) {
         RestoreWindows(app);
         return;
     }
@@ -91,7 +105,14 @@ void Run(App& app) {
     if (st.PreviewMode == 0) st.PrintTarget->EndDoc();
     app.os.printers.RunEnded();
     RestoreWindows(app);
-    if (st.AutoPrint == 1) EndProgram(app);
+    if (st.AutoPrint == 1) {
+        // A stop (the program asked to end) leaves labels unprinted: not a success.
+        if (st.StopRequested == 1) {
+            EndProgramFailed(app, kExitFailed, "the automatic run was stopped before its end");
+        } else {
+            EndProgram(app, kExitDone);
+        }
+    }
 }
 
 }  // namespace
@@ -100,9 +121,6 @@ void Command1_Click(App& app) {
     try {
         Run(app);
     } catch (const std::exception& e) {
-        // The message box says only that the run failed; the cause goes to the error output
-        // for whoever looks after the station.
-        std::cerr << "Vittlon: printing stopped: " << e.what() << '\n';
         // The run stops where it is. What reached the printer goes out as it is, and the
         // window is left ready for the next run.
         try {
@@ -110,9 +128,12 @@ void Command1_Click(App& app) {
         } catch (const std::exception&) {
         }
         RestoreWindows(app);
-        app.os.dialogs.MsgBox(kErrorMessage, "Vittlon", MsgButtons::OK, 1);
-        // An automatic run ends the program whether it printed everything or not.
-        if (app.st.AutoPrint == 1) EndProgram(app);
+        // The cause (the file, folder or printer and the system's reason) is the box's
+        // detail, for the operator to tell whoever looks after the station.
+        app.os.dialogs.MsgBox(kErrorMessage, "Vittlon", MsgButtons::OK, 1, e.what());
+        // An automatic run ends the program whether it printed everything or not; the box
+        // (on the error output, without a display) said why.
+        if (app.st.AutoPrint == 1) EndProgram(app, kExitFailed);
     }
 }
 

@@ -1,5 +1,11 @@
 #include "printing/print_run_loops.h"
 
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "platform/error_output.h"
+#include "platform/file_error.h"
 #include "platform/numbers.h"
 #include "platform/record_file.h"
 #include "platform/text.h"
@@ -99,11 +105,46 @@ std::string ResidentFilePath(const AppState& st) {
            st.StationCode;
 }
 
-// Whether the resident in this slot gets labels: a plausible key, a data file, active, and a
-// name.
-bool LoadSlot(App& app, RecordFile& unitFile) {
+// A resident left out of the run because a file could not be read: the resident's data file or
+// the dining file, or with slot 0 (and no key) the unit's resident list.
+struct SkippedResident {
+    Int16 unit = 0;
+    Int16 slot = 0;
+    std::string key;
+    std::string file;
+    std::string reason;
+};
+
+void TellSkipped(const SkippedResident& skipped) {
+    std::string who = "unit " + NumText(skipped.unit);
+    if (skipped.slot != 0) {
+        who += ", slot " + NumText(skipped.slot) + " (resident " + skipped.key + ")";
+    }
+    TellErrorOutput(who + " left out: " + skipped.file + " could not be read: " + skipped.reason);
+}
+
+// Who this run leaves out. The run goes on without them; each is told once, however many days
+// and periods come by the same unreadable file.
+class LeftOut {
+  public:
+    // The current unit, or with `slot` the resident in that slot of it. `file` is the one that
+    // was being read, for a failure that does not name its own.
+    void Add(const AppState& st, Int16 slot, const std::string& file, const FileError& error) {
+        if (!told_.insert({st.UnitNo, slot}).second) return;
+        const bool named = !error.file().empty();
+        TellSkipped({st.UnitNo, slot, slot == 0 ? "" : st.ResidentId, named ? error.file() : file,
+                     named ? error.reason() : error.what()});
+    }
+
+  private:
+    std::set<std::pair<Int16, Int16>> told_;
+};
+
+// Whether the resident in this slot gets labels: a plausible key, a data file that can be
+// read, active, and a name.
+bool LoadSlot(App& app, const std::string& key, LeftOut& leftOut) {
     AppState& st = app.st;
-    st.ResidentId = Trim(Mid(unitFile.Read(static_cast<std::uint64_t>(st.ResidentNo)), 33, 7));
+    st.ResidentId = key;
     if (!st.ResidentId.empty()) {
         const unsigned char first = static_cast<unsigned char>(st.ResidentId[0]);
         if (first < 33 || first > 122) return false;
@@ -112,7 +153,13 @@ bool LoadSlot(App& app, RecordFile& unitFile) {
         return false;
     }
     st.SkipResident = 0;
-    LoadResident(app);
+    try {
+        LoadResident(app);
+    } catch (const FileError& error) {
+        // A file of this resident's that is there but cannot be read costs only their labels.
+        leftOut.Add(st, st.ResidentNo, ResidentFilePath(st), error);
+        return false;
+    }
     if (st.SkipResident == 1) return false;
     return !(st.ResidentName.empty() || st.ResidentName == std::string(30, ' '));
 }
@@ -129,12 +176,11 @@ void ShowStatus(App& app, const std::string& prefix) {
     app.form2.Form.Caption = app.form1.Form.Caption;
 }
 
-void PrintUnit(App& app, const std::string& prefix) {
+void PrintUnit(App& app, const std::string& prefix, LeftOut& leftOut) {
     AppState& st = app.st;
     st.UnitFile = st.SetupTable(40) + "\\sfl" + NumText(st.UnitNo) + "." + st.StationCode;
     if (!app.os.drives.FileExists(st.UnitFile)) return;
     st.UnitName = ShortUnitName(st.UnitNames(st.UnitNo));
-    RecordFile unitFile(app.os.drives, st.UnitFile, kUnitRecordLength, RecordFile::Mode::Read);
 
     long last = st.LastResident;
     if (last > st.UnitSizes(st.UnitNo)) last = st.UnitSizes(st.UnitNo);
@@ -148,15 +194,32 @@ void PrintUnit(App& app, const std::string& prefix) {
         last = 10;
     }
 
+    // The residents' keys, read before any label is drawn: a list that cannot be read leaves out
+    // the whole unit, never half of it. User-defined labels need only the list to be there.
+    std::vector<std::string> keys;
+    try {
+        RecordFile unitFile(app.os.drives, st.UnitFile, kUnitRecordLength, RecordFile::Mode::Read);
+        if (!UserRun(st)) {
+            for (long slot = first; slot <= last; ++slot) {
+                keys.push_back(Trim(Mid(unitFile.Read(static_cast<std::uint64_t>(slot)), 33, 7)));
+            }
+        }
+    } catch (const FileError& error) {
+        leftOut.Add(st, 0, st.UnitFile, error);
+        return;
+    }
+
     for (long slot = first; slot <= last && st.StopRequested != 1; ++slot) {
         st.ResidentNo = static_cast<Int16>(slot);
         ShowStatus(app, prefix);
-        if (UserRun(st) || LoadSlot(app, unitFile)) PrintLabels(app);
+        if (UserRun(st) || LoadSlot(app, keys[static_cast<std::size_t>(slot - first)], leftOut)) {
+            PrintLabels(app);
+        }
         app.os.events.DoEvents();
     }
 }
 
-void PrintPeriod(App& app) {
+void PrintPeriod(App& app, LeftOut& leftOut) {
     AppState& st = app.st;
     const int p = st.PeriodIndex;
     const std::string prefix = p == kTrayPeriod ? "" : st.PeriodNames(p) + " Nourishments";
@@ -166,7 +229,7 @@ void PrintPeriod(App& app) {
     if (UserRun(st)) st.FirstUnit = st.LastUnit = 1;
     for (long u = st.FirstUnit; u <= st.LastUnit && st.StopRequested != 1; ++u) {
         st.UnitNo = static_cast<Int16>(u);
-        PrintUnit(app, prefix);
+        PrintUnit(app, prefix, leftOut);
     }
 }
 
@@ -185,6 +248,7 @@ std::string ShortUnitName(const std::string& name) {
 
 void PrintDays(App& app) {
     AppState& st = app.st;
+    LeftOut leftOut;
     for (long day = 1; day <= st.DaysToPrint && st.StopRequested != 1; ++day) {
         st.DayNo = static_cast<Int16>(day);
         if (day > 1) {
@@ -198,7 +262,7 @@ void PrintDays(App& app) {
         ReadDaySnacks(app);
         for (int p = 1; p <= 5 && st.StopRequested != 1; ++p) {
             st.PeriodIndex = static_cast<Int16>(p);
-            PrintPeriod(app);
+            PrintPeriod(app, leftOut);
         }
     }
 }

@@ -6,11 +6,12 @@ namespace vt {
 
 // Read the label settings into the main window's controls and the application state, fill
 // the label type list, load the label type's geometry, select the printer and load the user
-// label. A failure ends it silently at that step; what was loaded stays.
+// label. A failure ends it at that step and what was loaded stays; the operator is not asked,
+// the cause goes to the error output once.
 void GetSet(App& app);
 // Write the main window's controls into the settings file and the chosen label type's
-// geometry into the label type catalogue. A file that cannot be written is reported to the
-// operator and left as it was.
+// geometry into the label type catalogue (only when GetTyp read it). A file that cannot be
+// written is reported to the operator and left as it was.
 void SaveSet(App& app);
 
 // The period names used when a stored one is not text, and the design values.

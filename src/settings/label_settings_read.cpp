@@ -2,6 +2,8 @@
 #include <exception>
 #include <type_traits>
 
+#include "platform/error_output.h"
+#include "platform/file_error.h"
 #include "platform/numbers.h"
 #include "platform/record_file.h"
 #include "platform/text.h"
@@ -163,6 +165,10 @@ void LoadSettings(App& app) {
         RecordFile file(app.os.drives, path, kRecordLength, RecordFile::Mode::Read);
         ReadRecord1(app, file);
         ReadRecord2(app, file);
+    } else if (app.os.drives.Resolve(path)) {
+        // Something else in the file's place is no station without settings: defaults stored
+        // over it would be lost anyway.
+        throw FileError(path + " is not a file");
     } else {
         st.LabelTypeNo = 1;
     }
@@ -188,9 +194,17 @@ void LoadSettings(App& app) {
 }  // namespace
 
 void GetSet(App& app) {
+    const std::string failedBefore = app.st.SettingsFailure;
+    app.st.SettingsFailure = "";
     try {
         LoadSettings(app);
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        app.st.SettingsFailure = e.what();
+        // The window reads the settings again after every store: a failure that stays is told
+        // once, not at every keystroke.
+        if (app.st.SettingsFailure != failedBefore) {
+            TellErrorOutput("the label settings were read only in part: " + app.st.SettingsFailure);
+        }
         // What was loaded stays. The guards are released, or the window's own handlers would
         // ignore the operator from now on.
         app.st.SettingsLoading = 0;

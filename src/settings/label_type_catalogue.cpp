@@ -41,6 +41,7 @@ std::string Unsigned(Int32 value) {
 void GetTyp(App& app) {
     AppState& st = app.st;
     if (st.LabelTypeNo < 1) st.LabelTypeNo = 1;
+    st.SheetTypeLoaded = 0;
     RecordFile file(app.os.drives, LabelGeometryPath(st), kGeometryRecordLength);
     st.SettingsRecord = file.Read(static_cast<std::uint64_t>(st.LabelTypeNo));
 
@@ -50,6 +51,7 @@ void GetTyp(App& app) {
         value = (i < 4 && stored == 0) ? kSizeWhenZero[i] : stored;
         (app.form1.*kSheetBoxes[i]).Text = Unsigned(value);
     }
+    st.SheetTypeLoaded = st.LabelTypeNo;
 }
 
 void FillLabelTypeList(App& app) {
@@ -78,6 +80,9 @@ void SelectLabelType(App& app) {
 void SaveLabelGeometry(App& app) {
     AppState& st = app.st;
     const Int32 type = st.LabelTypeNo < 1 ? 1 : st.LabelTypeNo;
+    // Sheet fields that were not read from this type's record (the read failed, or the settings
+    // load stopped before it) would put zeros or another type's sheet over the one measured.
+    if (st.SheetTypeLoaded != type) return;
     const std::string path = LabelGeometryPath(st);
     RecordImage file = RecordImage::Load(app.os.drives, path, kGeometryRecordLength);
     std::string record = file.Read(static_cast<std::size_t>(type));

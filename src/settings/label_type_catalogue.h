@@ -12,8 +12,8 @@ void GetTyp(App& app);
 void FillLabelTypeList(App& app);
 // Select entry LabelTypeNo - 1 of Combo2; nothing is selected when the list has no such entry.
 void SelectLabelType(App& app);
-// Store the start date and the eight sheet fields into the chosen type's geometry record.
-// Throws FileError.
+// Store the start date and the eight sheet fields into the chosen type's geometry record. A
+// record the sheet fields were not read from by GetTyp stays as it is. Throws FileError.
 void SaveLabelGeometry(App& app);
 // Store the name typed into Combo2 as the name of label type LabelTypeNo. Throws FileError.
 void SaveLn(App& app);

@@ -16,18 +16,25 @@ void SelectSavedPrinter(App& app) {
     // the last one wins.
     const std::string stored = st.PrinterName;
     for (const std::string& name : installed) {
-        if (stored == PadTo(Left(name, kStoredNameWidth), kStoredNameWidth)) {
-            app.os.printers.SetCurrent(st.PrinterNo);
+        if (stored == PadTo(Left(name, kStoredNameWidth), kStoredNameWidth) &&
+            app.os.printers.SetCurrent(name)) {
             st.TempInt = 1;
             st.PrinterName = name;
         }
         ++st.PrinterNo;
     }
+    // Otherwise the system default as start-up listed it, chosen by its name: the print
+    // service's list may have changed since.
+    const std::vector<std::string>& listed = app.form1.Combo1.List;
     if (st.TempInt == 0 && st.DefaultPrinterNo >= 0 &&
-        st.DefaultPrinterNo < static_cast<long>(installed.size())) {
-        app.os.printers.SetCurrent(st.DefaultPrinterNo);
-        st.PrinterName = installed[static_cast<std::size_t>(st.DefaultPrinterNo)];
+        st.DefaultPrinterNo < static_cast<long>(listed.size())) {
+        const std::string& fallback = listed[static_cast<std::size_t>(st.DefaultPrinterNo)];
+        if (app.os.printers.SetCurrent(fallback)) st.PrinterName = fallback;
     }
+    ShowCurrentPrinter(app);
+}
+
+void ShowCurrentPrinter(App& app) {
     ComboBox& list = app.form1.Combo1;
     list.Text = app.os.printers.CurrentName();
     list.ListIndex = -1;

@@ -7,4 +7,7 @@ namespace vt {
 // or the system default when it is no longer installed; Combo1 shows the result.
 void SelectSavedPrinter(App& app);
 
+// Combo1 shows the current printer (no position when start-up did not list it).
+void ShowCurrentPrinter(App& app);
+
 }  // namespace vt

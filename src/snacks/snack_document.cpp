@@ -67,6 +67,17 @@ void CreateFromTemplate(App& app) {
     list.Save(app.os.drives, st.SnackFile);
 }
 
+// No list could be opened: nothing is open, so nothing is saved over a week's file later, and
+// the editor is left empty and read-only so that nothing is typed that could not be kept.
+void NoListOpen(App& app) {
+    app.st.SnackFile = "";
+    RichTextBox& editor = app.form1.RichTextBox1;
+    editor.Text = "";
+    editor.SelStart = 0;
+    editor.SelLength = 0;
+    editor.Locked = true;
+}
+
 }  // namespace
 
 std::string SnackListTitle(const std::string& facilityName, const std::string& stationDate) {
@@ -85,22 +96,30 @@ void loadfil(App& app) {
     if (!app.os.drives.FileExists(st.SnackFile)) {
         if (!app.os.drives.FileExists(st.SnackTemplate)) {
             app.os.dialogs.MsgBox(st.SnackTemplate + " Snack Template NOT FOUND.", "Vittlon");
-            st.SnackFile = "";
+            NoListOpen(app);
             return;
         }
         try {
             CreateFromTemplate(app);
         } catch (const FileError& e) {
-            // No week file could be made: nothing is open, so nothing is saved over it later.
-            app.os.dialogs.MsgBox(
-                std::string("The snack list could not be created.\r\n") + e.what(), "Vittlon");
-            st.SnackFile = "";
+            app.os.dialogs.MsgBox("The snack list could not be created.", "Vittlon",
+                                  MsgButtons::OK, 1, e.what());
+            NoListOpen(app);
             return;
         }
     }
 
     RichTextBox& editor = app.form1.RichTextBox1;
-    editor.Text = app.os.drives.ReadWhole(st.SnackFile);
+    try {
+        editor.Text = app.os.drives.ReadWhole(st.SnackFile);
+    } catch (const FileError& e) {
+        // The editor must not keep another week's text under this week's file name.
+        app.os.dialogs.MsgBox("The snack list could not be read.", "Vittlon", MsgButtons::OK, 1,
+                              e.what());
+        NoListOpen(app);
+        return;
+    }
+    editor.Locked = false;
     st.SnackText = editor.Text;
     // The first item cell; a list too short to have one starts at its end.
     st.SnackCursor = std::min<long>(kFirstSnackCell, static_cast<long>(editor.Text.size()));
@@ -116,8 +135,8 @@ void savefil(App& app) {
     } catch (const FileError& e) {
         // The file keeps its last saved state; the operator is told that the edits were not
         // saved.
-        app.os.dialogs.MsgBox(std::string("The snack list could not be saved.\r\n") + e.what(),
-                              "Vittlon");
+        app.os.dialogs.MsgBox("The snack list could not be saved.", "Vittlon", MsgButtons::OK, 1,
+                              e.what());
     }
 }
 

@@ -42,12 +42,13 @@ bool CopyFromRowAbove(std::string& text, long line) {
 }  // namespace
 
 void Command6_Click(App& app) {
-    if (app.st.SnackMenuOn != 1) return;
+    RichTextBox& editor = app.form1.RichTextBox1;
+    if (app.st.SnackMenuOn != 1 || editor.Locked) return;
+    // Three item lines are written over: only a deliberate Yes does it.
     if (app.os.dialogs.MsgBox(" Duplicate Snacks from Above Diet", "Duplicate Snack Line",
-                              MsgButtons::YesNo, 1) != MsgAnswer::Yes) {
+                              MsgButtons::YesNo, 2) != MsgAnswer::Yes) {
         return;
     }
-    RichTextBox& editor = app.form1.RichTextBox1;
     std::string text = editor.Text;
     const long first = EditorCursor(editor) / kSnackLineStride + 1;
     for (long line = first; line < first + 3; ++line) {

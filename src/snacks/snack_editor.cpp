@@ -137,6 +137,7 @@ void RichTextBox1_KeyPress(App& app, int& ascii) {
     if ((typed < 32 && typed != kKeyBackspace) || typed >= 127) return;
 
     RichTextBox& editor = app.form1.RichTextBox1;
+    if (editor.Locked) return;
     std::string& text = editor.Text;
     const long size = static_cast<long>(text.size());
     const bool back = typed == kKeyBackspace;

@@ -88,7 +88,8 @@ void Command5_Click(App& app) {
     }
     window.Caption = st.SavedCaption;
     if (!failure.empty()) {
-        app.os.dialogs.MsgBox("The snack menu could not be printed.\r\n" + failure, kTitle);
+        app.os.dialogs.MsgBox("The snack menu could not be printed.", kTitle, MsgButtons::OK, 1,
+                              failure);
     }
     if (st.SnackMenuOn == 1) app.form1.RichTextBox1.HasFocus = true;
 }

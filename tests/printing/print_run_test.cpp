@@ -205,6 +205,9 @@ TEST(PrintRun, AFailureIsToldOnceAndTheNextRunWorks) {
     Command1_Click(*f.app);
     ASSERT_EQ(f.tp.dialogs.asked.size(), 1u);
     EXPECT_EQ(f.tp.dialogs.asked[0].text, "An Error Has Occurred while Printing Your Labels.");
+    // The cause names the file, for the operator to pass on.
+    EXPECT_NE(f.tp.dialogs.asked[0].detail.find("1001"), std::string::npos)
+        << f.tp.dialogs.asked[0].detail;
     EXPECT_EQ(f.app->form1.Form.Caption, caption);
 
     std::filesystem::remove(file);

@@ -16,15 +16,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-// Today as the program sees it: the batch site starts tomorrow, so no question is asked.
-Date Today() {
-    const auto now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-    std::tm local{};
-    localtime_r(&now, &local);
-    return Date(local.tm_year + 1900, static_cast<unsigned>(local.tm_mon + 1),
-                static_cast<unsigned>(local.tm_mday));
-}
-
 TEST(BatchPrint, ToPdfOneFileWithAPagePerSheetAndTheLabelsInPlace) {
     TempDir dir;
     WriteBatchSite(dir.path() / "drives", 31, "Vittlon PDF", Today());

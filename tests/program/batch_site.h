@@ -1,6 +1,8 @@
 #pragma once
 // A station for running the program as a scheduled job: one unit of residents, labels three
 // across and ten down without pictures, a start date tomorrow, and the automatic-print marker.
+#include <chrono>
+#include <ctime>
 #include <filesystem>
 #include <string>
 
@@ -15,6 +17,15 @@
 #include "site/unit_file.h"
 
 namespace vt::test {
+
+// Today as the program sees it.
+inline Date Today() {
+    const auto now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm local{};
+    localtime_r(&now, &local);
+    return Date(local.tm_year + 1900, static_cast<unsigned>(local.tm_mon + 1),
+                static_cast<unsigned>(local.tm_mday));
+}
 
 inline void WriteBatchSite(const std::filesystem::path& drives, int residents,
                            const std::string& printerName, const Date& today) {

@@ -1,5 +1,6 @@
 #pragma once
 // The vittlon executable as a child process, headless, with its drives and PDF folders.
+#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -7,6 +8,8 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <thread>
@@ -16,12 +19,16 @@ extern char** environ;
 
 namespace vt::test {
 
-// The program as a child process with its drives folder and PDF folder set.
+// The program as a child process with its drives folder and PDF folder set; what it writes to
+// its error output is kept in a file beside the PDF folder.
 class Program {
   public:
     // extraEnv: further NAME=value settings, e.g. the print server to use.
+    // unprivileged: as root, run it as the user nobody, whom file modes bind (root's reads and
+    // deletes ignore them).
     Program(const std::filesystem::path& drives, const std::filesystem::path& pdf,
-            const std::vector<std::string>& extraEnv = {}) {
+            const std::vector<std::string>& extraEnv = {}, bool unprivileged = false)
+        : errorFile_(pdf.string() + "-stderr.txt") {
         std::vector<std::string> env = {"VITTLON_DRIVES=" + drives.string(),
                                         "VITTLON_PDF_DIR=" + pdf.string(),
                                         "QT_QPA_PLATFORM=offscreen", "HOME=" + pdf.string()};
@@ -37,8 +44,22 @@ class Program {
         for (auto& kv : env) envp.push_back(kv.data());
         envp.push_back(nullptr);
         std::string binary = VITTLON_BINARY;
-        char* argv[] = {binary.data(), nullptr};
-        if (posix_spawn(&pid_, binary.c_str(), nullptr, nullptr, argv, envp.data()) != 0) pid_ = -1;
+        std::vector<std::string> args = {binary};
+        if (unprivileged && ::getuid() == 0) {
+            args = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups",
+                    binary};
+        }
+        std::vector<char*> argv;
+        for (auto& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 2, errorFile_.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0) {
+            pid_ = -1;
+        }
+        posix_spawn_file_actions_destroy(&actions);
     }
     ~Program() {
         if (pid_ > 0 && !exited_) {
@@ -48,6 +69,11 @@ class Program {
     }
 
     bool started() const { return pid_ > 0; }
+    // Everything the program wrote to its error output so far.
+    std::string ErrorOutput() const {
+        std::ifstream in(errorFile_);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
     void Signal(int sig) { ::kill(pid_, sig); }
 
     // The exit status once it ended within the time; nullopt when it is still running.
@@ -65,6 +91,7 @@ class Program {
     }
 
   private:
+    std::string errorFile_;
     pid_t pid_ = -1;
     bool exited_ = false;
 };

@@ -38,26 +38,5 @@ TEST(Program, StartsOnTheDemoSiteAndEndsCleanlyWhenAskedTo) {
     EXPECT_EQ(program.WaitFor(60s), 0);
 }
 
-TEST(Program, EndsByItselfWhenTheDefaultUnitListIsMissing) {
-    TempDir dir;
-    const fs::path drives = dir.path() / "drives";
-    site::BuildDemoSite(drives, Date(2026, 12, 8), false);
-    fs::remove(drives / "c" / "zel" / "units" / "sfl1.D1");
-
-    Program program(drives, dir.path() / "pdf");
-    ASSERT_TRUE(program.started());
-    EXPECT_EQ(program.WaitFor(60s), 0);
-}
-
-TEST(Program, OpensWithoutASetupFileAndEndsWhenAskedTo) {
-    TempDir dir;
-    fs::create_directories(dir.path() / "drives");
-    Program program(dir.path() / "drives", dir.path() / "pdf");
-    ASSERT_TRUE(program.started());
-    EXPECT_FALSE(program.WaitFor(1s).has_value()) << "the window should stay open";
-    program.Signal(SIGTERM);
-    EXPECT_EQ(program.WaitFor(60s), 0);
-}
-
 }  // namespace
 }  // namespace vt::test

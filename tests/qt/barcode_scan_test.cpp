@@ -27,7 +27,7 @@ class BarcodeScan : public testing::Test {
         ::setenv("VITTLON_PDF_DIR", (temp.path() / "out").string().c_str(), 1);
         const auto names = printers.Installed();
         ASSERT_EQ(names.back(), kPdfPrinterName);
-        printers.SetCurrent(int(names.size()) - 1);
+        ASSERT_TRUE(printers.SetCurrent(kPdfPrinterName));
     }
     void TearDown() override { ::unsetenv("VITTLON_PDF_DIR"); }
 

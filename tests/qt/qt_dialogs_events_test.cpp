@@ -53,6 +53,17 @@ TEST(QtDialogs, OkBoxAnswersOk) {
     EXPECT_EQ(dialogs.MsgBox("Done", "T"), MsgAnswer::OK);
 }
 
+TEST(QtDialogs, TheCauseIsTheBoxsDetailedText) {
+    QtDialogs dialogs;
+    QString detail;
+    WhenModal([&](QWidget& box) {
+        detail = static_cast<QMessageBox&>(box).detailedText();
+        QTest::keyClick(&box, Qt::Key_Return);
+    });
+    dialogs.MsgBox("Could not print.", "T", MsgButtons::OK, 1, "/srv/pdf: Permission denied");
+    EXPECT_EQ(detail, "/srv/pdf: Permission denied");
+}
+
 TEST(QtDialogs, InputBoxReturnsWindows1252AndEmptyOnCancel) {
     QtDialogs dialogs;
     QString offered;
@@ -78,10 +89,10 @@ TEST(QtEvents, DoEventsRunsPendingEventsThenRefreshes) {
     EXPECT_EQ(order, (std::vector<std::string>{"event", "refresh"}));
 }
 
-TEST(QtEvents, QuitBeforeTheLoopStartsEndsTheLoop) {
+TEST(QtEvents, QuitBeforeTheLoopStartsEndsTheLoopWithItsStatus) {
     QtEvents events;
     EXPECT_FALSE(events.QuitRequested());
-    events.Quit();
+    events.Quit(3);
     EXPECT_TRUE(events.QuitRequested());
     events.DoEvents();  // the request survives events processed before the loop runs
     // A loop that the request failed to end would be ended by this fallback with code 99.
@@ -89,7 +100,7 @@ TEST(QtEvents, QuitBeforeTheLoopStartsEndsTheLoop) {
     fallback.setSingleShot(true);
     QObject::connect(&fallback, &QTimer::timeout, [] { QCoreApplication::exit(99); });
     fallback.start(10000);
-    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_EQ(QCoreApplication::exec(), 3);
 }
 
 }  // namespace

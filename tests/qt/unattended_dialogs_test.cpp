@@ -15,5 +15,15 @@ TEST(UnattendedDialogs, QuestionsGetTheirDefaultAnswerAndInputIsCancelled) {
     EXPECT_EQ(dialogs.InputBox("Name", "Title", "default"), "");
 }
 
+TEST(UnattendedDialogs, AMessageWithItsCauseIsOneLineOnTheErrorOutput) {
+    QtDialogs dialogs;
+    dialogs.SetUnattended(true);
+    testing::internal::CaptureStderr();
+    dialogs.MsgBox("Could not print.\r\nTry again.", "Vittlon", MsgButtons::OK, 1,
+                   "/srv/pdf: Permission denied");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Vittlon: Could not print.  Try again. (/srv/pdf: Permission denied)\n");
+}
+
 }  // namespace
 }  // namespace vt

@@ -148,7 +148,7 @@ TEST(LabelSettings, WhatIsStoredReadsBackIntoEveryControl) {
     EXPECT_EQ(g.Check13.Value, 1);
     EXPECT_TRUE(g.RichTextBox1.Visible);  // the snack list editor shows with the snack menu
     EXPECT_EQ(g.Combo1.Text, kPdfPrinterName);
-    EXPECT_EQ(f.tp.printers.current, 1);
+    EXPECT_EQ(f.tp.printers.current, kPdfPrinterName);
 }
 
 TEST(LabelSettings, SnackListEditorIsHiddenWithoutTheSnackMenu) {

@@ -26,7 +26,7 @@ TEST(PrinterChoice, AStoredNameOfThirtyFiveCharactersFindsThePrinterByItsFullNam
     StorePrinter(f, longName);
     auto app = f.NewApp();
     GetSet(*app);
-    EXPECT_EQ(f.tp.printers.current, 1);
+    EXPECT_EQ(f.tp.printers.current, longName);
     EXPECT_EQ(app->st.TempInt, 1);
     EXPECT_EQ(app->st.PrinterName, longName);
     EXPECT_EQ(app->form1.Combo1.Text, longName);
@@ -44,7 +44,7 @@ TEST(PrinterChoice, OfTwoPrintersSharingTheStoredThirtyCharactersTheLastWins) {
     f.tp.printers.names = {first, "Office Laser", second, kPdfPrinterName};
     f.app->st.PrinterName = PadTo(first, 30);
     SelectSavedPrinter(*f.app);
-    EXPECT_EQ(f.tp.printers.current, 2);
+    EXPECT_EQ(f.tp.printers.current, second);
     EXPECT_EQ(f.app->st.PrinterName, second);
     EXPECT_EQ(f.app->form1.Combo1.Text, second);
 }
@@ -54,10 +54,11 @@ TEST(PrinterChoice, APrinterNoLongerInstalledGivesTheDefaultWhichIsStoredNext) {
     f.tp.printers.names = {"Kitchen", "Office Laser", kPdfPrinterName};
     StorePrinter(f, "Gone Printer");
     auto app = f.NewApp();
-    app->st.DefaultPrinterNo = 1;  // "Office Laser", as start-up found it
-    f.tp.printers.current = 2;
+    app->form1.Combo1.List = f.tp.printers.names;  // as start-up listed them
+    app->st.DefaultPrinterNo = 1;                   // "Office Laser", as start-up found it
+    f.tp.printers.current = kPdfPrinterName;
     GetSet(*app);
-    EXPECT_EQ(f.tp.printers.current, 1);
+    EXPECT_EQ(f.tp.printers.current, "Office Laser");
     EXPECT_EQ(app->st.TempInt, 0);
     EXPECT_EQ(app->st.PrinterName, "Office Laser");
     EXPECT_EQ(app->form1.Combo1.Text, "Office Laser");
@@ -71,9 +72,10 @@ TEST(PrinterChoice, APrinterIsMatchedOnlyByItsWholeStoredName) {
     StationFixture f;
     f.tp.printers.names = {"Kitchen", "Office Laser", kPdfPrinterName};
     f.app->st.PrinterName = PadTo("Office", 30);
+    f.app->form1.Combo1.List = f.tp.printers.names;
     f.app->st.DefaultPrinterNo = 2;
     SelectSavedPrinter(*f.app);
-    EXPECT_EQ(f.tp.printers.current, 2);
+    EXPECT_EQ(f.tp.printers.current, kPdfPrinterName);
     EXPECT_EQ(f.app->st.PrinterName, kPdfPrinterName);
 }
 
@@ -83,10 +85,10 @@ TEST(PrinterChoice, WithoutPrintersTheListSaysSoAndTheUserLabelIsNotLoaded) {
     StorePrinter(f, "Office Laser");
     auto app = f.NewApp();
     app->st.NoPrinterList = 1;
-    f.tp.printers.current = 1;
+    f.tp.printers.current = kPdfPrinterName;
     GetSet(*app);
     EXPECT_EQ(app->form1.Combo1.Text, "No Printers Installed");
-    EXPECT_EQ(f.tp.printers.current, 1);  // no printer was made current
+    EXPECT_EQ(f.tp.printers.current, kPdfPrinterName);  // no printer was made current
     EXPECT_EQ(app->st.ULabelText, "");
     EXPECT_EQ(app->form2.Text1.Text, "");
     EXPECT_EQ(app->st.LabelDate, Date(2026, 12, 9));  // the rest of the settings still load

@@ -39,7 +39,9 @@ TEST(SaveErrors, ASettingsPathThatIsAFolderIsTold) {
 TEST(SaveErrors, AGeometryFileThatCannotBeReplacedIsToldAfterTheSettingsAreStored) {
     StationFixture f;
     WriteSettings(f, "1 12-09-2026", "");
-    // The geometry file's name is taken by a folder: it cannot be replaced.
+    GetSet(*f.app);
+    // Then the geometry file's name is taken by a folder: it cannot be replaced.
+    fs::remove(f.Host(GeometryPath(f)));
     fs::create_directories(f.Host(GeometryPath(f)) / "inside");
     f.app->form1.Text14.Text = "5";
     EXPECT_NO_THROW(SaveSet(*f.app));
@@ -73,9 +75,9 @@ TEST(SaveErrors, AFailureWhileItIsBeingToldIsNotToldAgain) {
     struct Reentering : ScriptedDialogs {
         std::function<void()> onAsk;
         MsgAnswer MsgBox(const std::string& text, const std::string& title, MsgButtons buttons,
-                         int defaultButton) override {
+                         int defaultButton, const std::string& detail) override {
             if (onAsk) onAsk();
-            return ScriptedDialogs::MsgBox(text, title, buttons, defaultButton);
+            return ScriptedDialogs::MsgBox(text, title, buttons, defaultButton, detail);
         }
     } dialogs;
     Platform platform{f.tp.drives, f.tp.clock, dialogs, f.tp.events, f.tp.printers, f.tp.pictures};

@@ -9,6 +9,7 @@
 #include "platform/text.h"
 #include "site/demo_site.h"
 #include "site/snack_template.h"
+#include "snacks/snack_editor.h"
 #include "support/station_fixture.h"
 
 namespace vt::test {
@@ -108,16 +109,27 @@ TEST(SnackDocument, AnExistingWeekIsNeverRetitled) {
     EXPECT_EQ(f.Bytes(f.layout.SnackListPath(1)), first);
 }
 
-TEST(SnackDocument, WithoutFileAndTemplateNothingIsOpenAndNothingSaved) {
+TEST(SnackDocument, WithoutFileAndTemplateNothingIsOpenNothingTypedAndNothingSaved) {
     SnackFixture f;
-    f.app->form1.RichTextBox1.Text = "kept";
+    f.app->form1.RichTextBox1.Text = "the week before";  // another week's list was open
     loadfil(*f.app);
     ASSERT_EQ(f.tp.dialogs.asked.size(), 1u);
     EXPECT_EQ(f.tp.dialogs.asked[0].text, "c:\\zel\\templ\\snack1.1 Snack Template NOT FOUND.");
     EXPECT_EQ(f.app->st.SnackFile, "");
-    EXPECT_EQ(f.app->form1.RichTextBox1.Text, "kept");
+    // The editor shows no list and takes no typing until a list loads.
+    RichTextBox& editor = f.app->form1.RichTextBox1;
+    EXPECT_EQ(editor.Text, "");
+    EXPECT_TRUE(editor.Locked);
+    int key = 'A';
+    RichTextBox1_KeyPress(*f.app, key);
+    EXPECT_EQ(editor.Text, "");
     savefil(*f.app);
     EXPECT_FALSE(fs::exists(f.Host(f.layout.SnackListPath(1))));
+
+    site::WriteSnackTemplate(f.tp.root(), f.layout, 1, "1", Template("x"));
+    loadfil(*f.app);
+    EXPECT_FALSE(editor.Locked);
+    EXPECT_FALSE(editor.Text.empty());
 }
 
 TEST(SnackDocument, SavingWithoutEditsKeepsEveryByteAndEditsAreSaved) {
@@ -143,7 +155,8 @@ TEST(SnackDocument, AFailedSaveIsToldAndTheFileKeepsItsBytes) {
     f.app->form1.RichTextBox1.Text = "changed";
     savefil(*f.app);
     ASSERT_EQ(f.tp.dialogs.asked.size(), 1u);
-    EXPECT_NE(f.tp.dialogs.asked[0].text.find("Snk1.D1"), std::string::npos);
+    EXPECT_EQ(f.tp.dialogs.asked[0].text, "The snack list could not be saved.");
+    EXPECT_NE(f.tp.dialogs.asked[0].detail.find("Snk1.D1"), std::string::npos);
     EXPECT_EQ(f.Bytes(f.layout.SnackListPath(1)), saved);
 }
 

@@ -46,6 +46,7 @@ TEST(SnackDuplicate, OnARowsFirstItemLineTheWholeRowAboveIsCopied) {
     EXPECT_EQ(f.tp.dialogs.asked[0].text, " Duplicate Snacks from Above Diet");
     EXPECT_EQ(f.tp.dialogs.asked[0].title, "Duplicate Snack Line");
     EXPECT_EQ(f.tp.dialogs.asked[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(f.tp.dialogs.asked[0].defaultButton, 2) << "Enter answers No: lines are overwritten";
 }
 
 TEST(SnackDuplicate, OnTheSecondItemLineOnlyTheRestOfTheRowIsCopied) {

@@ -190,6 +190,7 @@ TEST(SnackMenuPrint, AListThatCannotBeReadIsReportedAndThePrinterLeftClosed) {
         EXPECT_EQ(f.tp.dialogs.asked.back().text.substr(0, 36),
                   "The snack menu could not be printed.")
             << c.what;
+        EXPECT_FALSE(f.tp.dialogs.asked.back().detail.empty()) << c.what;
         EXPECT_TRUE(f.Lines().empty()) << c.what;
         EXPECT_EQ(f.page.Documents(), 0) << c.what;
         EXPECT_EQ(f.printers.runsEnded, 1) << c.what;

@@ -106,7 +106,7 @@ TEST(WeekFile, AWeekFileThatCannotBeWrittenIsToldAndNothingIsSavedLater) {
     EXPECT_EQ(f.app->st.SnackFile, "");
     EXPECT_EQ(f.tp.dialogs.asked.size(), 1u);
     if (!f.tp.dialogs.asked.empty()) {
-        EXPECT_NE(f.tp.dialogs.asked[0].text.find("Snk1.D1"), std::string::npos);
+        EXPECT_NE(f.tp.dialogs.asked[0].detail.find("Snk1.D1"), std::string::npos);
     }
     f.app->form1.RichTextBox1.Text = "not a snack list";
     savefil(*f.app);

@@ -1,5 +1,6 @@
 #include "support/test_support.h"
 
+#include <algorithm>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -37,8 +38,9 @@ std::string ReadHostFile(const fs::path& path) {
 }
 
 MsgAnswer ScriptedDialogs::MsgBox(const std::string& text, const std::string& title,
-                                  MsgButtons buttons, int defaultButton) {
-    asked.push_back({text, title, buttons, defaultButton});
+                                  MsgButtons buttons, int defaultButton,
+                                  const std::string& detail) {
+    asked.push_back({text, title, buttons, defaultButton, detail});
     if (!answers.empty()) {
         MsgAnswer a = answers.front();
         answers.pop_front();
@@ -62,8 +64,10 @@ void FakeEvents::DoEvents() {
     if (onDoEvents) onDoEvents();
 }
 
-std::string FakePrinters::CurrentName() {
-    return current >= 0 && current < static_cast<int>(names.size()) ? names[current] : "";
+bool FakePrinters::SetCurrent(const std::string& name) {
+    if (std::find(names.begin(), names.end(), name) == names.end()) return false;
+    current = name;
+    return true;
 }
 
 namespace {

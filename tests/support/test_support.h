@@ -36,6 +36,7 @@ class ScriptedDialogs : public Dialogs {
         std::string text, title;
         MsgButtons buttons;
         int defaultButton;
+        std::string detail;
     };
     std::deque<MsgAnswer> answers;   // empty: OK / the default button
     std::deque<std::string> inputs;  // empty: "" (cancel)
@@ -43,7 +44,7 @@ class ScriptedDialogs : public Dialogs {
     std::vector<std::string> prompts;
 
     MsgAnswer MsgBox(const std::string& text, const std::string& title, MsgButtons buttons,
-                     int defaultButton) override;
+                     int defaultButton, const std::string& detail) override;
     std::string InputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText) override;
 };
@@ -53,9 +54,13 @@ class FakeEvents : public Events {
     int doEventsCalls = 0;
     std::function<void()> onDoEvents;  // runs inside DoEvents, as an operator's click would
     bool quit = false;
+    int exitStatus = 0;
 
     void DoEvents() override;
-    void Quit() override { quit = true; }
+    void Quit(int status) override {
+        quit = true;
+        exitStatus = status;
+    }
     bool QuitRequested() const override { return quit; }
 };
 
@@ -63,14 +68,14 @@ class FakePrinters : public Printers {
   public:
     std::vector<std::string> names{"Office Laser", kPdfPrinterName};
     std::string defaultName = "Office Laser";
-    int current = 0;
+    std::string current = "Office Laser";
     int runsEnded = 0;
     RecordingSurface printer{4.8};  // a 300 dpi printer
 
     std::vector<std::string> Installed() override { return names; }
     std::string DefaultName() override { return defaultName; }
-    void SetCurrent(int index) override { current = index; }
-    std::string CurrentName() override;
+    bool SetCurrent(const std::string& name) override;
+    std::string CurrentName() override { return current; }
     Surface& Printer() override { return printer; }
     void RunEnded() override { ++runsEnded; }
 };

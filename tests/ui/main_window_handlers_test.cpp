@@ -139,7 +139,7 @@ TEST(MainWindow, PrinterAndLabelTypeLists) {
     WindowFixture f;
     f.app->form1.Combo1.ListIndex = 1;
     Combo1_Click(*f.app);
-    EXPECT_EQ(f.tp.printers.current, 1);
+    EXPECT_EQ(f.tp.printers.current, kPdfPrinterName);
     EXPECT_EQ(f.app->st.PrinterName, kPdfPrinterName);
 
     f.app->st.ListFilling = -2222;
@@ -154,6 +154,32 @@ TEST(MainWindow, PrinterAndLabelTypeLists) {
     f.app->form1.Combo2.Text = "Kitchen sheets";
     Combo2_KeyDown(*f.app, kKeyEnter);
     EXPECT_EQ(f.app->form1.Combo2.List[4], "Kitchen sheets");
+}
+
+TEST(MainWindow, APrinterIsChosenByNameWhenTheInstalledListChangedSinceStartUp) {
+    WindowFixture f;
+    f.tp.printers.names = {"Kitchen", "Office Laser", kPdfPrinterName};
+    f.app->form1.Combo1.List = f.tp.printers.names;  // as start-up listed them
+    ASSERT_TRUE(f.tp.printers.SetCurrent("Kitchen"));
+
+    // A queue added in front: the list's second entry is still "Office Laser".
+    f.tp.printers.names = {"Annex", "Kitchen", "Office Laser", kPdfPrinterName};
+    f.app->form1.Combo1.ListIndex = 1;
+    Combo1_Click(*f.app);
+    EXPECT_EQ(f.tp.printers.CurrentName(), "Office Laser");
+    EXPECT_EQ(f.app->st.PrinterName, "Office Laser");
+    EXPECT_TRUE(f.tp.dialogs.asked.empty());
+
+    // A queue removed: choosing it is told and changes nothing.
+    f.tp.printers.names = {"Office Laser", kPdfPrinterName};
+    f.app->form1.Combo1.ListIndex = 0;
+    Combo1_Click(*f.app);
+    EXPECT_EQ(f.tp.printers.CurrentName(), "Office Laser");
+    EXPECT_EQ(f.app->st.PrinterName, "Office Laser");
+    EXPECT_EQ(f.app->form1.Combo1.Text, "Office Laser");
+    EXPECT_EQ(f.app->form1.Combo1.ListIndex, 1);
+    ASSERT_EQ(f.tp.dialogs.asked.size(), 1u);
+    EXPECT_NE(f.tp.dialogs.asked[0].text.find("Kitchen"), std::string::npos);
 }
 
 TEST(MainWindow, TheStartDateIsStoredAndMirrored) {

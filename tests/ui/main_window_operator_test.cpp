@@ -184,6 +184,28 @@ TEST(MainWindowOperator, WhatAnOperatorTypesNeverBreaksTheFiles) {
     EXPECT_EQ(f.app->form1.Combo2.List.at(0), std::string(25, 'W')) << "the list shows 25";
 }
 
+TEST(MainWindowOperator, EnterInTheLabelTypeListStoresTheTypeAndRedraws) {
+    OperatorFixture f;
+    site::LabelGeometry second = f.geometry;
+    second.top = 1000;
+    site::WriteLabelTypes(f.tp.root(), f.layout, {{"Test sheet", f.geometry}, {"Deep", second}});
+    GetSet(*f.app);
+    f.window->Refresh();
+    f.preview.ops.clear();
+
+    // The keyboard goes to the list itself, not to the line inside it.
+    QComboBox* types = f.Widget<QComboBox>("Combo2");
+    types->setFocus();
+    QTest::keyClick(types, Qt::Key_Down);
+    ASSERT_EQ(types->currentIndex(), 1);
+    QTest::keyClick(types, Qt::Key_Return);
+
+    EXPECT_EQ(f.StoredSettings().substr(0, 2), "2 ");
+    const auto labels = RunFixture::Labels(f.preview);
+    ASSERT_FALSE(labels.empty()) << "Enter redraws the preview";
+    EXPECT_EQ(labels[0].top, 1000) << "on the chosen sheet";
+}
+
 TEST(MainWindowOperator, TheExitButtonWorksWhileLabelsPrint) {
     OperatorFixture f;
     QPushButton* exit = f.Widget<QPushButton>("Command3");

@@ -12,6 +12,7 @@
 #include "platform/qt/painter_surface.h"
 #include "site/demo_site.h"
 #include "support/test_support.h"
+#include "ui/focus_chain.h"
 #include "ui/main/main_window_handlers.h"
 #include "ui/main/view/main_window.h"
 
@@ -51,6 +52,28 @@ TEST(MainWindowView, ShowsTheModelsAndTheirCaptions) {
     QLineEdit* height = f.TextWithTip(f.app.form1.Text6.ToolTipText);
     ASSERT_NE(height, nullptr);
     EXPECT_EQ(height->text().toStdString(), f.app.form1.Text6.Text);
+}
+
+TEST(MainWindowView, TabFollowsTheLayoutAndTheCalendarStartsItsWeeksOnSunday) {
+    MondayLocale monday;
+    ViewFixture f;
+    // Row by row from the top, left to right within a row, the snack list editor last.
+    const QStringList expected = {
+        "Text1",    "Text2",   "Check11", "Text21",  "Combo1",   "Command3", "Command2",
+        "Text3",    "Text4",   "Text20",  "Text9",   "Combo2",   "Text5",    "Text6",
+        "Text7",    "Text8",   "Text10",  "Text19",  "wwDateTimeEdit1",      "Check1",
+        "Check2",   "Check3",  "Check4",  "Check13", "Check7",   "Text11",   "Text16",
+        "Text17",   "Text14",  "Option1", "Option2", "Option3",  "Option4",  "Option5",
+        "Command6", "Command4", "Text12", "Text18",  "Check5",   "Check6",   "Check9",
+        "Check10",  "Command1", "Command5", "Check8", "Check12", "Text13",   "Text15",
+        "RichTextBox1"};
+    EXPECT_EQ(TabOrder(*f.window, "Text1"), expected);
+    EXPECT_EQ(CalendarFirstDay(*f.window), Qt::Sunday);
+}
+
+TEST(MainWindowView, EveryCaptionShowsWhole) {
+    ViewFixture f;
+    EXPECT_EQ(CutCaptions(*f.window), QStringList());
 }
 
 TEST(MainWindowView, EnterInTheHeightStoresAndRedraws) {

@@ -12,6 +12,7 @@
 
 #include "printing/run_fixture.h"
 #include "site/small_files.h"
+#include "ui/focus_chain.h"
 #include "ui/simple/show_form2.h"
 #include "ui/simple/view/simple_window.h"
 #include "ui/simple/view/text_box_text.h"
@@ -142,6 +143,17 @@ TEST(SimpleWindowView, DuringAPrintRunOnlyExitIsTakenAndTheLeftTextIsSavedAfter)
     EXPECT_EQ(f.Bytes(f.layout.UserLabelPath()), "\"Typed\"\r\n");
     EXPECT_EQ(text->toPlainText(), "Typed");
     EXPECT_FALSE(f.Widget<QCheckBox>("Check5")->isChecked());  // the ignored tick is undone
+}
+
+TEST(SimpleWindowView, TabFollowsThePanelAndTheCalendarStartsItsWeeksOnSunday) {
+    MondayLocale monday;
+    PanelFixture f;
+    const QStringList expected = {"wwDateTimeEdit1", "Check1", "Check2",   "Check3",
+                                  "Check4",          "Check5", "Check6",   "Text1",
+                                  "Command1",        "Command3", "Command2"};
+    EXPECT_EQ(TabOrder(*f.window, "wwDateTimeEdit1"), expected);
+    EXPECT_EQ(CalendarFirstDay(*f.window), Qt::Sunday);
+    EXPECT_EQ(CutCaptions(*f.window), QStringList());
 }
 
 TEST(SimpleWindowView, ANewDateReachesTheMainWindow) {

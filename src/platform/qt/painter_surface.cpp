@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "platform/qt/box_drawing.h"
 #include "platform/qt/font_names.h"
 #include "platform/qt/qt_picture_data.h"
 
@@ -17,6 +18,51 @@ namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
 constexpr double kTwipsPerPoint = 20.0;
+
+bool HasBoxDrawing(const QString& text) {
+    return std::any_of(text.begin(), text.end(), IsBoxDrawing);
+}
+
+// The text as it is laid out: a box-drawing character takes the width of a digit. In a fixed
+// pitch font that is the width of every character; a grid in a proportional font (the snack
+// menu in the "This Font" font) then spans about as much as its text, where the font's own line
+// drawing glyphs, wider than its letters, would run the rules off the page.
+QString BoxDrawingAsDigits(QString text) {
+    std::replace_if(text.begin(), text.end(), IsBoxDrawing, QChar(u'0'));
+    return text;
+}
+
+// A laid-out line whose box-drawing characters become rules: the text between them is drawn
+// where the layout puts it, each box-drawing character as strokes across its whole cell. The
+// cell is one em high and stands on the foot of the descenders, so lines printed up to an em
+// apart (the snack menu's 145 twips in 8-point type) join into unbroken borders, and a border
+// stays clear of the letters of a line above it that it does not belong to.
+void DrawWithRules(QPainter& painter, const QString& text, const QTextLine& line, double x,
+                   double baseline) {
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const double em = painter.font().pixelSize();
+    const double cellTop = baseline + metrics.descent() - em;
+    const double stroke = em / 12;
+    // The rules of the whole line are filled as one shape: cells filled one by one would
+    // leave their overlaps darker than the rest of a rule.
+    QPainterPath rules;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && !IsBoxDrawing(text[i])) continue;
+        const QString run = text.mid(start, i - start);
+        if (!run.trimmed().isEmpty()) {
+            painter.drawText(QPointF(x + line.cursorToX(int(start)), baseline), run);
+        }
+        if (i < text.size()) {
+            const double left = x + line.cursorToX(int(i));
+            const QRectF cell(left, cellTop, x + line.cursorToX(int(i + 1)) - left, em);
+            rules = rules.united(BoxDrawingPath(text[i], cell, stroke));
+        }
+        start = i + 1;
+    }
+    painter.fillPath(rules, Qt::black);
+}
+
 }  // namespace
 
 PainterSurface::PainterSurface(PageDevice& device)
@@ -27,7 +73,7 @@ double PainterSurface::TwipsPerDeviceUnit() const {
 }
 
 QFont PainterSurface::CurrentFont() const {
-    QFont font(InstalledFontFamily(fontName_));
+    QFont font = InstalledFont(fontName_);
     // The painter works in twips, so a pixel size in twips is the point size the caller meant
     // at every resolution; a point size would be scaled by the device's resolution again.
     font.setPixelSize(std::max(1, int(std::lround(fontSize_ * kTwipsPerPoint))));
@@ -58,7 +104,7 @@ void PainterSurface::Print(const std::string& text, CodePage cp) {
         return;
     }
     // The text is shaped once, for its width and for drawing.
-    QTextLayout layout(line, painter.font(), painter.device());
+    QTextLayout layout(BoxDrawingAsDigits(line), painter.font(), painter.device());
     layout.setTextOption(QTextOption(Qt::AlignLeft | Qt::AlignTop));
     layout.beginLayout();
     QTextLine textLine = layout.createLine();
@@ -75,7 +121,11 @@ void PainterSurface::Print(const std::string& text, CodePage cp) {
                                 metrics.capHeight() + metrics.descent()),
                          Qt::white);
     }
-    layout.draw(&painter, QPointF(x_, baseline - textLine.ascent()));
+    if (HasBoxDrawing(line)) {
+        DrawWithRules(painter, line, textLine, x_, baseline);
+    } else {
+        layout.draw(&painter, QPointF(x_, baseline - textLine.ascent()));
+    }
     x_ = 0;
     y_ += metrics.height();
 }

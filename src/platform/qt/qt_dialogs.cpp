@@ -2,6 +2,7 @@
 
 #include <QInputDialog>
 #include <QMessageBox>
+#include <algorithm>
 #include <iostream>
 
 #include "platform/codepage.h"
@@ -14,14 +15,19 @@ QString FromCp1252(const std::string& text) {
 }  // namespace
 
 MsgAnswer QtDialogs::MsgBox(const std::string& text, const std::string& title, MsgButtons buttons,
-                            int defaultButton) {
+                            int defaultButton, const std::string& detail) {
     if (unattended_) {
-        std::cerr << ToUtf8(title) << ": " << ToUtf8(text) << "\n";
+        std::string line = title + ": " + text;
+        if (!detail.empty()) line += " (" + detail + ")";
+        std::replace(line.begin(), line.end(), '\r', ' ');
+        std::replace(line.begin(), line.end(), '\n', ' ');
+        std::cerr << ToUtf8(line) << "\n";
         if (buttons == MsgButtons::OK) return MsgAnswer::OK;
         return defaultButton == 2 ? MsgAnswer::No : MsgAnswer::Yes;
     }
     QMessageBox box(QMessageBox::NoIcon, FromCp1252(title), FromCp1252(text), QMessageBox::NoButton,
                     parent_);
+    if (!detail.empty()) box.setDetailedText(FromCp1252(detail));
     if (buttons == MsgButtons::OK) {
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();

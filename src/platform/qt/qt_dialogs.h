@@ -14,12 +14,13 @@ class QtDialogs : public Dialogs {
     explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
     void SetParent(QWidget* parent) { parent_ = parent; }
     // Without a display nobody can answer a box: unattended, a message goes to the error
-    // output and every question gets its default answer (an input box is cancelled), so a
+    // output as one line (with its detail) and every question gets its default answer (an input box is cancelled), so a
     // scheduled run never waits forever.
     void SetUnattended(bool unattended) { unattended_ = unattended; }
 
     MsgAnswer MsgBox(const std::string& text, const std::string& title,
-                     MsgButtons buttons = MsgButtons::OK, int defaultButton = 1) override;
+                     MsgButtons buttons = MsgButtons::OK, int defaultButton = 1,
+                     const std::string& detail = "") override;
     std::string InputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText = "") override;
 

@@ -11,8 +11,9 @@ void QtEvents::DoEvents() {
     if (refresh_) refresh_();
 }
 
-void QtEvents::Quit() {
+void QtEvents::Quit(int exitStatus) {
     quitRequested_ = true;
+    exitStatus_ = exitStatus;
     QuitWhenLoopRuns();
 }
 
@@ -21,7 +22,7 @@ void QtEvents::Quit() {
 void QtEvents::QuitWhenLoopRuns() {
     QTimer::singleShot(0, &context_, [this] {
         if (QThread::currentThread()->loopLevel() > 0) {
-            QCoreApplication::exit(0);
+            QCoreApplication::exit(exitStatus_);
         } else {
             QuitWhenLoopRuns();
         }

@@ -14,14 +14,17 @@ class QtEvents : public Events {
     void SetRefresh(std::function<void()> refresh) { refresh_ = std::move(refresh); }
 
     void DoEvents() override;
-    void Quit() override;
+    void Quit(int exitStatus) override;
     bool QuitRequested() const override { return quitRequested_; }
+    // The status the program ends with, for an end requested before the event loop ran.
+    int ExitStatus() const { return exitStatus_; }
 
   private:
     void QuitWhenLoopRuns();
 
     std::function<void()> refresh_;
     bool quitRequested_ = false;
+    int exitStatus_ = 0;
     // Owns the pending quit call, so none outlives this object.
     QObject context_;
 };

@@ -1,5 +1,6 @@
 #include "platform/qt/qt_printers.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include <QPrinterInfo>
@@ -25,13 +26,17 @@ std::vector<std::string> QtPrinters::Installed() {
     // Asking the print service takes a round trip; every change of a setting asks twice.
     const auto now = std::chrono::steady_clock::now();
     if (installedAt_ && now - *installedAt_ < std::chrono::seconds(2)) return installed_;
+    return AskPrintService();
+}
+
+std::vector<std::string> QtPrinters::AskPrintService() {
     std::vector<std::string> names;
     for (const QString& name : QPrinterInfo::availablePrinterNames()) {
         names.push_back(name.toStdString());
     }
     names.push_back(kPdfPrinterName);
     installed_ = names;
-    installedAt_ = now;
+    installedAt_ = std::chrono::steady_clock::now();
     return names;
 }
 
@@ -40,15 +45,14 @@ std::string QtPrinters::DefaultName() {
     return name.isEmpty() ? std::string(kPdfPrinterName) : name.toStdString();
 }
 
-void QtPrinters::SetCurrent(int index) {
-    const std::vector<std::string> names = Installed();
-    if (index < 0 || std::size_t(index) >= names.size()) {
-        throw std::out_of_range("no printer at position " + std::to_string(index));
-    }
-    if (names[std::size_t(index)] == current_) return;
+bool QtPrinters::SetCurrent(const std::string& name) {
+    if (name == current_) return true;
+    const std::vector<std::string> names = AskPrintService();
+    if (std::find(names.begin(), names.end(), name) == names.end()) return false;
     // What the old printer holds goes out before drawing moves to the new one.
     RunEnded();
-    current_ = names[std::size_t(index)];
+    current_ = name;
+    return true;
 }
 
 void QtPrinters::RunEnded() {

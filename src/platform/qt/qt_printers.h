@@ -22,8 +22,8 @@ class QtPrinters : public Printers, private PageDevice {
 
     std::vector<std::string> Installed() override;
     std::string DefaultName() override;
-    // Throws std::out_of_range for a position that Installed() does not have.
-    void SetCurrent(int index) override;
+    // Asks the print service afresh, so a queue removed a moment ago is not taken.
+    bool SetCurrent(const std::string& name) override;
     std::string CurrentName() override { return current_; }
     Surface& Printer() override { return surface_; }
     // Ends an open print job, and closes and names the PDF file of the run. Throws FileError
@@ -36,6 +36,7 @@ class QtPrinters : public Printers, private PageDevice {
     std::string LastOutputPath() const { return lastOutput_; }
 
   private:
+    std::vector<std::string> AskPrintService();
     PageDevice& Device();
 
     double DotsPerInch() const override;

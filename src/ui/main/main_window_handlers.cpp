@@ -5,6 +5,7 @@
 #include "printing/print_run.h"
 #include "settings/label_settings.h"
 #include "settings/label_type_catalogue.h"
+#include "settings/printer_choice.h"
 #include "snacks/snack_document.h"
 
 namespace vt {
@@ -108,9 +109,19 @@ void Combo1_Click(App& app) {
         list.ListIndex >= static_cast<int>(list.List.size())) {
         return;
     }
-    app.os.printers.SetCurrent(list.ListIndex);
-    list.Text = list.List[static_cast<std::size_t>(list.ListIndex)];
-    app.st.PrinterName = list.Text;
+    // The list was filled at start-up; the print service's own list may have changed since,
+    // so the printer is chosen by its name.
+    const std::string chosen = list.List[static_cast<std::size_t>(list.ListIndex)];
+    if (!app.os.printers.SetCurrent(chosen)) {
+        app.os.dialogs.MsgBox("The printer " + chosen +
+                                  " is no longer installed. The printer stays " +
+                                  app.os.printers.CurrentName() + ".",
+                              "Vittlon", MsgButtons::OK, 1);
+        ShowCurrentPrinter(app);
+        return;
+    }
+    list.Text = chosen;
+    app.st.PrinterName = chosen;
 }
 
 void Combo2_Click(App& app) {

@@ -24,9 +24,8 @@ void SaveUserLabel(App& app) {
         st.ULabelUnsaved = 0;
     } catch (const std::exception& e) {
         st.ULabelUnsaved = 1;
-        app.os.dialogs.MsgBox(
-            "The User Label text could not be saved in " + st.ULabelFile + ".\r\n" + e.what(),
-            "Vittlon", MsgButtons::OK, 1);
+        app.os.dialogs.MsgBox("The User Label text could not be saved in " + st.ULabelFile + ".",
+                              "Vittlon", MsgButtons::OK, 1, e.what());
     }
 }
 

@@ -5,10 +5,13 @@
 #include <QPixmap>
 #include <QStatusBar>
 #include <QStyle>
+#include <algorithm>
 
 #include "platform/codepage.h"
 #include "platform/qt/font_names.h"
 #include "ui/common/view/check_box_view.h"
+#include "ui/common/view/date_edit_view.h"
+#include "ui/common/view/tab_order.h"
 
 namespace vt {
 namespace {
@@ -107,8 +110,8 @@ constexpr Spot kChecks[] = {
     {9, 2280, 1800, 855, 255, "Arial Narrow", 9, false},
     {10, 3180, 1800, 1095, 255, "Arial Narrow", 9, false},
     {7, 6720, 984, 1575, 375, "Arial Narrow", 8.25, false},
-    // "This Font" and "Inkjet" are shown in a narrow face and share their row so that neither
-    // caption is cut off; the menu print still uses the designed face of "This Font".
+    // "This Font" and "Inkjet" are shown in a narrow face and share their row (FitFontRow);
+    // the menu print still uses the designed face of "This Font".
     {8, 7110, 1776, 870, 360, "Arial Narrow", 8.25, false},
     {12, 7980, 1776, 540, 360, "Arial Narrow", 8.25, false},
 };
@@ -188,12 +191,9 @@ void MainWindow::Build() {
     combo2_->lineEdit()->installEventFilter(this);
     combo2_->installEventFilter(this);
 
-    date_ = new QDateEdit(area_);
-    date_->setObjectName(QStringLiteral("wwDateTimeEdit1"));
+    date_ = MakeDateEdit(area_);
     date_->setGeometry(Place(1320, 1020, 1455, 330));
     date_->setFont(SiteFont("Arial", 9, true));
-    date_->setDisplayFormat("MM-dd-yyyy");
-    date_->setCalendarPopup(true);
 
     picture2_ = new QLabel(area_);
     picture2_->setObjectName(QStringLiteral("Picture2"));
@@ -231,7 +231,22 @@ void MainWindow::Build() {
     check7Caption_->installEventFilter(this);
     // The resident being drawn is shown in the status line, where it covers no other control.
     statusBar()->addWidget(label_[10], 1);
+    // The designed tops of one row differ by up to about a hundred twips.
+    SetTabOrderByPlace(*area_, 150 / kTwipsPerPixel);
     Refresh();
+}
+
+// "This Font" and "Inkjet" share the row between the menu button and the sheet fields, which
+// is too narrow for the designed widths: each box takes what its caption needs, so neither is
+// cut off whatever the fonts and scale.
+void MainWindow::FitFontRow() {
+    const QRect row = Place(7110, 1776, 1410, 360);
+    QCheckBox& font = *check_[8];
+    QCheckBox& inkjet = *check_[12];
+    const int fontWidth =
+        std::max(0, std::min(font.sizeHint().width(), row.width() - inkjet.sizeHint().width()));
+    font.setGeometry(row.left(), row.top(), fontWidth, row.height());
+    inkjet.setGeometry(row.left() + fontWidth, row.top(), row.width() - fontWidth, row.height());
 }
 
 void MainWindow::Refresh() {
@@ -273,6 +288,7 @@ void MainWindow::Refresh() {
             check_[n]->setText(Qs(model.Caption));
         }
     }
+    FitFontRow();
     const OptionButton* options[] = {nullptr,    &f.Option1, &f.Option2,
                                      &f.Option3, &f.Option4, &f.Option5};
     for (std::size_t n = 1; n < option_.size(); ++n) {

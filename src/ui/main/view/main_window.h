@@ -44,6 +44,7 @@ class MainWindow : public QMainWindow {
 
   private:
     void Build();
+    void FitFontRow();
     void Bind();
     // Run a handler; no exception may cross the event loop. Then refresh from the models.
     void Handle(const std::function<void()>& handler, bool evenWhileBusy = false);

@@ -145,7 +145,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         check_[7]->click();
         return true;
     }
-    if (watched == combo2_->lineEdit() && event->type() == QEvent::KeyPress &&
+    // The list takes the keyboard itself and hands keys to its line edit directly, past any
+    // filter there; Enter is caught on whichever of the two it reaches.
+    if ((watched == combo2_ || watched == combo2_->lineEdit()) &&
+        event->type() == QEvent::KeyPress &&
         KeyCode(static_cast<const QKeyEvent&>(*event)) == kKeyEnter) {
         Handle([this] { Combo2_KeyDown(app_, kKeyEnter); });
         return true;

@@ -152,6 +152,7 @@ void MainWindow::RefreshEditor() {
     }
     // Overtyping shows a block cursor, inserting a line.
     editor_->setOverwriteMode(app_.st.InsertMode == 0);
+    editor_->setReadOnly(model.Locked);
     if (model.HasFocus && model.Visible) {
         model.HasFocus = false;
         editor_->setFocus();

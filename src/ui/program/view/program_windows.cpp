@@ -11,7 +11,7 @@ ProgramWindows::ProgramWindows(App& app, QtDialogs& dialogs, QtEvents& events)
     : app_(app), events_(events), main_(app, previewPage_), simple_(app) {
     app_.form1.Picture2 = &picture2_;
     dialogs.SetParent(&main_);
-    dialogs.SetUnattended(QGuiApplication::platformName() == "offscreen");
+    dialogs.SetUnattended(Headless());
     // Each window's handlers change the other's models too: both are refreshed after each.
     main_.SetAfterHandler([this] { simple_.Refresh(); });
     simple_.SetAfterHandler([this] { main_.Refresh(); });
@@ -29,10 +29,31 @@ ProgramWindows::ProgramWindows(App& app, QtDialogs& dialogs, QtEvents& events)
 bool ProgramWindows::Start() {
     Form_Load(app_);
     if (events_.QuitRequested()) return false;
+    // Without a display nobody could use a window that start-up left half-loaded: the program
+    // ends and says why (the box that told a missing setup file already said it).
+    const std::string& failure = app_.st.StartUpFailure.empty() ? app_.st.SettingsFailure
+                                                                 : app_.st.StartUpFailure;
+    if (Headless() && !failure.empty()) {
+        if (app_.st.SetupNotFound != 0) {
+            EndProgram(app_, kExitFailed);
+        } else {
+            EndProgramFailed(app_, kExitFailed, "start-up stopped: " + failure);
+        }
+        return false;
+    }
+    // The main window opens; the simple window, when start-up showed it, opens in front.
     main_.Refresh();
+    main_.show();
     simple_.Refresh();
-    if (!app_.form2.Form.Visible) main_.show();
+    if (simple_.isVisible()) {
+        simple_.raise();
+        simple_.activateWindow();
+    }
     return true;
+}
+
+bool ProgramWindows::Headless() {
+    return QGuiApplication::platformName() == "offscreen";
 }
 
 void ProgramWindows::Leave() {

@@ -17,8 +17,8 @@ class ProgramWindows {
     ProgramWindows(const ProgramWindows&) = delete;
     ProgramWindows& operator=(const ProgramWindows&) = delete;
 
-    // Start-up, then the first window: the simple window, or the main window on a station
-    // whose start-up stopped before it. False when the program ended during start-up.
+    // Start-up, then the windows: the main window, and the simple window in front of it. False
+    // when the program ended during start-up (headless, a start-up that stopped short ends it).
     bool Start();
     // End the program as its exit button does (a termination request).
     void Leave();
@@ -27,6 +27,9 @@ class ProgramWindows {
     SimpleWindow& Simple() { return simple_; }
 
   private:
+    // No display (the offscreen platform): nobody sees the windows or answers a box.
+    static bool Headless();
+
     App& app_;
     QtEvents& events_;
     ImagePage previewPage_{kPreviewPixels};

@@ -3,9 +3,11 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "platform/codepage.h"
 #include "ui/common/view/check_box_view.h"
+#include "ui/common/view/date_edit_view.h"
 #include "ui/simple/view/text_box_text.h"
 
 namespace vt {
@@ -42,10 +44,7 @@ void SimpleWindow::Build() {
 
     label7_ = new QLabel(this);
     label7_->setObjectName(QStringLiteral("Label7"));
-    date_ = new QDateEdit(this);
-    date_->setObjectName(QStringLiteral("wwDateTimeEdit1"));
-    date_->setDisplayFormat(QStringLiteral("MM-dd-yyyy"));
-    date_->setCalendarPopup(true);
+    date_ = MakeDateEdit(this);
     label7_->setBuddy(date_);
     for (std::size_t n = 1; n < command_.size(); ++n) {
         command_[n] = new QPushButton(this);
@@ -80,6 +79,10 @@ void SimpleWindow::Build() {
     panel->addLayout(buttonRow);
     // The panel keeps its size to its contents: it grows with the text box and shrinks back.
     panel->setSizeConstraint(QLayout::SetFixedSize);
+    // Tab goes through the panel as it reads: date, periods, user labels, text, buttons.
+    QWidget* order[] = {date_,     check_[1], check_[2], check_[3],   check_[4],   check_[5],
+                        check_[6], text1_,    command_[1], command_[3], command_[2]};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
     Refresh();
 }
 
