@@ -102,8 +102,8 @@ void loadfil(App& app) {
         try {
             CreateFromTemplate(app);
         } catch (const FileError& e) {
-            app.os.dialogs.MsgBox("The snack list could not be created.", "Vittlon",
-                                  MsgButtons::OK, 1, e.what());
+            app.os.dialogs.MsgBox("The snack list could not be created.", "Vittlon", MsgButtons::OK,
+                                  1, e.what());
             NoListOpen(app);
             return;
         }

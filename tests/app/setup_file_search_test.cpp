@@ -82,6 +82,13 @@ TEST(SetupFileSearch, NothingAnywhereLeavesTheWindowAsDesigned) {
     EXPECT_EQ(s.app.st.UnitCount, 0);
     EXPECT_EQ(s.app.form1.Form.Caption, kForm1DesignCaption);
     EXPECT_FALSE(s.tp.events.quit);
+    // The message names the folder searched and how to put the records system's share there.
+    ASSERT_EQ(s.tp.dialogs.asked.size(), 1u);
+    EXPECT_EQ(s.tp.dialogs.asked[0].text, "Cannot Find Setup File");
+    const std::string& detail = s.tp.dialogs.asked[0].detail;
+    const std::string drives = s.tp.root().lexically_normal().string();
+    EXPECT_NE(detail.find(drives), std::string::npos) << detail;
+    EXPECT_NE(detail.find("ln -s /mnt/records " + drives + "/c"), std::string::npos) << detail;
 }
 
 TEST(SetupFileSearch, LocatorThatPointsOutsideTheDrivesIsAMiss) {

@@ -46,8 +46,7 @@ class Program {
         std::string binary = VITTLON_BINARY;
         std::vector<std::string> args = {binary};
         if (unprivileged && ::getuid() == 0) {
-            args = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups",
-                    binary};
+            args = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", binary};
         }
         std::vector<char*> argv;
         for (auto& a : args) argv.push_back(a.data());

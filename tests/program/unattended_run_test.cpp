@@ -1,7 +1,6 @@
 // Runs nobody watches: an automatic run, or any start-up without a display, always ends by
 // itself, with a status that tells a scheduled job what happened and one line that says why.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <chrono>
@@ -79,13 +78,17 @@ TEST(UnattendedRun, ACompletedRunEndsWithStatusZero) {
 }
 
 TEST(UnattendedRun, ALabelDateOfTodayIsNotConfirmedAndEndsWithStatusThree) {
-    UnattendedRun s(Today());
-    const Outcome o = RunProgram(s);
-    EXPECT_EQ(o.status, 3) << o.errorOutput;
-    EXPECT_NE(LastLine(o.errorOutput).find("nothing printed"), std::string::npos)
-        << o.errorOutput;
-    EXPECT_FALSE(s.PrintedAnything());
-    EXPECT_FALSE(fs::exists(s.Marker())) << "the marker is taken: the next start previews";
+    // Without a settings file the start date is today too.
+    for (const bool settingsMissing : {false, true}) {
+        UnattendedRun s(Today());
+        if (settingsMissing) fs::remove(s.Host(s.layout.SetupPath("Labelset")));
+        const Outcome o = RunProgram(s);
+        EXPECT_EQ(o.status, 3) << o.errorOutput;
+        EXPECT_NE(LastLine(o.errorOutput).find("nothing printed"), std::string::npos)
+            << o.errorOutput;
+        EXPECT_FALSE(s.PrintedAnything());
+        EXPECT_FALSE(fs::exists(s.Marker())) << "the marker is taken: the next start previews";
+    }
 }
 
 TEST(UnattendedRun, AStartUpThatCannotGoOnEndsWithStatusOneAndSaysWhy) {
@@ -96,9 +99,8 @@ TEST(UnattendedRun, AStartUpThatCannotGoOnEndsWithStatusOneAndSaysWhy) {
         const char* reasonHas;
     };
     const Case cases[] = {
-        {"no setup file",
-         [](UnattendedRun& s) { fs::remove(s.Host(s.layout.SetupFilePath())); }, false,
-         "Cannot Find Setup File"},
+        {"no setup file", [](UnattendedRun& s) { fs::remove(s.Host(s.layout.SetupFilePath())); },
+         false, "Cannot Find Setup File"},
         {"no resident list for the default unit",
          [](UnattendedRun& s) { fs::remove(s.Host(s.layout.UnitPath(1))); }, false, "sfl1.D1"},
         {"a label template path that leaves its drive",
@@ -108,8 +110,8 @@ TEST(UnattendedRun, AStartUpThatCannotGoOnEndsWithStatusOneAndSaysWhy) {
          },
          false, "templ.D1"},
         {"a marker that cannot be deleted",
-         [](UnattendedRun& s) { fs::permissions(s.Marker().parent_path(), fs::perms(0555)); },
-         true, "autop.D1"},
+         [](UnattendedRun& s) { fs::permissions(s.Marker().parent_path(), fs::perms(0555)); }, true,
+         "autop.D1"},
         {"a label type name list that cannot be read",
          [](UnattendedRun& s) {
              fs::permissions(s.Host(s.layout.SetupPath("LabList")), fs::perms::none);
@@ -134,8 +136,8 @@ TEST(UnattendedRun, AStartUpThatCannotGoOnEndsWithStatusOneAndSaysWhy) {
         c.damage(s);
         const Outcome o = RunProgram(s, c.unprivileged);
         EXPECT_EQ(o.status, 1) << c.what << "\n" << o.errorOutput;
-        EXPECT_NE(LastLine(o.errorOutput).find(c.reasonHas), std::string::npos)
-            << c.what << "\n" << o.errorOutput;
+        EXPECT_NE(LastLine(o.errorOutput).find(c.reasonHas), std::string::npos) << c.what << "\n"
+                                                                                << o.errorOutput;
         EXPECT_FALSE(s.PrintedAnything()) << c.what;
         fs::permissions(s.Marker().parent_path(), fs::perms(0755));
     }

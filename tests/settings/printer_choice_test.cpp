@@ -55,7 +55,7 @@ TEST(PrinterChoice, APrinterNoLongerInstalledGivesTheDefaultWhichIsStoredNext) {
     StorePrinter(f, "Gone Printer");
     auto app = f.NewApp();
     app->form1.Combo1.List = f.tp.printers.names;  // as start-up listed them
-    app->st.DefaultPrinterNo = 1;                   // "Office Laser", as start-up found it
+    app->st.DefaultPrinterNo = 1;                  // "Office Laser", as start-up found it
     f.tp.printers.current = kPdfPrinterName;
     GetSet(*app);
     EXPECT_EQ(f.tp.printers.current, "Office Laser");

@@ -2,16 +2,16 @@
 // What an operator meets in a window whatever its layout: the order Tab visits the controls
 // in, captions that show whole, the calendar's first weekday.
 #include <QAbstractButton>
-#include <QCheckBox>
-#include <QRadioButton>
-#include <QStyle>
-#include <QStyleOptionButton>
 #include <QCalendarWidget>
+#include <QCheckBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLocale>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QWidget>
 
 namespace vt::test {

@@ -58,15 +58,16 @@ TEST(MainWindowView, TabFollowsTheLayoutAndTheCalendarStartsItsWeeksOnSunday) {
     MondayLocale monday;
     ViewFixture f;
     // Row by row from the top, left to right within a row, the snack list editor last.
-    const QStringList expected = {
-        "Text1",    "Text2",   "Check11", "Text21",  "Combo1",   "Command3", "Command2",
-        "Text3",    "Text4",   "Text20",  "Text9",   "Combo2",   "Text5",    "Text6",
-        "Text7",    "Text8",   "Text10",  "Text19",  "wwDateTimeEdit1",      "Check1",
-        "Check2",   "Check3",  "Check4",  "Check13", "Check7",   "Text11",   "Text16",
-        "Text17",   "Text14",  "Option1", "Option2", "Option3",  "Option4",  "Option5",
-        "Command6", "Command4", "Text12", "Text18",  "Check5",   "Check6",   "Check9",
-        "Check10",  "Command1", "Command5", "Check8", "Check12", "Text13",   "Text15",
-        "RichTextBox1"};
+    const QStringList expected = {"Text1",    "Text2",    "Check11",  "Text21",          "Combo1",
+                                  "Command3", "Command2", "Text3",    "Text4",           "Text20",
+                                  "Text9",    "Combo2",   "Text5",    "Text6",           "Text7",
+                                  "Text8",    "Text10",   "Text19",   "wwDateTimeEdit1", "Check1",
+                                  "Check2",   "Check3",   "Check4",   "Check13",         "Check7",
+                                  "Text11",   "Text16",   "Text17",   "Text14",          "Option1",
+                                  "Option2",  "Option3",  "Option4",  "Option5",         "Command6",
+                                  "Command4", "Text12",   "Text18",   "Check5",          "Check6",
+                                  "Check9",   "Check10",  "Command1", "Command5",        "Check8",
+                                  "Check12",  "Text13",   "Text15",   "RichTextBox1"};
     EXPECT_EQ(TabOrder(*f.window, "Text1"), expected);
     EXPECT_EQ(CalendarFirstDay(*f.window), Qt::Sunday);
 }

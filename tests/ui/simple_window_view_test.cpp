@@ -148,8 +148,8 @@ TEST(SimpleWindowView, DuringAPrintRunOnlyExitIsTakenAndTheLeftTextIsSavedAfter)
 TEST(SimpleWindowView, TabFollowsThePanelAndTheCalendarStartsItsWeeksOnSunday) {
     MondayLocale monday;
     PanelFixture f;
-    const QStringList expected = {"wwDateTimeEdit1", "Check1", "Check2",   "Check3",
-                                  "Check4",          "Check5", "Check6",   "Text1",
+    const QStringList expected = {"wwDateTimeEdit1", "Check1",   "Check2",  "Check3",
+                                  "Check4",          "Check5",   "Check6",  "Text1",
                                   "Command1",        "Command3", "Command2"};
     EXPECT_EQ(TabOrder(*f.window, "wwDateTimeEdit1"), expected);
     EXPECT_EQ(CalendarFirstDay(*f.window), Qt::Sunday);

@@ -14,8 +14,8 @@ class QtDialogs : public Dialogs {
     explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
     void SetParent(QWidget* parent) { parent_ = parent; }
     // Without a display nobody can answer a box: unattended, a message goes to the error
-    // output as one line (with its detail) and every question gets its default answer (an input box is cancelled), so a
-    // scheduled run never waits forever.
+    // output as one line (with its detail) and every question gets its default answer (an input box
+    // is cancelled), so a scheduled run never waits forever.
     void SetUnattended(bool unattended) { unattended_ = unattended; }
 
     MsgAnswer MsgBox(const std::string& text, const std::string& title,

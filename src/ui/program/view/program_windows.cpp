@@ -31,8 +31,8 @@ bool ProgramWindows::Start() {
     if (events_.QuitRequested()) return false;
     // Without a display nobody could use a window that start-up left half-loaded: the program
     // ends and says why (the box that told a missing setup file already said it).
-    const std::string& failure = app_.st.StartUpFailure.empty() ? app_.st.SettingsFailure
-                                                                 : app_.st.StartUpFailure;
+    const std::string& failure =
+        app_.st.StartUpFailure.empty() ? app_.st.SettingsFailure : app_.st.StartUpFailure;
     if (Headless() && !failure.empty()) {
         if (app_.st.SetupNotFound != 0) {
             EndProgram(app_, kExitFailed);

@@ -80,7 +80,7 @@ void SimpleWindow::Build() {
     // The panel keeps its size to its contents: it grows with the text box and shrinks back.
     panel->setSizeConstraint(QLayout::SetFixedSize);
     // Tab goes through the panel as it reads: date, periods, user labels, text, buttons.
-    QWidget* order[] = {date_,     check_[1], check_[2], check_[3],   check_[4],   check_[5],
+    QWidget* order[] = {date_,     check_[1], check_[2],   check_[3],   check_[4],  check_[5],
                         check_[6], text1_,    command_[1], command_[3], command_[2]};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
     Refresh();
