@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <unordered_map>
 #include <cstdlib>
@@ -187,11 +188,17 @@ std::optional<Entry> Existing(const fs::path& root, std::string_view winPath) {
     return std::move(walked->last);
 }
 
+// The system's reason for the last failed call, for the operator to pass on.
+std::string SystemReason() {
+    return std::generic_category().message(errno != 0 ? errno : EIO);
+}
+
 std::string ReadHostFile(const fs::path& path, const std::string& winPath) {
+    errno = 0;
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw FileError("cannot open " + winPath);
+    if (!in) throw FileError("cannot open", winPath, SystemReason());
     std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) throw FileError("cannot read " + winPath);
+    if (in.bad()) throw FileError("cannot read", winPath, SystemReason());
     return bytes;
 }
 
