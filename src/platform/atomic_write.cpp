@@ -1,10 +1,12 @@
 // WriteFileAtomically, declared in drives.h.
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <string>
 #include <system_error>
 
 #include "platform/drives.h"
@@ -20,6 +22,55 @@ namespace {
     throw FileError(what, path.string(), std::generic_category().message(error));
 }
 
+// The temporary files of a target are named ".<name>.tmp<pid>-<n>".
+std::string TemporaryPrefix(const fs::path& target) {
+    return "." + target.filename().string() + ".tmp";
+}
+
+// The process id in a temporary file's name, or 0 when the name is not one of ours.
+pid_t WriterOf(const std::string& name, const std::string& prefix) {
+    if (name.rfind(prefix, 0) != 0) return 0;
+    const std::string rest = name.substr(prefix.size());
+    const std::size_t dash = rest.find('-');
+    if (dash == 0 || dash == std::string::npos || dash > 9 ||
+        rest.find_first_not_of("0123456789", 0) != dash ||
+        rest.find_first_not_of("0123456789", dash + 1) != std::string::npos ||
+        dash + 1 == rest.size()) {
+        return 0;
+    }
+    return static_cast<pid_t>(std::stol(rest.substr(0, dash)));
+}
+
+// Temporary files of the target that a killed program left behind: their writer no longer
+// runs. A live writer's file (another program's, or one of this program's) is left alone.
+void RemoveLeftovers(const fs::path& target) {
+    const std::string prefix = TemporaryPrefix(target);
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(target.parent_path(), error)) {
+        const pid_t writer = WriterOf(entry.path().filename().string(), prefix);
+        if (writer <= 0 || writer == ::getpid()) continue;
+        if (::kill(writer, 0) == 0 || errno != ESRCH) continue;
+        if (fs::is_regular_file(fs::symlink_status(entry.path(), error))) {
+            fs::remove(entry.path(), error);
+        }
+    }
+}
+
+// The rename is an entry in the folder: only a synced folder keeps it through a power cut.
+// Some file systems (network shares among them) cannot sync a folder; they say so and that
+// is no failure of the write.
+void SyncFolder(const fs::path& target) {
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) Fail("cannot sync the folder of", target, errno);
+    const int synced = ::fsync(fd);
+    const int error = errno;
+    ::close(fd);
+    if (synced != 0 && error != EINVAL && error != ENOTSUP && error != EROFS) {
+        Fail("cannot sync the folder of", target, error);
+    }
+}
+
 // A new file next to the target that either replaces it (Commit) or is removed again.
 class TemporaryFile {
   public:
@@ -27,8 +78,8 @@ class TemporaryFile {
         static std::atomic<unsigned> counter{0};
         for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
             path_ = target;
-            path_.replace_filename("." + target.filename().string() + ".tmp" +
-                                   std::to_string(::getpid()) + "-" + std::to_string(counter++));
+            path_.replace_filename(TemporaryPrefix(target) + std::to_string(::getpid()) + "-" +
+                                   std::to_string(counter++));
             // Created exclusively; the umask sets its permissions, as for any new file.
             fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (fd_ < 0 && errno != EEXIST) break;
@@ -65,6 +116,7 @@ class TemporaryFile {
         if (closed != 0) Fail("cannot write", target_, errno);
         if (::rename(path_.c_str(), target_.c_str()) != 0) Fail("cannot replace", target_, errno);
         committed_ = true;
+        SyncFolder(target_);
     }
 
   private:
@@ -86,6 +138,7 @@ void WriteFileAtomically(const fs::path& path, std::string_view bytes) {
         if (error) Fail("cannot follow", path, error.value());
     }
 
+    RemoveLeftovers(target);
     TemporaryFile temporary(target);
     temporary.Write(bytes);
     temporary.Commit();
