@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <filesystem>
+#include <optional>
 
 #include "app/program_end.h"
 #include "app/setup_file.h"
@@ -25,8 +26,10 @@ constexpr std::size_t kTemplateRecordLength = 82;
 constexpr int kLabelTypeNames = 50;
 
 void LoadIcon(App& app) {
-    if (app.os.drives.FileExists(kIconFile)) {
-        app.form1.Form.IconPath = app.os.drives.Resolve(kIconFile)->string();
+    if (!app.os.drives.FileExists(kIconFile)) return;
+    // A file gone since the lookup is missing too: no icon.
+    if (const std::optional<std::filesystem::path> icon = app.os.drives.Resolve(kIconFile)) {
+        app.form1.Form.IconPath = icon->string();
     }
 }
 

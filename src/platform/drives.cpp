@@ -1,15 +1,13 @@
 #include "platform/drives.h"
 
+#include <fcntl.h>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
-#include <unordered_map>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 #include <vector>
 
@@ -82,13 +80,14 @@ Entry Describe(fs::path path, const fs::file_status& own) {
 
 // The entry of `folder` called `name`: that exact name when it exists, else the first entry in
 // byte order whose name equals it ignoring ASCII case. Blanks are part of the name.
-std::optional<Entry> MatchEntry(const fs::path& folder, const std::string& name) {
+std::optional<Entry> MatchEntry(const fs::path& folder, const std::string& name,
+                                FolderListings& listings) {
     std::error_code error;
     fs::path exact = folder / name;
     const fs::file_status status = fs::symlink_status(exact, error);
     if (fs::exists(status)) return Describe(std::move(exact), status);
     std::optional<std::string> best;
-    for (const FolderEntry& entry : ListFolder(folder)) {
+    for (const FolderEntry& entry : ListFolder(folder, listings)) {
         if (EqualsIgnoringCase(entry.name, name) && (!best || entry.name < *best))
             best = entry.name;
     }
@@ -118,54 +117,36 @@ struct Walked {
     std::optional<Entry> last;  // the matched last entry, if any
 };
 
-// Where the folders of a path led, kept for a moment: a label run looks up several files in the
-// same few folders for every resident, and walking the folders again each time would cost more
-// than everything else a label needs. A second is short enough that a folder moved on the share
-// is seen at once by a person.
+// Where the folders of a path (all but its last component) lead. Each lookup walks them anew:
+// checking that a remembered walk still holds would take as many calls as the walk.
 struct FolderWalk {
     fs::path driveFolder;
     fs::path folder;
     bool throughLink = false;
-    std::chrono::steady_clock::time_point when;
 };
-constexpr auto kFolderWalkLife = std::chrono::seconds(1);
-constexpr std::size_t kFolderWalksKept = 256;
 
-std::unordered_map<std::string, FolderWalk>& FolderWalks() {
-    static std::unordered_map<std::string, FolderWalk> walks;
-    return walks;
-}
-
-// The folders of the path (all but its last component), walked or remembered.
-std::optional<FolderWalk> WalkFolders(const fs::path& root, const ParsedPath& parsed) {
+std::optional<FolderWalk> WalkFolders(const fs::path& root, const ParsedPath& parsed,
+                                      FolderListings& listings) {
     const std::vector<std::string>& components = parsed.components;
-    std::string key = root.string() + '\n' + parsed.drive;
-    for (std::size_t i = 0; i + 1 < components.size(); ++i) key += '\\' + components[i];
-    const auto now = std::chrono::steady_clock::now();
-    auto& walks = FolderWalks();
-    if (auto it = walks.find(key); it != walks.end() && now - it->second.when < kFolderWalkLife) {
-        return it->second;
-    }
     // A linked drive folder is how a share is mounted: it does not count as a link inside.
-    const std::optional<Entry> drive = MatchEntry(root, std::string(1, parsed.drive));
+    const std::optional<Entry> drive = MatchEntry(root, std::string(1, parsed.drive), listings);
     if (!drive || drive->type != fs::file_type::directory) return std::nullopt;
-    FolderWalk walk{drive->path, drive->path, false, now};
+    FolderWalk walk{drive->path, drive->path, false};
     for (std::size_t i = 0; i + 1 < components.size(); ++i) {
-        const std::optional<Entry> entry = MatchEntry(walk.folder, components[i]);
+        const std::optional<Entry> entry = MatchEntry(walk.folder, components[i], listings);
         if (!entry || entry->type != fs::file_type::directory) return std::nullopt;
         walk.throughLink = walk.throughLink || entry->isLink;
         walk.folder = entry->path;
     }
-    if (walks.size() >= kFolderWalksKept) walks.clear();
-    walks[key] = walk;
     return walk;
 }
 
 // Follows the components through existing folders; only the last may be missing.
-std::optional<Walked> Walk(const fs::path& root, std::string_view winPath) {
+std::optional<Walked> Walk(const fs::path& root, std::string_view winPath,
+                           FolderListings& listings) {
     const std::optional<ParsedPath> parsed = Parse(winPath);
     if (!parsed) return std::nullopt;
-    const std::optional<FolderWalk> folders = WalkFolders(root, *parsed);
+    const std::optional<FolderWalk> folders = WalkFolders(root, *parsed, listings);
     if (!folders) return std::nullopt;
     Walked walked{folders->driveFolder, folders->throughLink, folders->folder, {}, std::nullopt};
     if (parsed->components.empty()) {
@@ -173,14 +154,15 @@ std::optional<Walked> Walk(const fs::path& root, std::string_view winPath) {
         return walked;
     }
     walked.lastName = parsed->components.back();
-    walked.last = MatchEntry(walked.folder, walked.lastName);
+    walked.last = MatchEntry(walked.folder, walked.lastName, listings);
     if (walked.last) walked.throughLink = walked.throughLink || walked.last->isLink;
     return walked;
 }
 
 // The existing entry a path names, refused when a link leads it out of its drive.
-std::optional<Entry> Existing(const fs::path& root, std::string_view winPath) {
-    std::optional<Walked> walked = Walk(root, winPath);
+std::optional<Entry> Existing(const fs::path& root, std::string_view winPath,
+                              FolderListings& listings) {
+    std::optional<Walked> walked = Walk(root, winPath, listings);
     if (!walked || !walked->last) return std::nullopt;
     if (walked->throughLink && !StaysInside(walked->last->path, walked->driveFolder)) {
         return std::nullopt;
@@ -193,14 +175,29 @@ std::string SystemReason() {
     return std::generic_category().message(errno != 0 ? errno : EIO);
 }
 
-std::string ReadHostFile(const fs::path& path, const std::string& winPath) {
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw FileError("cannot open", winPath, SystemReason());
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) throw FileError("cannot read", winPath, SystemReason());
-    return bytes;
+std::string ReadHostFile(const fs::path& path, const std::string& winPath,
+                         std::uintmax_t maxBytes) {
+    HostFileContent content = ReadHostFileUpTo(path, maxBytes);
+    switch (content.failure) {
+        case HostFileContent::Failure::Open:
+            throw FileError("cannot open", winPath, content.reason);
+        case HostFileContent::Failure::Read:
+            throw FileError("cannot read", winPath, content.reason);
+        case HostFileContent::Failure::TooLarge:
+            throw FileError("cannot read", winPath, std::generic_category().message(EFBIG));
+        case HostFileContent::Failure::None:
+            break;
+    }
+    return std::move(content.bytes);
 }
+
+// Closes a descriptor when it goes out of scope.
+struct OpenDescriptor {
+    int fd;
+    ~OpenDescriptor() {
+        if (fd >= 0) ::close(fd);
+    }
+};
 
 }  // namespace
 
@@ -220,13 +217,13 @@ fs::path Drives::DefaultRoot() {
 }
 
 std::optional<fs::path> Drives::Resolve(std::string_view winPath) const {
-    const std::optional<Entry> entry = Existing(root_, winPath);
+    const std::optional<Entry> entry = Existing(root_, winPath, listings_);
     if (!entry) return std::nullopt;
     return entry->path;
 }
 
 std::optional<fs::path> Drives::Target(std::string_view winPath) const {
-    const std::optional<Walked> walked = Walk(root_, winPath);
+    const std::optional<Walked> walked = Walk(root_, winPath, listings_);
     if (!walked) return std::nullopt;
     // Real names without ".." cannot leave the drive; only links need following to be sure.
     if (walked->last) {
@@ -241,12 +238,12 @@ std::optional<fs::path> Drives::Target(std::string_view winPath) const {
 }
 
 bool Drives::FileExists(std::string_view winPath) const {
-    const std::optional<Entry> entry = Existing(root_, winPath);
+    const std::optional<Entry> entry = Existing(root_, winPath, listings_);
     return entry && entry->type == fs::file_type::regular;
 }
 
 bool Drives::FolderExists(std::string_view winPath) const {
-    const std::optional<Entry> entry = Existing(root_, winPath);
+    const std::optional<Entry> entry = Existing(root_, winPath, listings_);
     return entry && entry->type == fs::file_type::directory;
 }
 
@@ -274,7 +271,7 @@ void Drives::Copy(std::string_view fromWinPath, std::string_view toWinPath) cons
     if (!source || !fs::is_regular_file(*source, error)) {
         throw FileError("cannot find " + from);
     }
-    WriteWhole(toWinPath, ReadHostFile(*source, from));
+    WriteWhole(toWinPath, ReadHostFile(*source, from, kMaxDataFileBytes));
 }
 
 void Drives::WriteWhole(std::string_view winPath, std::string_view bytes) const {
@@ -288,12 +285,50 @@ void Drives::WriteWhole(std::string_view winPath, std::string_view bytes) const 
     }
 }
 
-std::string Drives::ReadWhole(std::string_view winPath) const {
+std::string Drives::ReadWhole(std::string_view winPath, std::uintmax_t maxBytes) const {
     const std::string name(winPath);
     const std::optional<fs::path> path = Resolve(winPath);
     std::error_code error;
     if (!path || !fs::is_regular_file(*path, error)) throw FileError("cannot find " + name);
-    return ReadHostFile(*path, name);
+    return ReadHostFile(*path, name, maxBytes);
+}
+
+HostFileContent ReadHostFileUpTo(const fs::path& path, std::uintmax_t maxBytes) {
+    using Failure = HostFileContent::Failure;
+    const auto failed = [](Failure failure) {
+        return HostFileContent{failure, {}, SystemReason()};
+    };
+    errno = 0;
+    const OpenDescriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+    if (file.fd < 0) return failed(Failure::Open);
+    // The length of the file opened, not of whatever the name leads to by now. Anything but a
+    // regular file (a device, a pipe) is read until it ends or passes the cap.
+    struct stat info {};
+    if (::fstat(file.fd, &info) != 0) return failed(Failure::Read);
+    std::uintmax_t length = 0;
+    if (S_ISREG(info.st_mode)) {
+        length = static_cast<std::uintmax_t>(info.st_size);
+        if (length > maxBytes) return {Failure::TooLarge, {}, {}};
+    }
+    // One byte more than the length: the end is then seen without growing the buffer, and a
+    // file that grew meanwhile is read on only up to one byte past the cap.
+    std::string bytes(static_cast<std::size_t>(length) + 1, '\0');
+    std::size_t filled = 0;
+    for (;;) {
+        if (filled == bytes.size()) {
+            if (bytes.size() > maxBytes) return {Failure::TooLarge, {}, {}};
+            bytes.resize(static_cast<std::size_t>(
+                std::min<std::uintmax_t>(maxBytes + 1, std::uintmax_t{bytes.size()} * 2)));
+        }
+        errno = 0;
+        const ssize_t got = ::read(file.fd, bytes.data() + filled, bytes.size() - filled);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return failed(Failure::Read);
+        if (got == 0) break;
+        filled += static_cast<std::size_t>(got);
+    }
+    bytes.resize(filled);
+    return {Failure::None, std::move(bytes), {}};
 }
 
 }  // namespace vt

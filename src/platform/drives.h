@@ -12,8 +12,18 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "platform/folder_listing.h"
+#include "platform/picture.h"
+#include "platform/stamp_cache.h"
 
 namespace vt {
+
+// Whole-file reads stop at a cap far above any real file and far below what would hold the
+// program up; a longer file is refused as damaged. Record files and texts are a few KB.
+inline constexpr std::uintmax_t kMaxDataFileBytes = 4u << 20;
+inline constexpr std::uintmax_t kMaxPictureFileBytes = 32u << 20;
 
 class Drives {
   public:
@@ -38,18 +48,40 @@ class Drives {
     // Delete a file; false when it was missing or could not be deleted.
     bool Delete(std::string_view winPath) const;
     // Copy a file over another, through a temporary file and a rename so that the target is
-    // never half-written. Throws FileError on failure.
+    // never half-written. Throws FileError on failure, and for a source longer than
+    // kMaxDataFileBytes.
     void Copy(std::string_view fromWinPath, std::string_view toWinPath) const;
     // Replace a file's whole content the same safe way. Throws FileError on failure.
     void WriteWhole(std::string_view winPath, std::string_view bytes) const;
-    // A file's whole content. Throws FileError when it cannot be read.
-    std::string ReadWhole(std::string_view winPath) const;
+    // A file's whole content. Throws FileError when it cannot be read or is longer than
+    // `maxBytes` ("cannot read <path>: File too large").
+    std::string ReadWhole(std::string_view winPath,
+                          std::uintmax_t maxBytes = kMaxDataFileBytes) const;
+
+    // What was read from files, kept while each file keeps its stamp (see StampCache): the
+    // records of a small table such as the dining file, and decoded resident pictures.
+    StampCache<std::vector<std::string>>& RecordTables() const { return recordTables_; }
+    StampCache<Picture>& Pictures() const { return pictures_; }
 
   private:
     std::filesystem::path root_;
+    mutable FolderListings listings_{64};
+    mutable StampCache<std::vector<std::string>> recordTables_{8};
+    mutable StampCache<Picture> pictures_{48};
 };
 
 // Write bytes to a host file through a temporary file in the same folder and a rename.
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// A host file's whole content, read only when it is at most `maxBytes` long. The length is
+// taken from the open file, and reading stops one byte past the cap, so that a file growing
+// meanwhile (or a device that never ends) is refused too.
+struct HostFileContent {
+    enum class Failure { None, Open, Read, TooLarge };
+    Failure failure = Failure::None;
+    std::string bytes;   // the content when nothing failed
+    std::string reason;  // the system's reason when it could not be opened or read
+};
+HostFileContent ReadHostFileUpTo(const std::filesystem::path& path, std::uintmax_t maxBytes);
 
 }  // namespace vt

@@ -25,4 +25,11 @@ class FileError : public std::runtime_error {
     std::string reason_;
 };
 
+// A file that is not there, also one that went missing between the lookup and the opening (the
+// records system deletes some files and writes them anew).
+class MissingFile : public FileError {
+  public:
+    using FileError::FileError;
+};
+
 }  // namespace vt

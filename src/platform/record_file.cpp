@@ -12,9 +12,9 @@ namespace vt {
 
 namespace {
 
-// A data file of this program is at most a few hundred kilobytes. A record number read from a
-// damaged file could otherwise make one write pad gigabytes of blanks.
-constexpr std::uint64_t kMaxFileBytes = 16u << 20;
+// A data file of this program is a few kilobytes. A longer one is damaged: it is not read, and
+// a record number read from a damaged file cannot make one write pad gigabytes of blanks.
+constexpr std::uint64_t kMaxFileBytes = kMaxDataFileBytes;
 
 // A stream call on the file failed: the reason is what the system call under it left in errno
 // (the callers clear errno first). A stream can fail without a system call failing; that is
@@ -30,10 +30,13 @@ std::filesystem::path Open(const Drives& drives, const std::string& name, Record
     if (mode == RecordFile::Mode::Read) {
         const std::optional<std::filesystem::path> path = drives.Resolve(name);
         if (!path || !std::filesystem::is_regular_file(*path, error)) {
-            throw FileError("cannot find " + name);
+            throw MissingFile("cannot find " + name);
         }
         errno = 0;
         file.open(*path, std::ios::in | std::ios::binary);
+        if (!file && errno == ENOENT) {  // gone since it was found
+            throw MissingFile("cannot open", name, std::generic_category().message(ENOENT));
+        }
         if (!file) Fail("cannot open", name);
         return *path;
     }
@@ -59,17 +62,19 @@ RecordFile::RecordFile(const Drives& drives, std::string_view winPath, std::size
     if (length_ == 0) throw FileError("record length 0 for " + name_);
     Open(drives, name_, mode, file_);
     if (!writable_) {
+        // The length measured here is all that is read, however the file grows meanwhile.
         const std::uintmax_t size = SizeBytes();
-        if (size <= kMaxFileBytes) {
-            std::string content(static_cast<std::size_t>(size), ' ');
-            errno = 0;
-            file_.seekg(0);
-            file_.read(content.data(), static_cast<std::streamsize>(size));
-            if (file_.bad()) Fail("cannot read", name_);
-            content.resize(static_cast<std::size_t>(file_.gcount()));
-            file_.clear();
-            content_ = std::move(content);
+        if (size > kMaxFileBytes) {
+            throw FileError("cannot read", name_, std::generic_category().message(EFBIG));
         }
+        std::string content(static_cast<std::size_t>(size), ' ');
+        errno = 0;
+        file_.seekg(0);
+        file_.read(content.data(), static_cast<std::streamsize>(size));
+        if (file_.bad()) Fail("cannot read", name_);
+        content.resize(static_cast<std::size_t>(file_.gcount()));
+        file_.clear();
+        content_ = std::move(content);
     }
 }
 

@@ -19,8 +19,8 @@ class RecordFile {
         ReadWrite,  // created, empty, when missing
     };
 
-    // Throws FileError when the path is refused, the file is missing (Read) or cannot be
-    // opened.
+    // Throws FileError when the path is refused, the file is missing (Read: MissingFile) or cannot
+    // be opened, and when a file opened for reading is longer than kMaxDataFileBytes (damaged).
     RecordFile(const Drives& drives, std::string_view winPath, std::size_t recordLength,
                Mode mode = Mode::ReadWrite);
     RecordFile(const RecordFile&) = delete;

@@ -9,6 +9,7 @@
 #include "printing/label_drawing.h"
 #include "printing/picture_cache.h"
 #include "printing/picture_conversion.h"
+#include "printing/picture_left_out.h"
 #include "settings/user_label_text.h"
 
 namespace vt {
@@ -21,6 +22,15 @@ constexpr Int16 kFilteredPictureScreen = 5;
 
 std::string PictureFile(const AppState& st, const std::string& extension) {
     return st.SetupTable(42) + "\\" + st.ResidentId + extension;
+}
+
+// The host path of a picture file; nullopt when it is missing, also when it goes missing
+// between the two lookups.
+std::optional<std::string> HostFile(const App& app, const std::string& path) {
+    if (!app.os.drives.FileExists(path)) return std::nullopt;
+    const std::optional<std::filesystem::path> host = app.os.drives.Resolve(path);
+    if (!host) return std::nullopt;
+    return host->string();
 }
 
 // The pen width a ".flt" marker asks for: its first two bytes as a number, 1 to 10.
@@ -48,23 +58,32 @@ void DrawScreen(App& app, Int16 penWidth) {
 
 // Load the picture at PicturePath (a host path) into Image1, or take the one already decoded
 // from `source`, the file it comes from. A temporary plain copy is deleted after loading,
-// whether the loading worked or not.
-void LoadPicture(App& app, bool isTemporaryCopy, const std::optional<Picture>& decoded,
-                 const std::string& source) {
+// whether the loading worked or not. False when the picture cannot be read or decoded: that is
+// told under `stored`, the picture's own name.
+bool LoadPicture(App& app, bool isTemporaryCopy, const std::optional<Picture>& decoded,
+                 const std::string& source, const std::string& stored) {
     AppState& st = app.st;
     if (decoded) {
         app.form1.Image1.Picture = *decoded;
-        return;
+        return true;
     }
+    std::optional<FileError> failure;
     try {
         app.form1.Image1.Picture =
             st.PicturePath.empty() ? Picture{} : app.os.pictures.Load(st.PicturePath);
+    } catch (const FileError& error) {
+        failure = error;
     } catch (const std::exception&) {
         if (isTemporaryCopy) kxfil(app);
         throw;
     }
     if (isTemporaryCopy) kxfil(app);
+    if (failure) {
+        TellPictureLeftOut(app, stored, *failure);
+        return false;
+    }
     if (!st.PicturePath.empty()) PictureCache::Keep(source, app.form1.Image1.Picture);
+    return true;
 }
 
 }  // namespace
@@ -89,12 +108,14 @@ void DrawLabelPicture(App& app) {
     bool found = false;
     bool temporaryCopy = false;
     std::string source;  // the stored file the picture comes from
+    std::string stored;  // and its name as the site's files give it
     std::optional<Picture> decoded;
     st.PicturePath = "";
     const std::string asz = PictureFile(st, ".asz");
-    if (app.os.drives.FileExists(asz)) {
+    if (const std::optional<std::string> host = HostFile(app, asz)) {
         found = true;
-        source = app.os.drives.Resolve(asz)->string();
+        stored = asz;
+        source = *host;
         if (!hidden && (decoded = PictureCache::Find(source))) {
             st.PicturePath = source;
         } else if (!hidden) {
@@ -106,9 +127,11 @@ void DrawLabelPicture(App& app) {
     } else if (asz.size() >= 5) {
         for (const char* extension : {"gif", "bmp", "wmf"}) {
             const std::string candidate = Left(asz, asz.size() - 3) + extension;
-            if (!app.os.drives.FileExists(candidate)) continue;
+            const std::optional<std::string> host = HostFile(app, candidate);
+            if (!host) continue;
             found = true;
-            source = app.os.drives.Resolve(candidate)->string();
+            stored = candidate;
+            source = *host;
             if (!hidden) {
                 st.PicturePath = source;
                 decoded = PictureCache::Find(source);
@@ -118,11 +141,13 @@ void DrawLabelPicture(App& app) {
     }
     st.FoundFile = st.PicturePath;
 
-    if (!found) {
+    // A stored picture that could not be unprotected (the conversion told why), read or decoded
+    // leaves the box as a missing one does, and the label goes on.
+    const bool notUnprotected = found && !hidden && st.PicturePath.empty();
+    if (!found || notUnprotected || !LoadPicture(app, temporaryCopy, decoded, source, stored)) {
         app.form1.Image1.Picture = Picture{};
         return;
     }
-    LoadPicture(app, temporaryCopy, decoded, source);
 
     if (!st.PicturePath.empty()) {
         s.PaintPicture(app.form1.Image1.Picture, l, t, kPictureSize, kPictureSize);

@@ -3,10 +3,11 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "platform/file_error.h"
 #include "platform/text.h"
+#include "printing/picture_left_out.h"
+#include "printing/private_folder.h"
 
 namespace vt {
 namespace {
@@ -57,15 +58,6 @@ std::size_t LastPosition(const std::string& path, const std::string& what) {
     return p == std::string::npos ? 0 : p + 1;
 }
 
-// The plain copy is private and short-lived: written straight, without the care a shared
-// file gets.
-void WritePrivateFile(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) throw FileError("cannot write " + path);
-}
-
 }  // namespace
 
 std::string ProtectPicture(std::string bytes) {
@@ -76,15 +68,10 @@ std::string UnprotectPicture(std::string bytes) {
 }
 
 std::string PictureTempFolder() {
-    namespace fs = std::filesystem;
-    static const fs::path folder =
-        fs::temp_directory_path() / ("vittlon-pictures-" + std::to_string(::getuid()));
-    std::error_code error;
-    if (!fs::is_directory(folder, error)) {
-        fs::create_directories(folder, error);
-        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::replace, error);
-    }
-    return folder.string();
+    // Made the first time a copy is needed, and removed with any copy left in it when the
+    // program ends. A folder that cannot be made is tried again at the next picture.
+    static const PrivateFolder folder("vittlon-pictures-");
+    return folder.path().string();
 }
 
 void ConvertJPG(App& app) {
@@ -97,11 +84,12 @@ void ConvertJPG(App& app) {
     try {
         st.ConvertCopy = st.ConvertPath;
         st.ConvertCopy.replace(p - 1, 3, "ASZ");
-        const std::string plain = app.os.drives.ReadWhole(st.ConvertPath);
+        const std::string plain = app.os.drives.ReadWhole(st.ConvertPath, kMaxPictureFileBytes);
         app.os.drives.WriteWhole(st.ConvertCopy, ProtectPicture(plain));
         app.os.drives.Delete(st.ConvertPath);
         st.ConvertPath = st.ConvertCopy;
-    } catch (const FileError&) {
+    } catch (const FileError& error) {
+        TellPictureLeftOut(app, st.ConvertPath, error);
         // ConvertPath stays as it was; the label goes on without this conversion.
     }
 }
@@ -115,7 +103,7 @@ void ConvertASZ(App& app) {
         return;
     }
     try {
-        const std::string stored = app.os.drives.ReadWhole(st.ConvertPath);
+        const std::string stored = app.os.drives.ReadWhole(st.ConvertPath, kMaxPictureFileBytes);
         // 123.asz becomes 123.as2, in the program's own folder (the plain picture never lies
         // in the shared picture folder), marked with the process so two sessions never share it.
         std::string name = st.ConvertPath.substr(st.ConvertPath.find_last_of("\\/:") + 1);
@@ -124,7 +112,8 @@ void ConvertASZ(App& app) {
         st.ConvertCopy = (fs::path(PictureTempFolder()) / name).string();
         WritePrivateFile(st.ConvertCopy, UnprotectPicture(stored));
         st.ConvertPath = st.ConvertCopy;
-    } catch (const FileError&) {
+    } catch (const FileError& error) {
+        TellPictureLeftOut(app, st.ConvertPath, error);
         st.ConvertPath = "";  // no plain copy: the label goes without the picture
     }
 }

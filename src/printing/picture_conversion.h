@@ -8,11 +8,13 @@
 namespace vt {
 
 // Turn the plain ".jpg" at ConvertPath into its ".asz" form beside it and delete the ".jpg";
-// ConvertPath becomes the ".asz" path ("" when the path names no ".jpg").
+// ConvertPath becomes the ".asz" path ("" when the path names no ".jpg"). When that fails,
+// ConvertPath stays and the picture is told as left out.
 void ConvertJPG(App& app);
 // Make a plain temporary copy of the ".asz" at ConvertPath in the program's private temporary
-// folder; ConvertPath becomes the copy's host path ("" when the path names no ".asz"). The
-// caller loads the copy and deletes it.
+// folder; ConvertPath becomes the copy's host path ("" when the path names no ".asz", or when
+// no copy could be made: then the picture is told as left out). The caller loads the copy and
+// deletes it.
 void ConvertASZ(App& app);
 
 // The block rotations on a whole file's bytes: plain -> protected and back. Files shorter than
@@ -20,7 +22,9 @@ void ConvertASZ(App& app);
 std::string ProtectPicture(std::string bytes);
 std::string UnprotectPicture(std::string bytes);
 
-// The program's private temporary folder for plain picture copies (created when missing).
+// The program's private temporary folder for plain picture copies (see PrivateFolder): made
+// the first time it is asked for, removed when the program ends. Throws FileError when it
+// cannot be made.
 std::string PictureTempFolder();
 
 }  // namespace vt

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <vector>
 
+#include "platform/file_error.h"
 #include "platform/record_file.h"
 #include "platform/text.h"
 
@@ -19,13 +21,19 @@ constexpr auto kQuiet = std::chrono::seconds(2);
 // The searched records of a dining file.
 using DiningTable = std::vector<std::string>;
 
-DiningTable ReadDiningTable(const Drives& drives, const std::string& path) {
-    RecordFile file(drives, path, kRecordLength, RecordFile::Mode::Read);
-    // Records past the end read as blanks and match no trimmed code: stop at the end.
-    const std::uint64_t last = std::min(kSearchedRecords, file.RecordCount());
-    DiningTable table;
-    for (std::uint64_t n = 1; n <= last; ++n) table.push_back(file.Read(n));
-    return table;
+// nullopt when the file went missing before it could be opened: the records system deletes
+// it and writes it anew, and a file gone meanwhile finds nothing, as a missing one does.
+std::optional<DiningTable> ReadDiningTable(const Drives& drives, const std::string& path) {
+    try {
+        RecordFile file(drives, path, kRecordLength, RecordFile::Mode::Read);
+        // Records past the end read as blanks and match no trimmed code: stop at the end.
+        const std::uint64_t last = std::min(kSearchedRecords, file.RecordCount());
+        DiningTable table;
+        for (std::uint64_t n = 1; n <= last; ++n) table.push_back(file.Read(n));
+        return table;
+    } catch (const MissingFile&) {
+        return std::nullopt;
+    }
 }
 
 // Three lookups a resident read the same file: it is read again only when it has changed (by
@@ -38,7 +46,10 @@ const DiningTable& LoadDiningTable(const Drives& drives, const std::string& path
         DiningTable table;
     };
     static Kept kept;
-    const fs::path host = *drives.Resolve(path);
+    static const DiningTable kNone;
+    const std::optional<fs::path> found = drives.Resolve(path);
+    if (!found) return kNone;  // gone since GetDining looked: as a missing file
+    const fs::path& host = *found;
     std::error_code error;
     const std::uintmax_t size = fs::file_size(host, error);
     const fs::file_time_type modified = fs::last_write_time(host, error);
@@ -46,7 +57,9 @@ const DiningTable& LoadDiningTable(const Drives& drives, const std::string& path
     if (settled && kept.host == host && kept.size == size && kept.modified == modified) {
         return kept.table;
     }
-    kept = Kept{host, size, modified, ReadDiningTable(drives, path)};
+    std::optional<DiningTable> table = ReadDiningTable(drives, path);
+    if (!table) return kNone;
+    kept = Kept{host, size, modified, std::move(*table)};
     if (!settled) kept.host.clear();  // used this once, read again next time
     return kept.table;
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/file_error.h"
+#include "support/scoped_env.h"
 
 namespace vt {
 namespace {
@@ -143,27 +144,7 @@ TEST_F(DrivesTest, SymlinksAreFollowedOnlyWithinTheDrive) {
     EXPECT_TRUE(drives().FileExists("c:\\alias\\setup\\F.ZRB"));
 }
 
-// Sets an environment variable for one test and puts the old value back.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const std::string& value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        ::setenv(name, value.c_str(), 1);
-    }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-    ~ScopedEnv() {
-        if (old_) {
-            ::setenv(name_, old_->c_str(), 1);
-        } else {
-            ::unsetenv(name_);
-        }
-    }
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
+using test::ScopedEnv;
 
 TEST_F(DrivesTest, DefaultRootFollowsTheEnvironment) {
     const ScopedEnv home("HOME", base_.string());
@@ -252,6 +233,30 @@ TEST_F(DrivesTest, CopyReplacesTheTargetWhole) {
     EXPECT_EQ(Slurp(c_ / "pics" / "copy.jpg"), "new");
     EXPECT_THROW(drives().Copy("c:\\pics\\none.jpg", "c:\\pics\\x.jpg"), FileError);
     EXPECT_FALSE(fs::exists(c_ / "pics" / "x.jpg"));
+}
+
+TEST_F(DrivesTest, WholeReadsRefuseAFileLongerThanTheCapAsDamage) {
+    const fs::path file = c_ / "zel" / "setup" / "F.ZRB";
+    fs::resize_file(file, kMaxDataFileBytes);
+    EXPECT_EQ(drives().ReadWhole("c:\\zel\\setup\\F.ZRB").size(), kMaxDataFileBytes);
+    fs::resize_file(file, kMaxDataFileBytes + 1);
+    try {
+        drives().ReadWhole("c:\\zel\\setup\\F.ZRB");
+        FAIL() << "no FileError";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.file(), "c:\\zel\\setup\\F.ZRB");
+        EXPECT_EQ(error.reason(), "File too large");
+    }
+    EXPECT_THROW(drives().Copy("c:\\zel\\setup\\F.ZRB", "c:\\zel\\copy"), FileError);
+    EXPECT_FALSE(fs::exists(c_ / "zel" / "copy"));
+    EXPECT_EQ(drives().ReadWhole("c:\\zel\\setup\\F.ZRB", kMaxPictureFileBytes).size(),
+              kMaxDataFileBytes + 1);
+}
+
+TEST(HostFileRead, WhatNeverEndsIsReadOnlyOneBytePastTheCap) {
+    // A device tells no length, as a file that grows while it is read outgrows the one it told.
+    const HostFileContent content = ReadHostFileUpTo("/dev/zero", 1000);
+    EXPECT_EQ(content.failure, HostFileContent::Failure::TooLarge);
 }
 
 }  // namespace

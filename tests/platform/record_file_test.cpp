@@ -40,7 +40,7 @@ class RecordFileTest : public ::testing::Test {
 
 TEST_F(RecordFileTest, ReadingAMissingFileThrowsAndCreatesNothing) {
     const Drives drives(root_);
-    EXPECT_THROW(RecordFile(drives, "c:\\setup\\none.x", 10, RecordFile::Mode::Read), FileError);
+    EXPECT_THROW(RecordFile(drives, "c:\\setup\\none.x", 10, RecordFile::Mode::Read), MissingFile);
     EXPECT_FALSE(fs::exists(File("none.x")));
 }
 
@@ -101,6 +101,15 @@ TEST_F(RecordFileTest, WritesFarBeyondTheEndAreRefused) {
     file.Write(1000, "far but sound");  // 100 KB: a data file may be that large
     EXPECT_EQ(file.SizeBytes(), 100'000u);
     EXPECT_EQ(file.Read(999), std::string(100, ' '));
+}
+
+TEST_F(RecordFileTest, AFileForReadingLongerThanTheCapIsRefusedAsDamaged) {
+    Put("a.x", "AAAA");
+    fs::resize_file(File("a.x"), kMaxDataFileBytes);
+    const Drives drives(root_);
+    EXPECT_EQ(RecordFile(drives, "c:\\setup\\a.x", 4, RecordFile::Mode::Read).Read(1), "AAAA");
+    fs::resize_file(File("a.x"), kMaxDataFileBytes + 1);
+    EXPECT_THROW(RecordFile(drives, "c:\\setup\\a.x", 4, RecordFile::Mode::Read), FileError);
 }
 
 TEST_F(RecordFileTest, AFileOpenedForReadingCannotBeWritten) {

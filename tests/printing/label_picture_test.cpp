@@ -5,6 +5,7 @@
 
 #include "label_fixture.h"
 #include "printing/picture_conversion.h"
+#include "support/error_output.h"
 
 namespace vt::test {
 namespace {
@@ -139,15 +140,44 @@ TEST(LabelPicture, PicturesAreTriedAsGifThenBmpThenWmf) {
     EXPECT_TRUE(f.PictureExists(".bmp"));  // a plain picture is never deleted
 }
 
-TEST(LabelPicture, AnUnreadablePictureFailsTheLabelAndLeavesNoCopy) {
-    LabelFixture f;
-    f.WritePicture(".asz", "");  // the loader refuses an empty file
-    EXPECT_THROW(f.Draw(), std::exception);
-    for (const auto& entry : std::filesystem::directory_iterator(PictureTempFolder())) {
-        EXPECT_EQ(entry.path().filename().string().find(std::to_string(::getpid()) + "-1234"),
-                  std::string::npos)
-            << entry.path();
+TEST(LabelPicture, AnUnreadablePictureIsLeftOutLikeAMissingOneAndToldOnce) {
+    // The loader refuses an empty file; a stored picture longer than any real one is not even
+    // unprotected.
+    struct Case {
+        const char* extension;
+        std::uintmax_t size;
+    };
+    for (const Case& c :
+         {Case{".gif", 0}, Case{".asz", 0}, Case{".asz", kMaxPictureFileBytes + 1}}) {
+        LabelFixture f;
+        const std::string picture = f.layout.PicturePath("1234", c.extension);
+        f.WritePicture(c.extension, "");
+        std::filesystem::resize_file(f.Host(picture), c.size);
+        f.WritePicture(".flt", "3 ");
+        CapturedErrorOutput errors;
+        f.Draw();
+        f.Draw();  // the resident's next label
+        EXPECT_TRUE(f.Ops(RecordedOp::Kind::Picture).empty()) << picture;
+        EXPECT_FALSE(HasScreen(f)) << picture;
+        EXPECT_NE(f.Text("Orange juice 4 oz"), nullptr) << "the label goes on";
+        const auto lines = errors.Lines();
+        ASSERT_EQ(lines.size(), 1u) << picture;
+        EXPECT_EQ(lines[0].rfind("Vittlon: picture " + picture + " left out: ", 0), 0u) << lines[0];
+        for (const auto& entry : std::filesystem::directory_iterator(PictureTempFolder())) {
+            EXPECT_EQ(entry.path().filename().string().find(std::to_string(::getpid()) + "-1234"),
+                      std::string::npos)
+                << entry.path();
+        }
     }
+}
+
+TEST(LabelPicture, AStoredPictureMayBeLongerThanAnyRecordFile) {
+    LabelFixture f;
+    const std::string picture = f.layout.PicturePath("1234", ".asz");
+    f.WritePicture(".asz", "GIF89a");
+    std::filesystem::resize_file(f.Host(picture), kMaxDataFileBytes + 1);
+    f.Draw();
+    EXPECT_EQ(f.Ops(RecordedOp::Kind::Picture).size(), 1u);
 }
 
 }  // namespace

@@ -2,9 +2,12 @@
 #include "printing/picture_conversion.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 
+#include "printing/private_folder.h"
+#include "support/error_output.h"
 #include "support/station_fixture.h"
 
 namespace vt::test {
@@ -48,8 +51,11 @@ TEST(PictureConversion, JpegBecomesAszBesideItAndAszGivesAPrivateCopy) {
     ConvertASZ(*f.app);
     const std::filesystem::path copy = f.app->st.ConvertPath;
     EXPECT_EQ(copy.parent_path(), std::filesystem::path(PictureTempFolder()));
+    EXPECT_TRUE(IsPrivateFolder(copy.parent_path()));
     EXPECT_EQ(copy.extension(), ".AS2");
     EXPECT_EQ(ReadHostFile(copy), plain);
+    EXPECT_EQ(std::filesystem::status(copy).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     std::filesystem::remove(copy);
 }
 
@@ -73,6 +79,24 @@ TEST(PictureConversion, AFolderNamedLikeTheExtensionIsNotRenamed) {
     f.app->st.ConvertPath = "c:\\jpgs\\1001.jpg";
     ConvertJPG(*f.app);
     EXPECT_EQ(f.app->st.ConvertPath, "c:\\jpgs\\1001.ASZ");
+}
+
+TEST(PictureConversion, ALinkWhereTheCopyGoesLeavesThePictureOutAndIsNotFollowed) {
+    StationFixture f;
+    const std::string asz = f.layout.PicturePath("2002", ".asz");
+    WriteHostFile(f.Host(asz), ProtectPicture(Numbered(4000)));
+    const std::filesystem::path target = f.tp.root() / "elsewhere";
+    const std::filesystem::path planted =
+        std::filesystem::path(PictureTempFolder()) / (std::to_string(::getpid()) + "-2002.as2");
+    std::filesystem::create_symlink(target, planted);
+    f.app->st.ConvertPath = asz;
+    CapturedErrorOutput errors;
+    ConvertASZ(*f.app);
+    std::filesystem::remove(planted);
+    EXPECT_EQ(f.app->st.ConvertPath, "");
+    EXPECT_FALSE(std::filesystem::exists(target));
+    ASSERT_EQ(errors.Lines().size(), 1u);
+    EXPECT_NE(errors.Lines()[0].find(planted.string()), std::string::npos);
 }
 
 TEST(PictureConversion, AMissingStoredPictureGivesNoCopy) {

@@ -194,25 +194,25 @@ TEST(PrintRun, AStopRequestEndsTheRunAtTheNextResident) {
 
 TEST(PrintRun, AFailureIsToldOnceAndTheNextRunWorks) {
     RunFixture f;
-    f.settings.noPhoto = 0;
     f.Add(1, 1, "1001", "Abernathy, Margaret");
     f.Prepare();
-    // A stored picture that is no picture: loading it fails in the middle of the run.
-    const auto file = f.Host(f.layout.PicturePath("1001", ".asz"));
-    WriteHostFile(file, "");
+    // The printer fails the job when the run sends its sheet.
+    f.tp.printers.printer.refusal = "the print job on Office Laser failed";
     f.app->st.PreviewMode = 0;
     const std::string caption = f.app->form1.Form.Caption;
     Command1_Click(*f.app);
     ASSERT_EQ(f.tp.dialogs.asked.size(), 1u);
     EXPECT_EQ(f.tp.dialogs.asked[0].text, "An Error Has Occurred while Printing Your Labels.");
-    // The cause names the file, for the operator to pass on.
-    EXPECT_NE(f.tp.dialogs.asked[0].detail.find("1001"), std::string::npos)
-        << f.tp.dialogs.asked[0].detail;
+    // The cause, for the operator to pass on.
+    EXPECT_EQ(f.tp.dialogs.asked[0].detail, "the print job on Office Laser failed");
     EXPECT_EQ(f.app->form1.Form.Caption, caption);
+    EXPECT_EQ(f.tp.printers.runsEnded, 1);
 
-    std::filesystem::remove(file);
+    f.tp.printers.printer.refusal = "";
     f.Print();
-    EXPECT_EQ(f.Printed().size(), 1u);
+    EXPECT_EQ(f.Printed().size(), 2u);  // the label of each run
+    EXPECT_EQ(f.tp.printers.printer.Documents(), 1);
+    EXPECT_EQ(f.tp.printers.runsEnded, 2);
     EXPECT_EQ(f.tp.dialogs.asked.size(), 1u);
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "platform/drives.h"
 #include "platform/file_error.h"
 #include "platform/qt/qt_picture_data.h"
 #include "support/test_support.h"
@@ -177,6 +178,33 @@ TEST_F(Pictures, MetafileBitmapIsStretchedIntoItsRectangle) {
     EXPECT_EQ(QColor(image.pixel(5, 5)), QColor(Qt::white));
 }
 
+TEST_F(Pictures, MetafileObjectsTakeTheLowestFreeIndex) {
+    // Brushes 0, 1 and 2; 0 and 1 deleted (0 twice); then three more brushes: the first two
+    // take 0 and 1, the third the new index 3. Each index then fills its own rectangle.
+    MetafileBytes m;
+    m.U16(1), m.U16(9), m.U16(0x0300), m.U32(0), m.U16(4), m.U32(7), m.U16(0);
+    m.U32(5), m.U16(0x020C), m.U16(20), m.U16(80);  // SetWindowExt 80 x 20
+    const auto brush = [&](std::uint32_t colorRef) {
+        m.U32(7), m.U16(0x02FC), m.U16(0), m.U32(colorRef), m.U16(0);
+    };
+    brush(0x0000FF), brush(0x00FF00), brush(0xFF0000);  // red 0, green 1, blue 2
+    for (std::uint16_t index : {0, 1, 0}) m.U32(4), m.U16(0x01F0), m.U16(index);
+    brush(0x000000), brush(0x00FFFF), brush(0xFFFF00);  // black, yellow, cyan
+    for (std::uint16_t index = 0; index < 4; ++index) {
+        m.U32(4), m.U16(0x012D), m.U16(index);
+        const auto left = std::uint16_t(index * 20);
+        m.U32(7), m.U16(0x041B), m.U16(20), m.U16(left + 20), m.U16(0), m.U16(left);
+    }
+    m.U32(3), m.U16(0);
+    const Picture picture = pictures.Load(Write("objects.wmf", m.bytes).string());
+    const QImage& image = Pixels(picture);
+    ASSERT_EQ(image.size(), QSize(80, 20));
+    EXPECT_EQ(QColor(image.pixel(10, 10)), QColor(Qt::black));
+    EXPECT_EQ(QColor(image.pixel(30, 10)), QColor(Qt::yellow));
+    EXPECT_EQ(QColor(image.pixel(50, 10)), QColor(Qt::blue));
+    EXPECT_EQ(QColor(image.pixel(70, 10)), QColor(Qt::cyan));
+}
+
 TEST_F(Pictures, UnreadableFilesThrowFileError) {
     const fs::path jpeg = WriteImage("full.jpg", "JPEG");
     const std::string jpegBytes = test::ReadHostFile(jpeg);
@@ -195,11 +223,17 @@ TEST_F(Pictures, UnreadableFilesThrowFileError) {
         {"GIF signature without an image", "GIF89a\x01\x00"},
         {"metafile cut inside its first record", wmf.substr(0, 22 + 18 + 8)},
         {"placeable header over garbage", wmf.substr(0, 22) + std::string(40, '\x7F')},
+        {"placeable header cut short", wmf.substr(0, 18)},
+        {"placeable header one byte short", wmf.substr(0, 21)},
     };
     for (const Case& c : cases) {
         const fs::path path = Write("bad", c.bytes);
         EXPECT_THROW(pictures.Load(path.string()), FileError) << c.why;
     }
+    // A sound bitmap grown longer than any real picture is refused unread.
+    const fs::path huge = WriteImage("huge.bmp", "BMP");
+    fs::resize_file(huge, kMaxPictureFileBytes + 1);
+    EXPECT_THROW(pictures.Load(huge.string()), FileError) << "longer than any real picture";
     EXPECT_THROW(pictures.Load((temp.path() / "missing.bmp").string()), FileError);
     EXPECT_THROW(pictures.Load(temp.path().string()), FileError) << "a folder";
 }

@@ -1,7 +1,9 @@
 // Dining rooms for tray labels.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
+#include <thread>
 
 #include "platform/text.h"
 #include "resident_fixture.h"
@@ -35,6 +37,31 @@ TEST(Dining, AMissingDiningFileFindsNothingAndIsNotCreated) {
     StationFixture f;
     EXPECT_EQ(LookUpDining(f, "ABC"), "");
     EXPECT_FALSE(std::filesystem::exists(f.Host(f.layout.DiningPath())));
+}
+
+// The records system deletes the dining file and writes it anew: a lookup meanwhile finds the
+// room or, the file being gone, nothing.
+TEST(Dining, AFileRewrittenDuringLookupsFindsTheRoomOrNothing) {
+    StationFixture f;
+    const std::filesystem::path host = f.Host(f.layout.DiningPath());
+    const std::string bytes = site::DiningFileBytes({{"ABC", "Garden Room"}});
+    WriteHostFile(host, bytes);
+    std::atomic<bool> done{false};
+    std::thread rewriter([&] {
+        while (!done) {
+            std::filesystem::remove(host);
+            WriteHostFile(host, bytes);
+        }
+    });
+    for (int i = 0; i < 2000; ++i) {
+        std::string room;
+        EXPECT_NO_THROW(room = LookUpDining(f, "ABC"));
+        if (!room.empty()) {
+            EXPECT_EQ(room, PadTo("Garden Room", 38));
+        }
+    }
+    done = true;
+    rewriter.join();
 }
 
 TEST(Dining, TrayLabelsLookUpEachMealsRoom) {

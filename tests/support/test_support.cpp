@@ -4,6 +4,7 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <stdexcept>
 
 #include "platform/file_error.h"
 
@@ -76,6 +77,11 @@ struct FakePictureData : PictureData {
     int HeightPx() const override { return 100; }
 };
 }  // namespace
+
+void FakePrinterPage::EndDoc() {
+    if (!refusal.empty()) throw std::runtime_error(refusal);
+    RecordingSurface::EndDoc();
+}
 
 Picture FakePictures::Load(const std::string& hostPath) {
     std::error_code ec;

@@ -64,13 +64,22 @@ class FakeEvents : public Events {
     bool QuitRequested() const override { return quit; }
 };
 
+// The printer's page: records like any surface. While `refusal` is set, ending a document
+// throws it, as a printer that fails the job does.
+class FakePrinterPage : public RecordingSurface {
+  public:
+    using RecordingSurface::RecordingSurface;
+    std::string refusal;
+    void EndDoc() override;
+};
+
 class FakePrinters : public Printers {
   public:
     std::vector<std::string> names{"Office Laser", kPdfPrinterName};
     std::string defaultName = "Office Laser";
     std::string current = "Office Laser";
     int runsEnded = 0;
-    RecordingSurface printer{4.8};  // a 300 dpi printer
+    FakePrinterPage printer{4.8};  // a 300 dpi printer
 
     std::vector<std::string> Installed() override { return names; }
     std::string DefaultName() override { return defaultName; }

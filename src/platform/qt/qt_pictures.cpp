@@ -3,11 +3,10 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QImageReader>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <stdexcept>
 
+#include "platform/drives.h"
 #include "platform/file_error.h"
 #include "platform/qt/jpeg_check.h"
 #include "platform/qt/qt_picture_data.h"
@@ -16,16 +15,21 @@
 namespace vt {
 namespace {
 
+// The file's bytes; a folder or a read error of the disk is an unreadable file, and a file
+// longer than any real picture a damaged one.
 std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw FileError("cannot open picture " + path);
-    try {
-        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (!in.bad()) return bytes;
-    } catch (const std::ios_base::failure&) {
-        // a folder, or a read error of the disk: reported below like any unreadable file
+    HostFileContent content = ReadHostFileUpTo(path, kMaxPictureFileBytes);
+    switch (content.failure) {
+        case HostFileContent::Failure::None:
+            break;
+        case HostFileContent::Failure::Open:
+            throw FileError("cannot open picture " + path);
+        case HostFileContent::Failure::Read:
+            throw FileError("cannot read picture " + path);
+        case HostFileContent::Failure::TooLarge:
+            throw FileError("picture " + path + " is too large");
     }
-    throw FileError("cannot read picture " + path);
+    return std::move(content.bytes);
 }
 
 bool StartsWith(std::string_view data, std::string_view prefix) {

@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <queue>
 #include <stdexcept>
 #include <vector>
 
@@ -92,6 +94,36 @@ struct DrawObject {
     QBrush brush;
 };
 
+// The metafile's object table. A new object takes the lowest free index, as the records that
+// select and delete objects by index expect; the freed indexes are kept in a heap, so that a
+// file of many thousands of objects costs no more than a scan of its records.
+class ObjectTable {
+  public:
+    void Create(const DrawObject& object) {
+        if (freed_.empty()) {
+            objects_.push_back(object);
+            return;
+        }
+        objects_[freed_.top()] = object;
+        freed_.pop();
+    }
+    // An index that holds no object is left alone.
+    void Delete(std::size_t index) {
+        if (index >= objects_.size() || objects_[index].kind == DrawObject::Kind::Free) return;
+        objects_[index] = DrawObject{};
+        freed_.push(index);
+    }
+    // The object at the index; a free one when the index holds none.
+    const DrawObject& At(std::size_t index) const {
+        static const DrawObject none;
+        return index < objects_.size() ? objects_[index] : none;
+    }
+
+  private:
+    std::vector<DrawObject> objects_;
+    std::priority_queue<std::size_t, std::vector<std::size_t>, std::greater<>> freed_;
+};
+
 QImage DibImage(std::string_view dib) {
     QImage image;
     image.loadFromData(reinterpret_cast<const uchar*>(dib.data()), qsizetype(dib.size()), "DIB");
@@ -130,26 +162,24 @@ class Player {
                 }
                 break;
             case 0x02FA:
-                Create(PenObject(f));
+                objects_.Create(PenObject(f));
                 break;
             case 0x02FC:
-                Create(BrushObject(f));
+                objects_.Create(BrushObject(f));
                 break;
             case 0x02FB:
             case 0x00F7:
             case 0x06FF:
             case 0x01F9:
             case 0x0142:
-                Create(DrawObject{DrawObject::Kind::Other, {}, {}});
+                objects_.Create(DrawObject{DrawObject::Kind::Other, {}, {}});
                 break;
             case 0x012D:
                 Select(f.U16());
                 break;
-            case 0x01F0: {
-                const std::uint16_t index = f.U16();
-                if (index < objects_.size()) objects_[index] = DrawObject{};
+            case 0x01F0:
+                objects_.Delete(f.U16());
                 break;
-            }
             case 0x0106:
                 fillRule_ = f.U16() == 2 ? Qt::WindingFill : Qt::OddEvenFill;
                 break;
@@ -225,20 +255,8 @@ class Player {
         return object;  // BS_NULL and the pattern brushes fill nothing
     }
 
-    void Create(const DrawObject& object) {
-        auto free = std::find_if(objects_.begin(), objects_.end(), [](const DrawObject& o) {
-            return o.kind == DrawObject::Kind::Free;
-        });
-        if (free != objects_.end()) {
-            *free = object;
-        } else {
-            objects_.push_back(object);
-        }
-    }
-
     void Select(std::uint16_t index) {
-        if (index >= objects_.size()) return;
-        const DrawObject& object = objects_[index];
+        const DrawObject& object = objects_.At(index);
         if (object.kind == DrawObject::Kind::Pen) painter_.setPen(object.pen);
         if (object.kind == DrawObject::Kind::Brush) painter_.setBrush(object.brush);
     }
@@ -300,7 +318,7 @@ class Player {
     QRectF window_;
     QPointF position_;
     Qt::FillRule fillRule_ = Qt::OddEvenFill;
-    std::vector<DrawObject> objects_;
+    ObjectTable objects_;
     int saved_ = 0;
 };
 
@@ -355,6 +373,7 @@ QImage RenderWmf(std::string_view data) {
         unitsPerInch = f.U16();
         bounds = QRectF(QPointF(left, top), QPointF(right, bottom));
         start = kPlaceableHeaderSize;
+        if (data.size() < start + kHeaderSize) throw std::runtime_error("metafile is cut short");
         if (!LooksLikeWmf(data.substr(start))) throw std::runtime_error("bad metafile header");
     }
     const std::vector<Record> records = SplitRecords(data.substr(start + kHeaderSize));
