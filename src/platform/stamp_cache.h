@@ -36,8 +36,7 @@ class StampCache {
 
     // Keep what was read from the file in the state `stamp` tells (taken before the read, so
     // that a change during the read is seen next time).
-    std::shared_ptr<const Value> Keep(const std::string& key, const FileStamp& stamp,
-                                      Value value) {
+    std::shared_ptr<const Value> Keep(const std::string& key, const FileStamp& stamp, Value value) {
         if (const auto found = index_.find(key); found != index_.end()) {
             order_.erase(found->second);
             index_.erase(found);

@@ -57,11 +57,11 @@ void DrawScreen(App& app, Int16 penWidth) {
 }
 
 // Load the picture at PicturePath (a host path) into Image1, or take the one already decoded
-// from `source`, the file it comes from. A temporary plain copy is deleted after loading,
+// from `cache`, the file it comes from. A temporary plain copy is deleted after loading,
 // whether the loading worked or not. False when the picture cannot be read or decoded: that is
 // told under `stored`, the picture's own name.
 bool LoadPicture(App& app, bool isTemporaryCopy, const std::optional<Picture>& decoded,
-                 const std::string& source, const std::string& stored) {
+                 const std::optional<PictureCache>& cache, const std::string& stored) {
     AppState& st = app.st;
     if (decoded) {
         app.form1.Image1.Picture = *decoded;
@@ -82,7 +82,7 @@ bool LoadPicture(App& app, bool isTemporaryCopy, const std::optional<Picture>& d
         TellPictureLeftOut(app, stored, *failure);
         return false;
     }
-    if (!st.PicturePath.empty()) PictureCache::Keep(source, app.form1.Image1.Picture);
+    if (!st.PicturePath.empty() && cache) cache->Keep(app.form1.Image1.Picture);
     return true;
 }
 
@@ -107,17 +107,17 @@ void DrawLabelPicture(App& app) {
     const bool hidden = st.PrivacyLevel >= 1 && st.PrivacyLevel <= 3;
     bool found = false;
     bool temporaryCopy = false;
-    std::string source;  // the stored file the picture comes from
-    std::string stored;  // and its name as the site's files give it
+    std::optional<PictureCache> cache;  // the stored file the picture comes from
+    std::string stored;                 // and its name as the site's files give it
     std::optional<Picture> decoded;
     st.PicturePath = "";
     const std::string asz = PictureFile(st, ".asz");
     if (const std::optional<std::string> host = HostFile(app, asz)) {
         found = true;
         stored = asz;
-        source = *host;
-        if (!hidden && (decoded = PictureCache::Find(source))) {
-            st.PicturePath = source;
+        cache.emplace(app.os.drives, *host);
+        if (!hidden && (decoded = cache->Find())) {
+            st.PicturePath = *host;
         } else if (!hidden) {
             st.ConvertPath = asz;
             ConvertASZ(app);
@@ -131,10 +131,10 @@ void DrawLabelPicture(App& app) {
             if (!host) continue;
             found = true;
             stored = candidate;
-            source = *host;
+            cache.emplace(app.os.drives, *host);
             if (!hidden) {
-                st.PicturePath = source;
-                decoded = PictureCache::Find(source);
+                st.PicturePath = *host;
+                decoded = cache->Find();
             }
             break;
         }
@@ -144,7 +144,7 @@ void DrawLabelPicture(App& app) {
     // A stored picture that could not be unprotected (the conversion told why), read or decoded
     // leaves the box as a missing one does, and the label goes on.
     const bool notUnprotected = found && !hidden && st.PicturePath.empty();
-    if (!found || notUnprotected || !LoadPicture(app, temporaryCopy, decoded, source, stored)) {
+    if (!found || notUnprotected || !LoadPicture(app, temporaryCopy, decoded, cache, stored)) {
         app.form1.Image1.Picture = Picture{};
         return;
     }

@@ -1,12 +1,13 @@
 #include "residents/dining_file.h"
 
 #include <algorithm>
-#include <chrono>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "platform/file_error.h"
+#include "platform/file_stamp.h"
 #include "platform/record_file.h"
 #include "platform/text.h"
 
@@ -16,7 +17,6 @@ namespace fs = std::filesystem;
 
 constexpr std::size_t kRecordLength = 48;
 constexpr std::uint64_t kSearchedRecords = 200;
-constexpr auto kQuiet = std::chrono::seconds(2);
 
 // The searched records of a dining file.
 using DiningTable = std::vector<std::string>;
@@ -36,32 +36,18 @@ std::optional<DiningTable> ReadDiningTable(const Drives& drives, const std::stri
     }
 }
 
-// Three lookups a resident read the same file: it is read again only when it has changed (by
-// size or time; a file changed in the last moments is always read again).
-const DiningTable& LoadDiningTable(const Drives& drives, const std::string& path) {
-    struct Kept {
-        fs::path host;
-        std::uintmax_t size = 0;
-        fs::file_time_type modified;
-        DiningTable table;
-    };
-    static Kept kept;
-    static const DiningTable kNone;
-    const std::optional<fs::path> found = drives.Resolve(path);
-    if (!found) return kNone;  // gone since GetDining looked: as a missing file
-    const fs::path& host = *found;
-    std::error_code error;
-    const std::uintmax_t size = fs::file_size(host, error);
-    const fs::file_time_type modified = fs::last_write_time(host, error);
-    const bool settled = !error && fs::file_time_type::clock::now() - modified > kQuiet;
-    if (settled && kept.host == host && kept.size == size && kept.modified == modified) {
-        return kept.table;
-    }
+// Three lookups a resident read the same file: the drives object keeps its records while the
+// file keeps the stamp it had before they were read. Empty when the file is gone.
+std::shared_ptr<const DiningTable> LoadDiningTable(const Drives& drives, const std::string& path) {
+    static const auto kNone = std::make_shared<const DiningTable>();
+    const std::optional<fs::path> host = drives.Resolve(path);
+    if (!host) return kNone;  // gone since GetDining looked: as a missing file
+    const std::optional<FileStamp> stamp = StampOf(*host);
+    if (!stamp) return kNone;
+    if (auto kept = drives.RecordTables().Find(host->string(), *stamp)) return kept;
     std::optional<DiningTable> table = ReadDiningTable(drives, path);
     if (!table) return kNone;
-    kept = Kept{host, size, modified, std::move(*table)};
-    if (!settled) kept.host.clear();  // used this once, read again next time
-    return kept.table;
+    return drives.RecordTables().Keep(host->string(), *stamp, std::move(*table));
 }
 
 }  // namespace
@@ -73,8 +59,8 @@ void GetDining(App& app) {
     // The dining file belongs to the records system: a missing one finds nothing and is not
     // created here.
     if (!app.os.drives.FileExists(st.WorkPath)) return;
-    const DiningTable& table = LoadDiningTable(app.os.drives, st.WorkPath);
-    for (const std::string& record : table) {
+    const std::shared_ptr<const DiningTable> table = LoadDiningTable(app.os.drives, st.WorkPath);
+    for (const std::string& record : *table) {
         // The stored code keeps its blanks, so a code shorter than three characters never
         // matches the trimmed one looked up.
         st.FoundFile = UCase(Mid(record, 5, 3));

@@ -1,6 +1,7 @@
 // The picture box of a label: which picture, the privacy levels, the screen and its markers.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
 #include "label_fixture.h"
@@ -127,6 +128,22 @@ TEST(LabelPicture, APlainJpegIsStoredProtectedOnItsFirstLabel) {
     again.WritePicture(".asz", ProtectPicture(plain));
     again.Draw();
     EXPECT_EQ(again.Ops(RecordedOp::Kind::Picture).size(), 1u);
+}
+
+TEST(LabelPicture, APictureIsDecodedOnceUntilItsFileIsReplacedEvenWithTheSameSizeAndTime) {
+    LabelFixture f;
+    const auto host = f.Host(f.layout.PicturePath("1234", ".gif"));
+    const auto lastWeek = std::filesystem::file_time_type::clock::now() - std::chrono::hours(168);
+    f.WritePicture(".gif", "GIF-1");
+    std::filesystem::last_write_time(host, lastWeek);
+    f.Draw();
+    f.Draw();
+    EXPECT_EQ(f.tp.pictures.loaded.size(), 1u) << "the second label takes the decoded picture";
+    // A copy tool puts another photo of the same size in its place and keeps the old time.
+    f.WritePicture(".gif", "GIF-2");
+    std::filesystem::last_write_time(host, lastWeek);
+    f.Draw();
+    EXPECT_EQ(f.tp.pictures.loaded.size(), 2u);
 }
 
 TEST(LabelPicture, PicturesAreTriedAsGifThenBmpThenWmf) {

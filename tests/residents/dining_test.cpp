@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <thread>
 
@@ -21,6 +22,18 @@ TEST(Dining, CodesAreComparedInUpperCaseAndTheFirstMatchWins) {
     EXPECT_EQ(LookUpDining(f, "ABC"), PadTo("Garden Room", 38));
     EXPECT_EQ(LookUpDining(f, "MN"), "");  // stored "MN " keeps its blank: a short code never matches
     EXPECT_EQ(LookUpDining(f, "XYZ"), "");
+}
+
+TEST(Dining, AFileReplacedWithTheSameSizeAndTimeIsReadAgain) {
+    StationFixture f;
+    const auto host = f.Host(f.layout.DiningPath());
+    const auto lastWeek = std::filesystem::file_time_type::clock::now() - std::chrono::hours(168);
+    site::WriteDiningFile(f.tp.root(), f.layout, {{"GR1", "Garden Room"}});
+    std::filesystem::last_write_time(host, lastWeek);
+    EXPECT_EQ(Trim(LookUpDining(f, "GR1")), "Garden Room");
+    site::WriteDiningFile(f.tp.root(), f.layout, {{"GR1", "Garden Hall"}});
+    std::filesystem::last_write_time(host, lastWeek);
+    EXPECT_EQ(Trim(LookUpDining(f, "GR1")), "Garden Hall");
 }
 
 TEST(Dining, OnlyTheFirstTwoHundredRecordsAreSearched) {
