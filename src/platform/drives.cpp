@@ -117,17 +117,18 @@ struct Walked {
     std::optional<Entry> last;  // the matched last entry, if any
 };
 
-// Where the folders of a path (all but its last component) lead. Each lookup walks them anew:
-// checking that a remembered walk still holds would take as many calls as the walk.
-struct FolderWalk {
-    fs::path driveFolder;
-    fs::path folder;
-    bool throughLink = false;
-};
-
+// The folders of the path (all but its last component), walked or, while the folder it
+// reached keeps its stamp, remembered: a label run looks up several files in the same few
+// folders for every resident.
 std::optional<FolderWalk> WalkFolders(const fs::path& root, const ParsedPath& parsed,
-                                      FolderListings& listings) {
+                                      FolderListings& listings, FolderWalks& walks) {
     const std::vector<std::string>& components = parsed.components;
+    std::string key = root.string() + '\n' + parsed.drive;
+    for (std::size_t i = 0; i + 1 < components.size(); ++i) key += '\\' + components[i];
+    if (const auto kept = walks.Peek(key)) {
+        const std::optional<FileStamp> now = StampOf(kept->value->folder);
+        if (now && kept->stamp == *now) return *kept->value;
+    }
     // A linked drive folder is how a share is mounted: it does not count as a link inside.
     const std::optional<Entry> drive = MatchEntry(root, std::string(1, parsed.drive), listings);
     if (!drive || drive->type != fs::file_type::directory) return std::nullopt;
@@ -138,15 +139,16 @@ std::optional<FolderWalk> WalkFolders(const fs::path& root, const ParsedPath& pa
         walk.throughLink = walk.throughLink || entry->isLink;
         walk.folder = entry->path;
     }
+    if (const std::optional<FileStamp> stamp = StampOf(walk.folder)) walks.Keep(key, *stamp, walk);
     return walk;
 }
 
 // Follows the components through existing folders; only the last may be missing.
-std::optional<Walked> Walk(const fs::path& root, std::string_view winPath,
-                           FolderListings& listings) {
+std::optional<Walked> Walk(const fs::path& root, std::string_view winPath, FolderListings& listings,
+                           FolderWalks& walks) {
     const std::optional<ParsedPath> parsed = Parse(winPath);
     if (!parsed) return std::nullopt;
-    const std::optional<FolderWalk> folders = WalkFolders(root, *parsed, listings);
+    const std::optional<FolderWalk> folders = WalkFolders(root, *parsed, listings, walks);
     if (!folders) return std::nullopt;
     Walked walked{folders->driveFolder, folders->throughLink, folders->folder, {}, std::nullopt};
     if (parsed->components.empty()) {
@@ -161,8 +163,8 @@ std::optional<Walked> Walk(const fs::path& root, std::string_view winPath,
 
 // The existing entry a path names, refused when a link leads it out of its drive.
 std::optional<Entry> Existing(const fs::path& root, std::string_view winPath,
-                              FolderListings& listings) {
-    std::optional<Walked> walked = Walk(root, winPath, listings);
+                              FolderListings& listings, FolderWalks& walks) {
+    std::optional<Walked> walked = Walk(root, winPath, listings, walks);
     if (!walked || !walked->last) return std::nullopt;
     if (walked->throughLink && !StaysInside(walked->last->path, walked->driveFolder)) {
         return std::nullopt;
@@ -217,13 +219,13 @@ fs::path Drives::DefaultRoot() {
 }
 
 std::optional<fs::path> Drives::Resolve(std::string_view winPath) const {
-    const std::optional<Entry> entry = Existing(root_, winPath, listings_);
+    const std::optional<Entry> entry = Existing(root_, winPath, listings_, walks_);
     if (!entry) return std::nullopt;
     return entry->path;
 }
 
 std::optional<fs::path> Drives::Target(std::string_view winPath) const {
-    const std::optional<Walked> walked = Walk(root_, winPath, listings_);
+    const std::optional<Walked> walked = Walk(root_, winPath, listings_, walks_);
     if (!walked) return std::nullopt;
     // Real names without ".." cannot leave the drive; only links need following to be sure.
     if (walked->last) {
@@ -238,12 +240,12 @@ std::optional<fs::path> Drives::Target(std::string_view winPath) const {
 }
 
 bool Drives::FileExists(std::string_view winPath) const {
-    const std::optional<Entry> entry = Existing(root_, winPath, listings_);
+    const std::optional<Entry> entry = Existing(root_, winPath, listings_, walks_);
     return entry && entry->type == fs::file_type::regular;
 }
 
 bool Drives::FolderExists(std::string_view winPath) const {
-    const std::optional<Entry> entry = Existing(root_, winPath, listings_);
+    const std::optional<Entry> entry = Existing(root_, winPath, listings_, walks_);
     return entry && entry->type == fs::file_type::directory;
 }
 

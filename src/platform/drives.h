@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/folder_listing.h"
+#include "platform/folder_walk.h"
 #include "platform/picture.h"
 #include "platform/stamp_cache.h"
 
@@ -66,6 +67,7 @@ class Drives {
   private:
     std::filesystem::path root_;
     mutable FolderListings listings_{64};
+    mutable FolderWalks walks_{256};
     mutable StampCache<std::vector<std::string>> recordTables_{8};
     mutable StampCache<Picture> pictures_{48};
 };

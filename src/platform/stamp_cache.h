@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -32,6 +33,19 @@ class StampCache {
         }
         order_.splice(order_.begin(), order_, found->second);
         return found->second->value;
+    }
+
+    // The entry kept for `key` and the stamp it was kept with, whatever the file's state now,
+    // for a caller that checks the stamp of another file than the key names.
+    struct Kept {
+        FileStamp stamp;
+        std::shared_ptr<const Value> value;
+    };
+    std::optional<Kept> Peek(const std::string& key) {
+        const auto found = index_.find(key);
+        if (found == index_.end()) return std::nullopt;
+        order_.splice(order_.begin(), order_, found->second);
+        return Kept{found->second->stamp, found->second->value};
     }
 
     // Keep what was read from the file in the state `stamp` tells (taken before the read, so
