@@ -40,8 +40,11 @@ void WriteLog(App& app) {
     std::uint64_t r = lengthBefore == 0 ? 1 : (lengthBefore - 1) / kLineLength + 1;
     st.LogLine = log.Read(r);
     if (!IsLogLine(st.LogLine)) st.LogLine = kFreshLine;
+    // The entry goes at the line's first blank. A line without one holds its 40 entries; one
+    // whose first blank leaves no room for a whole entry before the line end (a damaged line)
+    // takes none either: the entry would cover the line end.
     std::size_t p = InStr(st.LogLine, " ");
-    if (p == 0) {  // 40 entries already: the next line
+    if (p == 0 || p - 1 + entry.size() > kEntries) {  // the next line
         st.LogLine = kFreshLine;
         ++r;
         p = 1;

@@ -28,7 +28,7 @@ const Diets kTube{{{8, "TUBE"}, {}, {7, "LOW FAT"}}};
 const Diets kNpo{{{99, "NPO"}}};
 
 // Nourishments by period: 10am, 2pm (two lines), 3pm, H.S.
-const Nourishments kNone{};
+const Nourishments kNone{{{}, {}, {}, {}}};
 const Nourishments kStandard{
     {{"Orange juice 4 oz"}, {}, {}, {"Graham crackers x2", "Milk 2% 4 oz"}}};
 const Nourishments kSupplement{{{"Ensure Plus 8 oz @"}, {"Magic cup"}, {}, {"Pudding cup"}}};
