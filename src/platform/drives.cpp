@@ -172,11 +172,6 @@ std::optional<Entry> Existing(const fs::path& root, std::string_view winPath,
     return std::move(walked->last);
 }
 
-// The system's reason for the last failed call, for the operator to pass on.
-std::string SystemReason() {
-    return std::generic_category().message(errno != 0 ? errno : EIO);
-}
-
 std::string ReadHostFile(const fs::path& path, const std::string& winPath,
                          std::uintmax_t maxBytes) {
     HostFileContent content = ReadHostFileUpTo(path, maxBytes);
@@ -186,7 +181,7 @@ std::string ReadHostFile(const fs::path& path, const std::string& winPath,
         case HostFileContent::Failure::Read:
             throw FileError("cannot read", winPath, content.reason);
         case HostFileContent::Failure::TooLarge:
-            throw FileError("cannot read", winPath, std::generic_category().message(EFBIG));
+            throw FileError("cannot read", winPath, SystemReason(EFBIG));
         case HostFileContent::Failure::None:
             break;
     }

@@ -1,9 +1,17 @@
 #pragma once
+#include <cerrno>
 #include <stdexcept>
 #include <string>
+#include <system_error>
 #include <utility>
 
 namespace vt {
+
+// The system's words for an error number ("Permission denied"); a call that failed without
+// leaving one (a stream can) is told as an I/O error.
+inline std::string SystemReason(int error = errno) {
+    return std::generic_category().message(error != 0 ? error : EIO);
+}
 
 // A file that cannot be found, opened, read or written. The message names the file.
 class FileError : public std::runtime_error {

@@ -20,8 +20,7 @@ constexpr std::uint64_t kMaxFileBytes = kMaxDataFileBytes;
 // (the callers clear errno first). A stream can fail without a system call failing; that is
 // told as an I/O error.
 [[noreturn]] void Fail(const char* action, const std::string& name) {
-    const int error = errno != 0 ? errno : EIO;
-    throw FileError(action, name, std::generic_category().message(error));
+    throw FileError(action, name, SystemReason());
 }
 
 std::filesystem::path Open(const Drives& drives, const std::string& name, RecordFile::Mode mode,
@@ -35,7 +34,7 @@ std::filesystem::path Open(const Drives& drives, const std::string& name, Record
         errno = 0;
         file.open(*path, std::ios::in | std::ios::binary);
         if (!file && errno == ENOENT) {  // gone since it was found
-            throw MissingFile("cannot open", name, std::generic_category().message(ENOENT));
+            throw MissingFile("cannot open", name, SystemReason(ENOENT));
         }
         if (!file) Fail("cannot open", name);
         return *path;
@@ -65,7 +64,7 @@ RecordFile::RecordFile(const Drives& drives, std::string_view winPath, std::size
         // The length measured here is all that is read, however the file grows meanwhile.
         const std::uintmax_t size = SizeBytes();
         if (size > kMaxFileBytes) {
-            throw FileError("cannot read", name_, std::generic_category().message(EFBIG));
+            throw FileError("cannot read", name_, SystemReason(EFBIG));
         }
         std::string content(static_cast<std::size_t>(size), ' ');
         errno = 0;

@@ -1,5 +1,6 @@
 #include <cmath>
 #include <exception>
+#include <filesystem>
 #include <optional>
 
 #include "platform/file_error.h"
@@ -24,12 +25,11 @@ std::string PictureFile(const AppState& st, const std::string& extension) {
     return st.SetupTable(42) + "\\" + st.ResidentId + extension;
 }
 
-// The host path of a picture file; nullopt when it is missing, also when it goes missing
-// between the two lookups.
+// The host path of a picture file; nullopt when it is missing (or is no file).
 std::optional<std::string> HostFile(const App& app, const std::string& path) {
-    if (!app.os.drives.FileExists(path)) return std::nullopt;
     const std::optional<std::filesystem::path> host = app.os.drives.Resolve(path);
-    if (!host) return std::nullopt;
+    std::error_code error;
+    if (!host || !std::filesystem::is_regular_file(*host, error)) return std::nullopt;
     return host->string();
 }
 

@@ -14,10 +14,6 @@ namespace vt {
 namespace {
 namespace fs = std::filesystem;
 
-std::string Reason(int error) {
-    return std::generic_category().message(error);
-}
-
 // The session's own runtime folder is private by rule, but the variable may be stale or point
 // anywhere: it is taken only when it holds up to the same check as our own folder.
 fs::path ParentFolder() {
@@ -34,7 +30,7 @@ fs::path ParentFolder() {
 PrivateFolder::PrivateFolder(const std::string& prefix) {
     std::string name = (ParentFolder() / (prefix + "XXXXXX")).string();
     // mkdtemp makes the folder with mode 0700, under a name that was free.
-    if (::mkdtemp(name.data()) == nullptr) throw FileError("cannot create", name, Reason(errno));
+    if (::mkdtemp(name.data()) == nullptr) throw FileError("cannot create", name, SystemReason());
     path_ = name;
 }
 
@@ -56,7 +52,7 @@ void WritePrivateFile(const fs::path& path, std::string_view bytes) {
     // O_EXCL with O_CREAT refuses any name already there, a link included, and never follows
     // one; O_NOFOLLOW says so once more.
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0) throw FileError("cannot create", path.string(), Reason(errno));
+    if (fd < 0) throw FileError("cannot create", path.string(), SystemReason());
     int error = 0;
     while (!bytes.empty() && error == 0) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
@@ -69,7 +65,7 @@ void WritePrivateFile(const fs::path& path, std::string_view bytes) {
     if (::close(fd) != 0 && error == 0) error = errno;
     if (error != 0) {
         ::unlink(path.c_str());  // a partial copy would only be in the way of the next one
-        throw FileError("cannot write", path.string(), Reason(error));
+        throw FileError("cannot write", path.string(), SystemReason(error));
     }
 }
 

@@ -12,7 +12,7 @@
 #include "platform/qt/painter_surface.h"
 #include "site/demo_site.h"
 #include "support/test_support.h"
-#include "ui/focus_chain.h"
+#include "ui/window_checks.h"
 #include "ui/main/main_window_handlers.h"
 #include "ui/main/view/main_window.h"
 

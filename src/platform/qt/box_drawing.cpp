@@ -69,7 +69,8 @@ QPainterPath Band(const QRectF& cell, int side, double back, double half, double
 }  // namespace
 
 bool IsBoxDrawing(QChar c) {
-    return ArmsOf(c).has_value();
+    // Every label letter passes here: most are told apart by their range alone.
+    return c.unicode() >= u'─' && c.unicode() <= u'╬' && ArmsOf(c).has_value();
 }
 
 QPainterPath BoxDrawingPath(QChar c, const QRectF& cell, double stroke) {

@@ -1,9 +1,8 @@
 #include "platform/qt/painter_surface.h"
 
-#include <QTextLayout>
-
 #include <QFontMetricsF>
 #include <QPen>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
@@ -104,7 +103,8 @@ void PainterSurface::Print(const std::string& text, CodePage cp) {
         return;
     }
     // The text is shaped once, for its width and for drawing.
-    QTextLayout layout(BoxDrawingAsDigits(line), painter.font(), painter.device());
+    const bool rules = HasBoxDrawing(line);
+    QTextLayout layout(rules ? BoxDrawingAsDigits(line) : line, painter.font(), painter.device());
     layout.setTextOption(QTextOption(Qt::AlignLeft | Qt::AlignTop));
     layout.beginLayout();
     QTextLine textLine = layout.createLine();
@@ -121,7 +121,7 @@ void PainterSurface::Print(const std::string& text, CodePage cp) {
                                 metrics.capHeight() + metrics.descent()),
                          Qt::white);
     }
-    if (HasBoxDrawing(line)) {
+    if (rules) {
         DrawWithRules(painter, line, textLine, x_, baseline);
     } else {
         layout.draw(&painter, QPointF(x_, baseline - textLine.ascent()));

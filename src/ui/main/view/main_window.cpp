@@ -277,6 +277,7 @@ void MainWindow::Refresh() {
     const CheckBox* checks[] = {nullptr,    &f.Check1,  &f.Check2,  &f.Check3, &f.Check4,
                                 &f.Check5,  &f.Check6,  &f.Check7,  &f.Check8, &f.Check9,
                                 &f.Check10, &f.Check11, &f.Check12, &f.Check13};
+    const QString fontRow = check_[8]->text() + '\n' + check_[12]->text();
     for (std::size_t n = 1; n < check_.size(); ++n) {
         const CheckBox& model = *checks[n];
         ShowCheckState(*check_[n], model);
@@ -288,7 +289,8 @@ void MainWindow::Refresh() {
             check_[n]->setText(Qs(model.Caption));
         }
     }
-    FitFontRow();
+    // The window refreshes for every resident a print run draws: fit only new captions.
+    if (check_[8]->text() + '\n' + check_[12]->text() != fontRow) FitFontRow();
     const OptionButton* options[] = {nullptr,    &f.Option1, &f.Option2,
                                      &f.Option3, &f.Option4, &f.Option5};
     for (std::size_t n = 1; n < option_.size(); ++n) {
