@@ -7,7 +7,7 @@
 #include <random>
 
 #include "app/app.h"
-#include "app/startup.h"
+#include "program/startup.h"
 #include "facility_site.h"
 #include "platform/qt/image_page.h"
 #include "platform/qt/painter_surface.h"

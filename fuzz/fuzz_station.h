@@ -26,7 +26,7 @@
 #include <typeinfo>
 
 #include "app/app.h"
-#include "app/startup.h"
+#include "program/startup.h"
 #include "platform/file_error.h"
 #include "platform/qt/qt_pictures.h"
 #include "printing/day_snack_table.h"

@@ -1,7 +1,7 @@
 // The setup file (c:\zel\setup\F.ZRB): found and read as start-up finds and reads it. A file
 // without units or without a path table is refused as start-up documents it; what is read is
 // checked for the ranges every later step relies on.
-#include "app/setup_file.h"
+#include "program/setup_file.h"
 
 #include "fuzz_station.h"
 #include "platform/numbers.h"

@@ -118,4 +118,15 @@ void ConvertASZ(App& app) {
     }
 }
 
+void kxfil(App& app) {
+    // Only the program's own temporary picture copies are ever deleted here; a path anywhere
+    // else (a resident's stored picture) is left alone.
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path copy = fs::weakly_canonical(app.st.PicturePath, error);
+    const fs::path folder = fs::weakly_canonical(PictureTempFolder(), error);
+    if (error || app.st.PicturePath.empty() || copy.parent_path() != folder) return;
+    fs::remove(copy, error);  // a copy already gone is no reason to stop a label
+}
+
 }  // namespace vt

@@ -27,4 +27,7 @@ std::string UnprotectPicture(std::string bytes);
 // cannot be made.
 std::string PictureTempFolder();
 
+// Delete the temporary plain picture copy at PicturePath; every failure is ignored.
+void kxfil(App& app);
+
 }  // namespace vt

@@ -1,12 +1,12 @@
 #include "settings/user_label_text.h"
 
-#include <filesystem>
-
-#include "printing/picture_conversion.h"
 #include "settings/station_files.h"
-#include "ui/simple/make_u.h"
 
 namespace vt {
+namespace {
+constexpr int kUserLineCount = 7;
+constexpr std::size_t kWorkTextLimit = 1999;
+}  // namespace
 
 std::string ReadTextField(std::string_view text) {
     const std::size_t start = text.find_first_not_of(' ');
@@ -41,15 +41,21 @@ void LoadUserLabel(App& app) {
     MakeU(app);
 }
 
-void kxfil(App& app) {
-    // Only the program's own temporary picture copies are ever deleted here; a path anywhere
-    // else (a resident's stored picture) is left alone.
-    namespace fs = std::filesystem;
-    std::error_code error;
-    const fs::path copy = fs::weakly_canonical(app.st.PicturePath, error);
-    const fs::path folder = fs::weakly_canonical(PictureTempFolder(), error);
-    if (error || app.st.PicturePath.empty() || copy.parent_path() != folder) return;
-    fs::remove(copy, error);  // a copy already gone is no reason to stop a label
+void MakeU(App& app) {
+    AppState& st = app.st;
+    st.UserLines.ReDim(0, 9);
+    std::string work = st.ULabelText;
+    for (long i = 1; i <= kUserLineCount; ++i) {
+        const std::size_t lineEnd = work.find("\r\n");
+        // An empty line ends the split: the rest, line breaks included, is the last line.
+        if (lineEnd == std::string::npos || lineEnd == 0) {
+            st.UserLines(i) = work;
+            return;
+        }
+        st.UserLines(i) = work.substr(0, lineEnd);
+        // The five blanks pile up on the last line; on a label trailing blanks do not show.
+        work = (work.substr(lineEnd + 2) + "     ").substr(0, kWorkTextLimit);
+    }
 }
 
 }  // namespace vt

@@ -15,7 +15,7 @@ std::string ReadTextField(std::string_view text);
 // Put the user-defined label's text into the simple window when its file exists.
 void LoadUserLabel(App& app);
 
-// Delete the temporary plain picture copy at PicturePath; every failure is ignored.
-void kxfil(App& app);
+// Split the user-defined label's text ULabelText into the label lines UserLines.
+void MakeU(App& app);
 
 }  // namespace vt

@@ -106,5 +106,22 @@ TEST(PictureConversion, AMissingStoredPictureGivesNoCopy) {
     EXPECT_EQ(f.app->st.ConvertPath, "");
 }
 
+TEST(Kxfil, DeletesOnlyTheProgramsOwnTemporaryCopies) {
+    StationFixture f;
+    const std::filesystem::path copy =
+        std::filesystem::path(PictureTempFolder()) / "kxfil-test.as2";
+    WriteHostFile(copy, "picture");
+    f.app->st.PicturePath = copy.string();
+    kxfil(*f.app);
+    EXPECT_FALSE(std::filesystem::exists(copy));
+    kxfil(*f.app);  // already gone: nothing happens
+
+    const auto stored = f.Host(f.layout.PicturePath("1001", ".gif"));
+    WriteHostFile(stored, "GIF89a");
+    f.app->st.PicturePath = stored.string();
+    kxfil(*f.app);
+    EXPECT_TRUE(std::filesystem::exists(stored));
+}
+
 }  // namespace
 }  // namespace vt::test

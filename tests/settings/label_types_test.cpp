@@ -1,7 +1,7 @@
 // The label type catalogue: the name list in Combo2 and each type's sheet geometry.
 #include <gtest/gtest.h>
 
-#include "app/startup.h"
+#include "program/startup.h"
 #include "settings/label_settings.h"
 #include "settings/label_type_catalogue.h"
 #include "settings_fixture.h"

@@ -1,10 +1,6 @@
-// Period names from captions, the start date check, number fields, the user-label text field
-// and deleting temporary pictures.
+// Period names from captions, the start date check, number fields and the user-label text field.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
-#include "printing/picture_conversion.h"
 #include "settings/date_check.h"
 #include "settings/number_field.h"
 #include "settings/period_name.h"
@@ -90,23 +86,6 @@ TEST(UserLabelText, OneFieldAsACommaSeparatedReaderTakesIt) {
     EXPECT_EQ(ReadTextField("no end"), "no end");
     EXPECT_EQ(ReadTextField("\"unclosed, text"), "unclosed, text");
     EXPECT_EQ(ReadTextField(""), "");
-}
-
-TEST(Kxfil, DeletesOnlyTheProgramsOwnTemporaryCopies) {
-    StationFixture f;
-    const std::filesystem::path copy =
-        std::filesystem::path(PictureTempFolder()) / "kxfil-test.as2";
-    WriteHostFile(copy, "picture");
-    f.app->st.PicturePath = copy.string();
-    kxfil(*f.app);
-    EXPECT_FALSE(std::filesystem::exists(copy));
-    kxfil(*f.app);  // already gone: nothing happens
-
-    const auto stored = f.Host(f.layout.PicturePath("1001", ".gif"));
-    WriteHostFile(stored, "GIF89a");
-    f.app->st.PicturePath = stored.string();
-    kxfil(*f.app);
-    EXPECT_TRUE(std::filesystem::exists(stored));
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "app/startup.h"
+#include "program/startup.h"
 #include "platform/text.h"
 #include "site/demo_site.h"
 #include "site/snack_template.h"

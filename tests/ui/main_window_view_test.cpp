@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QTextBlock>
 
-#include "app/startup.h"
+#include "program/startup.h"
 #include "platform/qt/image_page.h"
 #include "platform/qt/painter_surface.h"
 #include "site/demo_site.h"

@@ -1,11 +1,11 @@
 #include "ui/simple/simple_window_handlers.h"
 
-#include "app/program_end.h"
+#include "program/exit_commands.h"
 #include "platform/numbers.h"
 #include "printing/expiration_date.h"
 #include "printing/print_run.h"
+#include "settings/user_label_text.h"
 #include "ui/main/main_window_handlers.h"
-#include "ui/simple/make_u.h"
 #include "ui/simple/show_form2.h"
 #include "ui/simple/user_label_save.h"
 

@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 
-#include "app/program_end.h"
+#include "program/exit_commands.h"
 #include "platform/codepage.h"
 #include "printing/print_run.h"
 #include "snacks/snack_editor.h"

@@ -3,7 +3,8 @@
 #include <QGuiApplication>
 
 #include "app/program_end.h"
-#include "app/startup.h"
+#include "program/exit_commands.h"
+#include "program/startup.h"
 
 namespace vt {
 

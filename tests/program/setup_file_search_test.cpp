@@ -1,8 +1,8 @@
 // Finding the setup file: c:, the drive scan, the locator files, then a:, b:, c:.
 #include <gtest/gtest.h>
 
-#include "app/setup_file.h"
-#include "app/startup.h"
+#include "program/setup_file.h"
+#include "program/startup.h"
 #include "site/small_files.h"
 #include "startup_fixture.h"
 

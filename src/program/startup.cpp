@@ -1,11 +1,11 @@
-#include "app/startup.h"
+#include "program/startup.h"
 
 #include <exception>
 #include <filesystem>
 #include <optional>
 
 #include "app/program_end.h"
-#include "app/setup_file.h"
+#include "program/setup_file.h"
 #include "platform/codepage.h"
 #include "platform/file_error.h"
 #include "platform/numbers.h"

@@ -1,5 +1,5 @@
 // Splitting the user-defined label's text into its label lines.
-#include "ui/simple/make_u.h"
+#include "settings/user_label_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include <stdexcept>
 
-#include "app/setup_file.h"
-#include "app/startup.h"
+#include "program/setup_file.h"
+#include "program/startup.h"
 #include "platform/file_error.h"
 #include "platform/numbers.h"
 #include "platform/record_file.h"

@@ -1,6 +1,7 @@
 // Start-up: reading the setup file into the state, the station's files, printers, the
 // automatic-print marker and the ways start-up ends early.
-#include "app/startup.h"
+#include "program/exit_commands.h"
+#include "program/startup.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 
 #include <random>
 
-#include "app/startup.h"
+#include "program/startup.h"
 #include "site/setup_file.h"
 #include "startup_fixture.h"
 

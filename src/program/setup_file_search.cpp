@@ -1,4 +1,4 @@
-#include "app/setup_file.h"
+#include "program/setup_file.h"
 #include "platform/record_file.h"
 #include "platform/text.h"
 
