@@ -7,18 +7,18 @@
 #include <random>
 
 #include "app/app.h"
-#include "program/startup.h"
 #include "facility_site.h"
 #include "platform/qt/image_page.h"
 #include "platform/qt/painter_surface.h"
 #include "platform/qt/qt_dialogs.h"
-#include "ui/main/view/main_window.h"
 #include "platform/qt/qt_events.h"
 #include "platform/qt/qt_pictures.h"
 #include "platform/qt/qt_printers.h"
 #include "printing/print_run.h"
+#include "program/startup.h"
 #include "settings/label_settings.h"
 #include "site/demo_site.h"
+#include "ui/main/view/main_window.h"
 
 namespace vt::bench {
 namespace {

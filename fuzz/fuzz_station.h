@@ -26,11 +26,11 @@
 #include <typeinfo>
 
 #include "app/app.h"
-#include "program/startup.h"
 #include "platform/file_error.h"
 #include "platform/qt/qt_pictures.h"
 #include "printing/day_snack_table.h"
 #include "printing/label_drawing.h"
+#include "program/startup.h"
 #include "site/demo_site.h"
 #include "support/test_support.h"
 

@@ -8,7 +8,7 @@
 namespace vt {
 
 class SurfaceState : public Surface {
-public:
+  public:
     void SetFontName(const std::string& name) override { fontName_ = name; }
     std::string FontName() const override { return fontName_; }
     void SetFontSize(double points) override { fontSize_ = points; }
@@ -29,7 +29,7 @@ public:
     double Height() const override { return height_; }
     double Width() const override { return width_; }
 
-protected:
+  protected:
     // A letter page in portrait until told otherwise.
     SurfaceState(double width = 12240, double height = 15840) : width_(width), height_(height) {}
 

@@ -1,11 +1,11 @@
 #include <stdexcept>
 
-#include "program/setup_file.h"
-#include "program/startup.h"
 #include "platform/file_error.h"
 #include "platform/numbers.h"
 #include "platform/record_file.h"
 #include "platform/text.h"
+#include "program/setup_file.h"
+#include "program/startup.h"
 
 namespace vt {
 namespace {

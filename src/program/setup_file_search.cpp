@@ -1,6 +1,6 @@
-#include "program/setup_file.h"
 #include "platform/record_file.h"
 #include "platform/text.h"
+#include "program/setup_file.h"
 
 namespace vt {
 namespace {

@@ -5,13 +5,13 @@
 #include <optional>
 
 #include "app/program_end.h"
-#include "program/setup_file.h"
 #include "platform/codepage.h"
 #include "platform/file_error.h"
 #include "platform/numbers.h"
 #include "platform/record_file.h"
 #include "platform/text.h"
 #include "printing/print_run.h"
+#include "program/setup_file.h"
 #include "settings/label_settings.h"
 #include "snacks/snack_document.h"
 #include "ui/simple/show_form2.h"

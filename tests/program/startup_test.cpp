@@ -1,12 +1,12 @@
 // Start-up: reading the setup file into the state, the station's files, printers, the
 // automatic-print marker and the ways start-up ends early.
-#include "program/exit_commands.h"
 #include "program/startup.h"
 
 #include <gtest/gtest.h>
 
 #include "app/program_end.h"
 #include "platform/text.h"
+#include "program/exit_commands.h"
 #include "site/demo_site.h"
 #include "site/small_files.h"
 #include "startup_fixture.h"

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/text.h"
+#include "resident_fixture.h"
 #include "residents/dining_file.h"
 #include "site/dining_file.h"
-#include "resident_fixture.h"
 
 namespace vt::test {
 namespace {

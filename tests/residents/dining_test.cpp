@@ -20,7 +20,8 @@ TEST(Dining, CodesAreComparedInUpperCaseAndTheFirstMatchWins) {
         f.tp.root(), f.layout,
         {{"abc", "Garden Room"}, {"ABC", "Second"}, {"MN", "Main"}, {"MN ", "Main 2"}});
     EXPECT_EQ(LookUpDining(f, "ABC"), PadTo("Garden Room", 38));
-    EXPECT_EQ(LookUpDining(f, "MN"), "");  // stored "MN " keeps its blank: a short code never matches
+    EXPECT_EQ(LookUpDining(f, "MN"),
+              "");  // stored "MN " keeps its blank: a short code never matches
     EXPECT_EQ(LookUpDining(f, "XYZ"), "");
 }
 

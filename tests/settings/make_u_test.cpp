@@ -1,8 +1,7 @@
 // Splitting the user-defined label's text into its label lines.
-#include "settings/user_label_text.h"
-
 #include <gtest/gtest.h>
 
+#include "settings/user_label_text.h"
 #include "support/test_support.h"
 
 namespace vt::test {

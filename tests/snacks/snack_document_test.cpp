@@ -5,8 +5,8 @@
 
 #include <filesystem>
 
-#include "program/startup.h"
 #include "platform/text.h"
+#include "program/startup.h"
 #include "site/demo_site.h"
 #include "site/snack_template.h"
 #include "snacks/snack_editor.h"

@@ -3,9 +3,9 @@
 
 #include <filesystem>
 
-#include "support/file_size_limit.h"
 #include "site/snack_template.h"
 #include "snacks/snack_document.h"
+#include "support/file_size_limit.h"
 #include "support/station_fixture.h"
 
 namespace vt::test {

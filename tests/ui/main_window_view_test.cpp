@@ -7,14 +7,14 @@
 #include <QTest>
 #include <QTextBlock>
 
-#include "program/startup.h"
 #include "platform/qt/image_page.h"
 #include "platform/qt/painter_surface.h"
+#include "program/startup.h"
 #include "site/demo_site.h"
 #include "support/test_support.h"
-#include "ui/window_checks.h"
 #include "ui/main/main_window_handlers.h"
 #include "ui/main/view/main_window.h"
+#include "ui/window_checks.h"
 
 namespace vt::test {
 namespace {

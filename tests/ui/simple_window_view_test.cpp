@@ -12,10 +12,10 @@
 
 #include "printing/run_fixture.h"
 #include "site/small_files.h"
-#include "ui/window_checks.h"
 #include "ui/simple/show_form2.h"
 #include "ui/simple/view/simple_window.h"
 #include "ui/simple/view/text_box_text.h"
+#include "ui/window_checks.h"
 
 namespace vt::test {
 namespace {

@@ -1,10 +1,9 @@
 #include "platform/qt/qt_printers.h"
 
-#include <algorithm>
-#include <chrono>
-
 #include <QPrinterInfo>
 #include <QString>
+#include <algorithm>
+#include <chrono>
 #include <stdexcept>
 #include <utility>
 

@@ -1,9 +1,9 @@
 #include "ui/simple/simple_window_handlers.h"
 
-#include "program/exit_commands.h"
 #include "platform/numbers.h"
 #include "printing/expiration_date.h"
 #include "printing/print_run.h"
+#include "program/exit_commands.h"
 #include "settings/user_label_text.h"
 #include "ui/main/main_window_handlers.h"
 #include "ui/simple/show_form2.h"

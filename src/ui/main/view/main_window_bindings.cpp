@@ -4,9 +4,9 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 
-#include "program/exit_commands.h"
 #include "platform/codepage.h"
 #include "printing/print_run.h"
+#include "program/exit_commands.h"
 #include "snacks/snack_editor.h"
 #include "snacks/snack_menu_print.h"
 #include "ui/common/view/check_box_view.h"
