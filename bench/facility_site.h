@@ -11,6 +11,7 @@
 #include "site/setup_file.h"
 #include "site/snack_template.h"
 #include "site/unit_file.h"
+#include "support/label_state.h"
 
 namespace vt::bench {
 
@@ -45,8 +46,7 @@ inline void WriteFacility(const std::filesystem::path& drives, int units, int re
         site::WriteUnitFile(drives, layout, u, keys);
     }
     site::WriteLabelSettings(drives, layout, settings);
-    site::WriteLabelTypes(drives, layout,
-                          {{"3 x 10", {"", 720, 1440, 3780, 10, {270, 4230, 8190, 0}}}});
+    site::WriteLabelTypes(drives, layout, {{"3 x 10", test::ThreeAcrossSheet()}});
     site::WriteSnackTemplate(drives, layout, 1, "1", site::SnackTemplate{});
 }
 

@@ -89,17 +89,15 @@ void FacilityWeekToPdf(benchmark::State& state) {
     const int units = static_cast<int>(state.range(0));
     const int residents = static_cast<int>(state.range(1));
     Scratch scratch;
-    site::LabelSettings settings;
-    settings.startDate = Date(2030, 1, 1).Text();
+    site::LabelSettings settings =
+        test::SettingsWithoutPictures(Date(2030, 1, 1).Text(), residents);
     settings.daysToPrint = 7;
     settings.firstUnit = 1;
     settings.lastUnit = units;
-    settings.lastResident = residents;
     settings.periodOn = {1, 1, 1, 1};
     settings.trayLabels = 1;
     settings.barcodeOn = 1;
     settings.barcodeType = 6;
-    settings.noPhoto = 1;
     settings.snackMenuOn = 0;
     WriteFacility(scratch.path / "drives", units, residents, settings);
     ::setenv("VITTLON_PDF_DIR", (scratch.path / "pdf").c_str(), 1);

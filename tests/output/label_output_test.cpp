@@ -10,6 +10,7 @@
 #include "platform/qt/painter_surface.h"
 #include "platform/qt/qt_printers.h"
 #include "printing/label_drawing.h"
+#include "support/label_state.h"
 #include "support/qt/run_tool.h"
 #include "support/station_fixture.h"
 
@@ -17,34 +18,23 @@ namespace vt::test {
 namespace {
 namespace fs = std::filesystem;
 
+// The shared label with every line and the barcode filled, for readers to find.
 void SetLabel(App& app, Surface& surface, double left, const std::string& key) {
+    PutLabel(app, surface);
     AppState& st = app.st;
-    st.PrintTarget = &surface;
     st.LabelLeft = static_cast<Int32>(left);
-    st.LabelTop = 2000;
     st.LabelWidth = 3780;
     st.LabelHeight = 1440;
     st.NoPhoto = 1;
     st.ResidentId = key;
     st.ResidentName = "E101A Abernathy, Margaret";
     st.DietLine = "PUREED CCHO 1800";
-    st.NourishLine1 = "Orange juice 4 oz";
     st.NourishLine2 = "Graham crackers";
     st.NourishLine3 = "Milk 2% 8 oz";
-    st.UnitName = "EAST W";
-    st.PeriodName = "10am";
-    st.PeriodIndex = 1;
-    st.PeriodLetter = "M";
     st.LabelDayName = "Wed";
     st.LabelDateText = "12-09-26";
     st.BarcodeOn = 1;
-    st.BarcodeWidth = 460;
-    st.BarcodeLeftShift = 290;
-    st.BarcodeDownShift = 170;
-    st.BarcodeHeight = 80;
-    st.BarcodeXYFactor = 4.8f;
     surface.SetFontName("CB1");
-    surface.SetFontSize(9);
 }
 
 class LabelPdf : public testing::Test {

@@ -74,10 +74,7 @@ class SnackMenuPdf : public testing::Test {
                           f.tp.events, printers,   f.tp.pictures};
         App app(platform);
         app.st = f.app->st;
-        app.st.SnackWeek = 1;
-        app.st.ScreenSize = 2;
-        app.st.FacilityName = site::demo::kFacilityName;
-        app.st.StationDates(1) = "12-06-26";
+        SnackWeekOne(app.st, site::demo::kFacilityName, "12-06-26");
         app.st.InkjetMode = inkjet ? 1 : 0;
         app.form1.Check8.Value = inkjet ? 1 : 0;
         site::WriteSnackTemplate(f.tp.root(), f.layout, 1, "1", site::DemoSnackTemplate());

@@ -5,6 +5,7 @@
 
 #include "platform/recording_surface.h"
 #include "printing/label_drawing.h"
+#include "support/label_state.h"
 #include "support/station_fixture.h"
 
 namespace vt::test {
@@ -12,35 +13,7 @@ namespace vt::test {
 struct LabelFixture : StationFixture {
     RecordingSurface surface{4.8};  // the printer at 300 dpi
 
-    LabelFixture() {
-        AppState& st = app->st;
-        st.PrintTarget = &surface;
-        st.LabelLeft = 4000;
-        st.LabelTop = 2000;
-        st.LabelWidth = 3600;
-        st.LabelHeight = 1430;
-        st.ResidentId = "1234";
-        st.ResidentName = "E101A Smith, John";
-        st.DietLine = "REGULAR";
-        st.NourishLine1 = "Orange juice 4 oz";
-        st.NourishLine2 = std::string(29, ' ');
-        st.NourishLine3 = std::string(29, ' ');
-        st.UnitName = "EAST W";
-        st.PeriodName = "10am";
-        st.PeriodIndex = 1;
-        st.PeriodLetter = "M";
-        st.LabelDayName = "Tue";
-        st.LabelDateText = "12-08-26";
-        st.BarcodeWidth = 460;
-        st.BarcodeLeftShift = 290;
-        st.BarcodeDownShift = 170;
-        st.BarcodeHeight = 80;
-        st.BarcodeXYFactor = 4.8f;
-        st.ExpDayName = "Thu";
-        st.ExpDateText = "12-10-26";
-        app->form1.Barcod1.Symbology = 6;
-        surface.SetFontSize(9);
-    }
+    LabelFixture() { PutLabel(*app, surface); }
 
     void Draw() { DrawMenu(*app); }
 

@@ -5,10 +5,10 @@
 #include <chrono>
 #include <optional>
 
-#include "run_fixture.h"
 #include "site/dining_file.h"
 #include "support/error_output.h"
 #include "support/open_file_limit.h"
+#include "support/run_fixture.h"
 
 namespace vt::test {
 namespace {

@@ -3,8 +3,8 @@
 
 #include "platform/text.h"
 #include "printing/print_run_loops.h"
-#include "run_fixture.h"
 #include "site/dining_file.h"
+#include "support/run_fixture.h"
 
 namespace vt::test {
 namespace {

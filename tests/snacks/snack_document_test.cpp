@@ -25,12 +25,7 @@ site::SnackTemplate Template(const std::string& firstItem) {
 }
 
 struct SnackFixture : StationFixture {
-    SnackFixture() {
-        app->st.SnackWeek = 1;
-        app->st.FacilityName = "ELM HOUSE";
-        app->st.StationDates(1) = "12-01-26";
-        app->st.ScreenSize = 2;
-    }
+    SnackFixture() { SnackWeekOne(app->st, "ELM HOUSE", "12-01-26"); }
     std::string Line(const std::string& winPath, std::size_t n) {
         return Bytes(winPath).substr((n - 1) * 166, 166);
     }

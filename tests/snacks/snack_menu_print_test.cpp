@@ -36,12 +36,8 @@ struct MenuFixture : StationFixture {
         printers.window = &menuApp.form1.Form;
         site::WriteSnackTemplate(tp.root(), layout, 1, "1", site::DemoSnackTemplate());
         menuApp.st = app->st;
-        AppState& st = menuApp.st;
-        st.SnackWeek = 1;
-        st.ScreenSize = 2;
-        st.FacilityName = site::demo::kFacilityName;
-        st.StationDates(1) = "12-06-26";
-        st.SnackMenuOn = 1;
+        SnackWeekOne(menuApp.st, site::demo::kFacilityName, "12-06-26");
+        menuApp.st.SnackMenuOn = 1;
         loadfil(menuApp);
         menuApp.form1.Form.Caption = "Vittlon main window";
     }

@@ -17,12 +17,7 @@ namespace fs = std::filesystem;
 constexpr std::size_t kLine = 166;  // 164 characters and CR LF
 
 struct WeekFixture : StationFixture {
-    WeekFixture() {
-        app->st.SnackWeek = 1;
-        app->st.FacilityName = "ELM HOUSE";
-        app->st.StationDates(1) = "12-01-26";
-        app->st.ScreenSize = 2;
-    }
+    WeekFixture() { SnackWeekOne(app->st, "ELM HOUSE", "12-01-26"); }
     // Only "snack1.1", the last choice, in the template folder.
     std::string WriteLastChoice() {
         site::SnackTemplate t;

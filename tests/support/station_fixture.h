@@ -2,6 +2,7 @@
 // A station's App over a temporary drives folder, configured as start-up leaves it (path table,
 // station code, copy marks, printers), without running start-up.
 #include <memory>
+#include <string>
 
 #include "app/app.h"
 #include "site/site_layout.h"
@@ -37,5 +38,15 @@ struct StationFixture {
     std::filesystem::path Host(const std::string& winPath) const { return tp.Host(winPath); }
     std::string Bytes(const std::string& winPath) const { return ReadHostFile(Host(winPath)); }
 };
+
+// Week 1's snack list about to be opened in the editor at screen size 2, its title made from
+// `facility` and the station's date `stationDate` ("mm-dd-yy").
+inline void SnackWeekOne(AppState& st, const std::string& facility,
+                         const std::string& stationDate) {
+    st.SnackWeek = 1;
+    st.ScreenSize = 2;
+    st.FacilityName = facility;
+    st.StationDates(1) = stationDate;
+}
 
 }  // namespace vt::test

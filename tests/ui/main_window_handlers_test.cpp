@@ -4,20 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "platform/text.h"
-#include "printing/run_fixture.h"
 #include "settings/settings_fixture.h"
+#include "support/window_station.h"
 
 namespace vt::test {
 namespace {
 
 // A station ready to preview, with its settings loaded into the window.
-struct WindowFixture : RunFixture {
-    WindowFixture() {
-        Add(1, 1, "1001", "Abernathy, Margaret");
-        Add(1, 2, "1002", "Brennan, Kathleen");
-        Prepare();
-    }
-    std::string StoredSettings() { return Bytes(layout.SetupPath("Labelset")); }
+struct WindowFixture : WindowStation {
     int Previews() { return static_cast<int>(Labels(preview).size()); }
 };
 

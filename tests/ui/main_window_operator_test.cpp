@@ -9,21 +9,21 @@
 #include <QTest>
 
 #include "platform/qt/image_page.h"
-#include "printing/run_fixture.h"
+#include "support/window_station.h"
 #include "ui/main/main_window_handlers.h"
 #include "ui/main/view/main_window.h"
 
 namespace vt::test {
 namespace {
 
-struct OperatorFixture : RunFixture {
+// Three residents, the first with cookies at 2pm, the 10am and 2pm labels ticked, and the main
+// window shown over them.
+struct OperatorFixture : WindowStation {
     ImagePage page{kPreviewPixels};
     std::unique_ptr<MainWindow> window;
 
-    OperatorFixture() {
-        Add(1, 1, "1001", "Abernathy, Margaret").nourishments[1] = {"Cookies", "", ""};
-        Add(1, 2, "1002", "Brennan, Kathleen");
-        Add(1, 3, "1003", "Castillo, Rosa");
+    OperatorFixture() : WindowStation(3, Files::HeldBack) {
+        residents[0].nourishments[1] = {"Cookies", "", ""};
         settings.periodOn = {1, 1, 0, 0};
         Prepare();
         window = std::make_unique<MainWindow>(*app, page);
@@ -49,15 +49,6 @@ struct OperatorFixture : RunFixture {
     }
     void Click(QAbstractButton* button, Qt::MouseButton mouse = Qt::LeftButton) {
         QTest::mouseClick(button, mouse, {}, button->rect().center());
-    }
-    std::string StoredSettings() { return Bytes(layout.SetupPath("Labelset")); }
-    static bool AnyLineHas(const RecordingSurface& surface, const std::string& text) {
-        for (const DrawnLabel& label : Labels(surface)) {
-            for (const std::string& line : label.lines) {
-                if (line.find(text) != std::string::npos) return true;
-            }
-        }
-        return false;
     }
 };
 

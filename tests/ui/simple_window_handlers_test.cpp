@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "printing/run_fixture.h"
 #include "settings/settings_fixture.h"
 #include "settings/user_label_text.h"
 #include "site/small_files.h"
 #include "support/file_size_limit.h"
+#include "support/window_station.h"
 #include "ui/main/main_window_handlers.h"
 #include "ui/simple/show_form2.h"
 #include "ui/simple/user_label_save.h"
@@ -17,23 +17,12 @@ namespace vt::test {
 namespace {
 
 // A station with its settings loaded and the simple window shown, as start-up leaves it.
-struct SimpleFixture : RunFixture {
+struct SimpleFixture : WindowStation {
     SimpleFixture() {
-        Add(1, 1, "1001", "Abernathy, Margaret");
-        Add(1, 2, "1002", "Brennan, Kathleen");
-        Prepare();
         ShowForm2(*app);
         preview.ops.clear();
     }
     std::string UserLabelBytes() { return Bytes(layout.UserLabelPath()); }
-    bool PreviewHas(const std::string& text) const {
-        for (const DrawnLabel& label : Labels(preview)) {
-            for (const std::string& line : label.lines) {
-                if (line.find(text) != std::string::npos) return true;
-            }
-        }
-        return false;
-    }
     // The operator types into Text1 and leaves it.
     void TypeAndLeave(const std::string& text) {
         app->form2.Text1.Text = text;

@@ -10,8 +10,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "printing/run_fixture.h"
 #include "site/small_files.h"
+#include "support/window_station.h"
 #include "ui/simple/show_form2.h"
 #include "ui/simple/view/simple_window.h"
 #include "ui/simple/view/text_box_text.h"
@@ -20,12 +20,12 @@
 namespace vt::test {
 namespace {
 
-struct PanelFixture : RunFixture {
+// Resident 1001 alone, a saved user label text, and the simple window shown over them.
+struct PanelFixture : WindowStation {
     std::unique_ptr<SimpleWindow> window;
     int afterHandler = 0;
 
-    PanelFixture() {
-        Add(1, 1, "1001", "Abernathy, Margaret");
+    PanelFixture() : WindowStation(1, Files::HeldBack) {
         site::WriteUserLabelText(tp.root(), layout, "Happy Birthday");
         Prepare();
         ShowForm2(*app);
@@ -45,14 +45,6 @@ struct PanelFixture : RunFixture {
     QPlainTextEdit* Text1() { return Widget<QPlainTextEdit>("Text1"); }
     void Click(QAbstractButton* button) {
         QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
-    }
-    bool PreviewHas(const std::string& text) const {
-        for (const DrawnLabel& label : Labels(preview)) {
-            for (const std::string& line : label.lines) {
-                if (line.find(text) != std::string::npos) return true;
-            }
-        }
-        return false;
     }
 };
 

@@ -15,6 +15,7 @@
 #include "site/small_files.h"
 #include "site/snack_template.h"
 #include "site/unit_file.h"
+#include "support/label_state.h"
 
 namespace vt::test {
 
@@ -50,14 +51,10 @@ inline void WriteBatchSite(const std::filesystem::path& drives, int residents,
     }
     site::WriteUnitFile(drives, layout, 1, keys);
 
-    site::LabelSettings settings;
-    settings.startDate = today.AddDays(1).Text();
+    site::LabelSettings settings = SettingsWithoutPictures(today.AddDays(1).Text(), residents);
     settings.printerName = printerName;
-    settings.noPhoto = 1;
-    settings.lastResident = residents;
     site::WriteLabelSettings(drives, layout, settings);
-    site::WriteLabelTypes(drives, layout,
-                          {{"3 x 10", {"", 720, 1440, 3780, 10, {270, 4230, 8190, 0}}}});
+    site::WriteLabelTypes(drives, layout, {{"3 x 10", ThreeAcrossSheet()}});
     site::WriteSnackTemplate(drives, layout, 1, "1", site::SnackTemplate{});
     site::WriteAutoPrintMarker(drives, layout);
 }

@@ -128,7 +128,10 @@ constexpr Spot kCommands[] = {
 }  // namespace
 
 MainWindow::MainWindow(App& app, ImagePage& preview)
-    : app_(app), preview_(preview), area_(new QWidget) {
+    : app_(app),
+      preview_(preview),
+      area_(new QWidget),
+      handlerGuard_(*this, refreshing_, [this] { Refresh(); }) {
     setCentralWidget(area_);
     Build();
     Bind();

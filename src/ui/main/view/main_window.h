@@ -16,6 +16,7 @@
 
 #include "app/app.h"
 #include "platform/qt/image_page.h"
+#include "ui/common/view/handler_guard.h"
 
 namespace vt {
 
@@ -33,7 +34,7 @@ class MainWindow : public QMainWindow {
     // Runs after every handler of this window, so that the simple window can show what the
     // handler changed there (period boxes, start date).
     void SetAfterHandler(std::function<void()> afterHandler) {
-        afterHandler_ = std::move(afterHandler);
+        handlerGuard_.SetAfterHandler(std::move(afterHandler));
     }
 
   protected:
@@ -73,8 +74,7 @@ class MainWindow : public QMainWindow {
     QPushButton* command_[7] = {};  // Command1..Command6 at [1..6]
     long editorCursor_ = -1;        // the model cursor offset the editor widget shows
     bool refreshing_ = false;
-    bool busy_ = false;  // a handler is running
-    std::function<void()> afterHandler_;
+    HandlerGuard handlerGuard_;
 };
 
 }  // namespace vt

@@ -1,7 +1,6 @@
 // The main window's events: each copies the widgets into the models and calls its handler.
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QMouseEvent>
 
 #include "platform/codepage.h"
@@ -96,21 +95,7 @@ void MainWindow::Collect() {
 }
 
 void MainWindow::Handle(const std::function<void()>& handler, bool evenWhileBusy) {
-    if (refreshing_) return;
-    // A print run lets window events through; while a handler runs only leaving the program is
-    // taken, so that no second run starts inside the first.
-    if (busy_ && !evenWhileBusy) return;
-    const bool outer = !busy_;
-    busy_ = true;
-    Collect();
-    try {
-        handler();
-    } catch (const std::exception& e) {
-        QMessageBox::warning(this, windowTitle(), QString::fromStdString(e.what()));
-    }
-    if (outer) busy_ = false;
-    Refresh();
-    if (afterHandler_) afterHandler_();
+    handlerGuard_.Handle([this] { Collect(); }, handler, evenWhileBusy);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -23,7 +23,11 @@ const char* const kCommandTips[] = {
 
 }  // namespace
 
-SimpleWindow::SimpleWindow(App& app) : QWidget(nullptr, Qt::Window), app_(app) {
+SimpleWindow::SimpleWindow(App& app)
+    : QWidget(nullptr, Qt::Window),
+      app_(app),
+      handlerGuard_(
+          *this, refreshing_, [this] { Refresh(); }, [this] { SaveText1LeftWhileBusy(); }) {
     Build();
     Bind();
 }

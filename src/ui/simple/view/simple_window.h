@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "app/app.h"
+#include "ui/common/view/handler_guard.h"
 
 namespace vt {
 
@@ -27,7 +28,7 @@ class SimpleWindow : public QWidget {
     // Runs after every handler of this window, so that the main window can show what the
     // handler changed there (preview, period boxes, visibility).
     void SetAfterHandler(std::function<void()> afterHandler) {
-        afterHandler_ = std::move(afterHandler);
+        handlerGuard_.SetAfterHandler(std::move(afterHandler));
     }
 
   signals:
@@ -48,8 +49,9 @@ class SimpleWindow : public QWidget {
     // through), other actions are not taken, except Exit, which stops the run.
     void Handle(const std::function<void()>& collect, const std::function<void()>& handler,
                 bool evenWhileBusy = false);
-    void Run(const std::function<void()>& collect, const std::function<void()>& handler);
     void CollectText1();
+    // Save the text left during a run, as the run ends.
+    void SaveText1LeftWhileBusy();
     QString Text1Shown() const;
 
     App& app_;
@@ -58,9 +60,8 @@ class SimpleWindow : public QWidget {
     QLabel* label7_ = nullptr;
     QDateEdit* date_ = nullptr;
     std::array<QPushButton*, 4> command_{};  // Command1..Command3 at [1..3]
-    std::function<void()> afterHandler_;
     bool refreshing_ = false;
-    bool busy_ = false;
+    HandlerGuard handlerGuard_;
     // Text1 was left while another handler ran: its save runs when that handler ends.
     bool text1LeftWhileBusy_ = false;
 };

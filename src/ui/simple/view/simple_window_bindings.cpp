@@ -1,7 +1,6 @@
 // The simple window's events: each copies its widget into the model and calls its handler.
 #include <QCloseEvent>
 #include <QFocusEvent>
-#include <QMessageBox>
 
 #include "ui/common/view/check_box_view.h"
 #include "ui/simple/simple_window_handlers.h"
@@ -63,36 +62,21 @@ void SimpleWindow::CollectText1() {
 
 void SimpleWindow::Handle(const std::function<void()>& collect,
                           const std::function<void()>& handler, bool evenWhileBusy) {
-    if (refreshing_ || (busy_ && !evenWhileBusy)) return;
-    const bool outermost = !busy_;
-    busy_ = true;
-    Run(collect, handler);
-    if (outermost) {
-        // The text left during the run is saved now, or it would be lost on the refresh.
-        if (text1LeftWhileBusy_) {
-            text1LeftWhileBusy_ = false;
-            Run([this] { CollectText1(); }, [this] { Form2_Text1_LostFocus(app_); });
-        }
-        busy_ = false;
-    }
-    Refresh();
-    if (afterHandler_) afterHandler_();
+    handlerGuard_.Handle(collect, handler, evenWhileBusy);
 }
 
-void SimpleWindow::Run(const std::function<void()>& collect, const std::function<void()>& handler) {
-    collect();
-    try {
-        handler();
-    } catch (const std::exception& e) {
-        QMessageBox::warning(this, windowTitle(), QString::fromStdString(e.what()));
-    }
+void SimpleWindow::SaveText1LeftWhileBusy() {
+    // The text left during the run is saved now, or it would be lost on the refresh.
+    if (!text1LeftWhileBusy_) return;
+    text1LeftWhileBusy_ = false;
+    handlerGuard_.Run([this] { CollectText1(); }, [this] { Form2_Text1_LostFocus(app_); });
 }
 
 bool SimpleWindow::eventFilter(QObject* watched, QEvent* event) {
     // A context menu over the box takes the focus only for a moment.
     if (watched == text1_ && event->type() == QEvent::FocusOut && !refreshing_ &&
         static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
-        if (busy_) {
+        if (handlerGuard_.Busy()) {
             text1LeftWhileBusy_ = true;
         } else {
             Handle([this] { CollectText1(); }, [this] { Form2_Text1_LostFocus(app_); });
@@ -104,9 +88,8 @@ bool SimpleWindow::eventFilter(QObject* watched, QEvent* event) {
 void SimpleWindow::closeEvent(QCloseEvent* event) {
     // Closing the panel only hides it, and the main window comes to the front (shown first when
     // it was hidden), so that the operator always has a window to leave the program from. A
-    // print run in
-    // progress keeps the panel, whose Exit stops the run.
-    if (busy_) {
+    // print run in progress keeps the panel, whose Exit stops the run.
+    if (handlerGuard_.Busy()) {
         event->ignore();
         return;
     }
@@ -121,7 +104,9 @@ void SimpleWindow::closeEvent(QCloseEvent* event) {
 
 void SimpleWindow::changeEvent(QEvent* event) {
     // Coming back to the panel shows what the main window changed meanwhile.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !busy_) Refresh();
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !handlerGuard_.Busy()) {
+        Refresh();
+    }
     QWidget::changeEvent(event);
 }
 

@@ -12,6 +12,7 @@
 #include "site/snack_template.h"
 #include "site/unit_file.h"
 #include "snacks/snack_document.h"
+#include "support/label_state.h"
 #include "support/station_fixture.h"
 
 namespace vt::test {
@@ -40,11 +41,9 @@ struct RunFixture : StationFixture {
         st.UnitSizes(2) = 40;
         st.StationDates(1) = "12-08-26";
         app->form1.Picture2 = &preview;
-        settings.startDate = "12-09-2026";  // tomorrow: no date question
-        settings.noPhoto = 1;
+        settings = SettingsWithoutPictures("12-09-2026", 40);  // tomorrow: no date question
         settings.snackMenuOn = 0;
-        settings.lastResident = 40;
-        geometry = {"", 720, 1440, 3780, 10, {270, 4230, 8190, 0}};
+        geometry = ThreeAcrossSheet();
     }
 
     // Resident `key` in a unit's slot, with a 10am line and whatever the test adds.
