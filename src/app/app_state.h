@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/run_report.h"
 #include "platform/date.h"
 #include "platform/surface.h"
 #include "platform/vb_array.h"
@@ -77,6 +78,8 @@ struct AppState {
     std::string PeriodLetter;
     std::string PeriodName;
     Int16 UnitNo = 0;
+    // What the current or last run (or preview) drew and left out.
+    RunReport Report;
     std::string UnitFile;
     std::string UnitName;
     Int16 ResidentNo = 0;

@@ -28,6 +28,9 @@ class Printers {
     // The print run or menu print is over (normally, by an error or by a stop): close what it
     // opened. A run that printed nothing leaves no output.
     virtual void RunEnded() = 0;
+    // Where the last ended run went: the PDF file it wrote, or the printer queue; "" when it
+    // printed nothing.
+    virtual std::string LastOutput() const { return ""; }
     // What the current run prints, "labels" or "menu"; the PDF printer names its file after it.
     // Every run starts as "labels" again.
     virtual void SetJobKind(const std::string& kind) { (void)kind; }

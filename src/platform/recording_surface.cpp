@@ -23,6 +23,7 @@ RecordedOp RecordingSurface::Op(RecordedOp::Kind kind) const {
     op.fontBold = fontBold_;
     op.fontTransparent = fontTransparent_;
     op.drawWidth = drawWidth_;
+    op.clip = clip_;
     return op;
 }
 
@@ -40,7 +41,7 @@ int RecordingSurface::Documents() const {
     }));
 }
 
-void RecordingSurface::Print(const std::string& text, CodePage cp) {
+double RecordingSurface::Print(const std::string& text, CodePage cp) {
     RecordedOp op = Op(RecordedOp::Kind::Text);
     op.x1 = x_;
     op.y1 = y_;
@@ -49,6 +50,8 @@ void RecordingSurface::Print(const std::string& text, CodePage cp) {
     ops.push_back(std::move(op));
     x_ = 0;
     y_ += fontSize_ * kLineFactor;
+    const std::size_t inked = text.find_last_not_of(' ') + 1;  // npos + 1 = 0: all blanks
+    return static_cast<double>(inked) * fontSize_ * 20 * kRecordedCharacterEms;
 }
 
 void RecordingSurface::Line(double x1, double y1, double x2, double y2, bool box) {

@@ -8,6 +8,10 @@
 
 namespace vt {
 
+// Text widths on a recording surface: half an em (a font size of 9 points: 90 twips) for every
+// character, so that layout tests know exactly when a line is too long.
+inline constexpr double kRecordedCharacterEms = 0.5;
+
 struct RecordedOp {
     enum class Kind { Text, Line, Box, Picture, FillDeviceRect, Cls, EndDoc };
     Kind kind;
@@ -20,6 +24,7 @@ struct RecordedOp {
     bool fontBold = false;
     bool fontTransparent = true;
     int drawWidth = 1;
+    std::optional<SurfaceState::Rect> clip;  // the clip in force
 };
 
 class RecordingSurface : public SurfaceState {
@@ -36,7 +41,7 @@ class RecordingSurface : public SurfaceState {
     // Number of EndDoc calls.
     int Documents() const;
 
-    void Print(const std::string& text, CodePage cp = CodePage::Cp1252) override;
+    double Print(const std::string& text, CodePage cp = CodePage::Cp1252) override;
     void Line(double x1, double y1, double x2, double y2, bool box = false) override;
     void PaintPicture(const Picture& picture, double x, double y, double width,
                       double height) override;

@@ -31,13 +31,18 @@ class Surface {
     virtual double CurrentY() const = 0;
 
     // Print text with the top left of its cell at (CurrentX, CurrentY). Afterwards CurrentX
-    // is 0 and CurrentY is one line lower, as a printer's Print leaves them.
-    virtual void Print(const std::string& text, CodePage cp = CodePage::Cp1252) = 0;
+    // is 0 and CurrentY is one line lower, as a printer's Print leaves them. Returns the width
+    // of the text up to its last character that is not a blank, in twips.
+    virtual double Print(const std::string& text, CodePage cp = CodePage::Cp1252) = 0;
     // A black line, or with box = true a rectangle outline, in the current DrawWidth.
     virtual void Line(double x1, double y1, double x2, double y2, bool box = false) = 0;
     // A picture scaled into the rectangle.
     virtual void PaintPicture(const Picture& picture, double x, double y, double width,
                               double height) = 0;
+    // Draw only inside this rectangle (a label's own cell) until NoClip; a page started in
+    // between keeps it.
+    virtual void SetClip(double x, double y, double width, double height) = 0;
+    virtual void NoClip() = 0;
     // Clear the surface (the preview box).
     virtual void Cls() = 0;
     // End the current printer document: the page so far goes out as one document.

@@ -1,6 +1,7 @@
 #pragma once
 // The drawing state every surface keeps the same way: font, pen, current position and page
 // size. Surfaces derive from this and add how they draw.
+#include <optional>
 #include <string>
 
 #include "platform/surface.h"
@@ -24,10 +25,20 @@ class SurfaceState : public Surface {
     double CurrentX() const override { return x_; }
     double CurrentY() const override { return y_; }
 
+    void SetClip(double x, double y, double width, double height) override {
+        clip_ = Rect{x, y, width, height};
+    }
+    void NoClip() override { clip_.reset(); }
+
     void SetHeight(double twips) override { height_ = twips; }
     void SetWidth(double twips) override { width_ = twips; }
     double Height() const override { return height_; }
     double Width() const override { return width_; }
+
+    // A rectangle in twips: left, top, width, height.
+    struct Rect {
+        double x = 0, y = 0, width = 0, height = 0;
+    };
 
   protected:
     // A letter page in portrait until told otherwise.
@@ -40,6 +51,7 @@ class SurfaceState : public Surface {
     int drawWidth_ = 1;
     double x_ = 0, y_ = 0;
     double width_, height_;
+    std::optional<Rect> clip_;  // no clip: the whole page
 };
 
 }  // namespace vt

@@ -10,11 +10,44 @@ namespace {
 constexpr double kLineYNormal[] = {-30, 150, 310, 470, 630, 790};
 constexpr double kLineYBold[] = {-30, 170, 350, 520, 690, 870};
 constexpr double kPreviewTwipsPerPixel = 15;
+// The frame's outline starts this far left of and above the label's corner, and the first text
+// line's cell this far above it.
+constexpr double kFrameOutset = 10;
+constexpr double kFirstCellAbove = 30;
+// Text may end this close past the edge without counting as cut (rounding of the font's
+// advances).
+constexpr double kCutTolerance = 0.5;
 
-void PrintAt(Surface& s, double x, double y, const std::string& text) {
+// While a label is drawn, the surface draws only inside the label's own cell: its frame and its
+// first line's cell, with the pen's width around them. A line too long for the label is cut at its
+// edge instead of running onto the next resident's label or off the sheet.
+class ClipToCell {
+  public:
+    ClipToCell(const AppState& st, double top) : surface_(*st.PrintTarget) {
+        const double pen = std::max(1, surface_.DrawWidth()) * surface_.TwipsPerDeviceUnit();
+        const double left = st.LabelLeft - kFrameOutset - pen;
+        const double right = st.LabelLeft + st.LabelWidth + pen;
+        surface_.SetClip(left, top - kFirstCellAbove - pen, right - left,
+                         st.LabelHeight + kFirstCellAbove + 2 * pen);
+    }
+    ~ClipToCell() { surface_.NoClip(); }
+    ClipToCell(const ClipToCell&) = delete;
+    ClipToCell& operator=(const ClipToCell&) = delete;
+
+  private:
+    Surface& surface_;
+};
+
+// A text of the label at (x, y); one that runs past the label's right edge goes into the run
+// report.
+void PrintAt(AppState& st, double x, double y, const std::string& text) {
+    Surface& s = *st.PrintTarget;
     s.SetCurrentX(x);
     s.SetCurrentY(y);
-    s.Print(text);
+    const double over = x + s.Print(text) - (st.LabelLeft + st.LabelWidth);
+    if (over <= kCutTolerance) return;
+    st.Report.cutLines.push_back({st.UserLabelMode == 1 ? "" : st.ResidentId, st.LabelDateText,
+                                  st.PeriodIndex == 5 ? "tray" : st.PeriodName, RTrim(text), over});
 }
 
 std::string MealTag(Int16 meal) {
@@ -36,7 +69,7 @@ void DrawFrame(const AppState& st, double top) {
 }
 
 void DrawTextLines(App& app) {
-    const AppState& st = app.st;
+    AppState& st = app.st;
     std::string lines[6];
     if (st.UserLabelMode == 1) {
         for (int i = 0; i < 6; ++i) lines[i] = st.UserLines(i + 1);
@@ -52,7 +85,7 @@ void DrawTextLines(App& app) {
     }
     const double* y = st.TextOffset == 50 ? kLineYBold : kLineYNormal;
     for (int i = 0; i < 6; ++i) {
-        PrintAt(*st.PrintTarget, st.LabelLeft + st.TextIndent, st.LabelTop + y[i], lines[i]);
+        PrintAt(st, st.LabelLeft + st.TextIndent, st.LabelTop + y[i], lines[i]);
     }
 }
 
@@ -80,21 +113,20 @@ void DrawBarcode(App& app, double frameTop) {
     if (st.PreviewMode == 1 && st.NoFrame != 1) DrawFrame(st, frameTop);
     s.SetFontSize(8);
     s.SetFontBold(true);
-    PrintAt(s, l, t + 1050, code.HumanReadable());
+    PrintAt(st, l, t + 1050, code.HumanReadable());
     s.SetFontBold(false);
     s.SetFontSize(9);
 }
 
 void DrawExpiration(App& app) {
-    const AppState& st = app.st;
-    Surface& s = *st.PrintTarget;
+    AppState& st = app.st;
     const double l = st.LabelLeft;
     const double t = st.LabelTop;
     if (st.BarcodeOn == 1) {
-        PrintAt(s, l + st.LabelWidth - 400, t + 780, "Expires:");
-        PrintAt(s, l + st.LabelWidth - 420, t + 950, st.ExpDateText);
+        PrintAt(st, l + st.LabelWidth - 400, t + 780, "Expires:");
+        PrintAt(st, l + st.LabelWidth - 420, t + 950, st.ExpDateText);
     } else {
-        PrintAt(s, l + 1300, t + 950,
+        PrintAt(st, l + 1300, t + 950,
                 "expires on  " + LCase(st.ExpDayName) + "  " + st.ExpDateText);
     }
 }
@@ -105,6 +137,7 @@ void DrawMenu(App& app) {
     AppState& st = app.st;
     Surface& s = *st.PrintTarget;
     const double frameTop = st.LabelTop;
+    const ClipToCell clip(st, frameTop);
     s.SetFontTransparent(false);
     if (st.NoFrame != 1) DrawFrame(st, frameTop);
     if (st.NoPhoto != 1) DrawLabelPicture(app);

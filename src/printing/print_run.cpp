@@ -1,17 +1,24 @@
 #include "printing/print_run.h"
 
+#include <cstdio>
 #include <exception>
 
 #include "app/program_end.h"
+#include "platform/barcode.h"
+#include "platform/error_output.h"
 #include "platform/file_error.h"
+#include "platform/text.h"
 #include "printing/expiration_date.h"
 #include "printing/print_log.h"
 #include "printing/print_run_loops.h"
+#include "printing/run_report_file.h"
+#include "printing/run_report_text.h"
 #include "settings/label_settings.h"
 
 namespace vt {
 namespace {
 
+constexpr long kUserLinesPrinted = 6;
 constexpr const char* kErrorMessage = "An Error Has Occurred while Printing Your Labels.";
 
 // The preview shows the 10am labels (and tray labels) of unit 1 for one day.
@@ -59,7 +66,51 @@ void RestoreWindows(App& app) {
     if (app.st.SnackMenuOn == 1) app.form1.RichTextBox1.Visible = true;
 }
 
-void Run(App& app) {
+// The run report starts empty, with what is known before the first label: the printer, a
+// barcode type that draws nothing, user label lines that are never printed.
+void StartReport(App& app) {
+    AppState& st = app.st;
+    st.Report = RunReport{};
+    if (st.PreviewMode == 0) st.Report.printer = app.os.printers.CurrentName();
+    if (st.BarcodeOn == 1 && st.BarcodeType != Barcod::kCode39 &&
+        st.BarcodeType != Barcod::kCode128) {
+        st.Report.undrawnBarcodeType = st.BarcodeType;
+    }
+    if (st.UserLabelMode == 1 && st.UserLines.UBound() > kUserLinesPrinted &&
+        !st.UserLines(kUserLinesPrinted + 1).empty()) {
+        // The label shows six lines: every line of the text after the sixth is left off.
+        std::size_t start = 0;
+        for (long line = 1; line <= kUserLinesPrinted && start != std::string::npos; ++line) {
+            start = st.ULabelText.find("\r\n", start);
+            if (start != std::string::npos) start += 2;
+        }
+        while (start < st.ULabelText.size()) {
+            std::size_t end = st.ULabelText.find("\r\n", start);
+            if (end == std::string::npos) end = st.ULabelText.size();
+            const std::string line = RTrim(st.ULabelText.substr(start, end - start));
+            if (!line.empty()) st.Report.unprintedUserLines.push_back(line);
+            start = end + 2;
+        }
+    }
+}
+
+// A real run's report is kept as a file; an automatic run also writes it to standard output.
+// A report that cannot be saved costs nothing of the run: one line on the error output.
+void FinishReport(App& app) {
+    const RunReport& report = app.st.Report;
+    try {
+        SaveRunReport(report);
+    } catch (const FileError& e) {
+        TellErrorOutput(std::string("the run report could not be saved: ") + e.what());
+    }
+    if (app.st.AutoPrint == 1) {
+        const std::string text = RunReportText(report);
+        std::fwrite(text.data(), 1, text.size(), stdout);
+        std::fflush(stdout);
+    }
+}
+
+void Run(App& app, bool& printing) {
     AppState& st = app.st;
     app.form1.RichTextBox1.Visible = false;
     st.SavedCaption = app.form1.Form.Caption;
@@ -99,11 +150,18 @@ void Run(App& app) {
     st.RowNo = 1;
     if (st.RoutineHS == 1 && st.PreviewMode == 0) st.PeriodOn(4) = 1;
 
+    StartReport(app);
+    printing = st.PreviewMode == 0;
     PrintDays(app);
 
     LogP(app);
     if (st.PreviewMode == 0) st.PrintTarget->EndDoc();
     app.os.printers.RunEnded();
+    if (printing) {
+        st.Report.output = app.os.printers.LastOutput();
+        if (st.StopRequested == 1) st.Report.outcome = RunReport::Outcome::Stopped;
+        FinishReport(app);
+    }
     RestoreWindows(app);
     if (st.AutoPrint == 1) {
         // A stop (the program asked to end) leaves labels unprinted: not a success.
@@ -118,14 +176,21 @@ void Run(App& app) {
 }  // namespace
 
 void Command1_Click(App& app) {
+    bool printing = false;  // a real run has started drawing its labels
     try {
-        Run(app);
+        Run(app, printing);
     } catch (const std::exception& e) {
         // The run stops where it is. What reached the printer goes out as it is, and the
         // window is left ready for the next run.
         try {
             if (app.st.PreviewMode == 0) app.os.printers.RunEnded();
         } catch (const std::exception&) {
+        }
+        if (printing) {
+            app.st.Report.outcome = RunReport::Outcome::Failed;
+            app.st.Report.failure = e.what();
+            app.st.Report.output = app.os.printers.LastOutput();
+            FinishReport(app);
         }
         RestoreWindows(app);
         // The cause (the file, folder or printer and the system's reason) is the box's

@@ -1,6 +1,7 @@
 #include "printing/print_run_loops.h"
 
 #include <set>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -21,6 +22,11 @@ const std::string kBlankLine(29, ' ');
 constexpr const char* kPeriodLetters = "MAFHT";
 constexpr int kTrayPeriod = 5;
 
+// The current period as the run report names it.
+std::string PeriodTitle(const AppState& st) {
+    return st.PeriodIndex == kTrayPeriod ? "tray" : st.PeriodNames(st.PeriodIndex);
+}
+
 bool UserRun(const AppState& st) {
     return st.UserLabelMode == 1;
 }
@@ -32,6 +38,7 @@ void PageCheck(App& app) {
     st.RowNo = 1;
     if (app.form1.Picture2 != nullptr) app.form1.Picture2->Cls();
     if (st.PreviewMode == 0) st.PrintTarget->EndDoc();
+    st.Report.sheetUsed = false;
 }
 
 void NextRow(App& app) {
@@ -69,19 +76,40 @@ bool TakeLines(AppState& st) {
              st.NourishLine3 == kBlankLine);
 }
 
+// One more label of the current unit and period in the run report, and its sheet.
+void CountLabel(AppState& st) {
+    RunReport& report = st.Report;
+    if (!report.sheetUsed) {
+        ++report.sheets;
+        report.sheetUsed = true;
+    }
+    if (report.printed.empty() || report.printed.back().unit != st.UnitNo ||
+        report.printed.back().period != st.PeriodIndex) {
+        report.printed.push_back({st.UnitNo, st.UnitName, st.PeriodIndex, PeriodTitle(st), 0,
+                                  st.LabelDateText, st.LabelDateText});
+    }
+    RunReport::Printed& printed = report.printed.back();
+    ++printed.labels;
+    printed.lastDate = st.LabelDateText;
+}
+
 // Every label of one resident in the current period: copies, and three meals for tray labels.
-void PrintLabels(App& app) {
+// False when the resident had nothing ordered for the period (no label at all).
+bool PrintLabels(App& app) {
     AppState& st = app.st;
+    bool drawn = false;
     for (;;) {
         if (st.ColumnNo >= 1 && st.ColumnNo <= 4) st.LabelLeft = st.ColumnX(st.ColumnNo);
         if (!TakeLines(st) && !UserRun(st)) {
             st.MealIndex = 1;
-            return;
+            return drawn;
         }
         // User-defined labels start a new row only after a fourth column.
         if ((!UserRun(st) && st.LabelLeft == 0) || st.ColumnNo >= 5) NextRow(app);
         st.LabelTop = st.TopMargin + (st.RowNo - 1) * st.LabelHeight;
         DrawMenu(app);
+        CountLabel(st);
+        drawn = true;
         ++st.ColumnNo;
         if (st.ColumnNo >= 2 && st.ColumnNo <= 4 && st.ColumnX(st.ColumnNo) == 0) NextRow(app);
 
@@ -96,7 +124,7 @@ void PrintLabels(App& app) {
             --st.PeriodCopies(st.PeriodIndex);
             continue;
         }
-        return;
+        return true;
     }
 }
 
@@ -123,33 +151,66 @@ void TellSkipped(const SkippedResident& skipped) {
     TellErrorOutput(who + " left out: " + skipped.file + " could not be read: " + skipped.reason);
 }
 
-// Who this run leaves out. The run goes on without them; each is told once, however many days
-// and periods come by the same unreadable file.
+using Cause = RunReport::NoLabelCause;
+
+// Who this run leaves out, into the run report: each resident once for each cause (and each
+// period, for nothing ordered), however many days come by. A file that could not be read is
+// also told on the error output, once.
 class LeftOut {
   public:
+    LeftOut(AppState& st) : st_(st) {}
+
     // The current unit, or with `slot` the resident in that slot of it. `file` is the one that
     // was being read, for a failure that does not name its own.
-    void Add(const AppState& st, Int16 slot, const std::string& file, const FileError& error) {
-        if (!told_.insert({st.UnitNo, slot}).second) return;
+    void Unreadable(Int16 slot, const std::string& file, const FileError& error) {
+        if (!Once(Cause::Unreadable, slot, 0)) return;
         const bool named = !error.file().empty();
-        TellSkipped({st.UnitNo, slot, slot == 0 ? "" : st.ResidentId, named ? error.file() : file,
-                     named ? error.reason() : error.what()});
+        const SkippedResident skipped{st_.UnitNo, slot, slot == 0 ? "" : st_.ResidentId,
+                                      named ? error.file() : file,
+                                      named ? error.reason() : error.what()};
+        TellSkipped(skipped);
+        st_.Report.noLabel.push_back({Cause::Unreadable, skipped.unit, slot, skipped.key, "",
+                                      skipped.file + ": " + skipped.reason, ""});
+    }
+
+    // The resident in the current slot, for any other cause.
+    void Add(Cause cause, const std::string& name = "") {
+        const Int16 period = cause == Cause::NothingOrdered ? st_.PeriodIndex : Int16{0};
+        if (!Once(cause, st_.ResidentNo, period)) return;
+        st_.Report.noLabel.push_back({cause, st_.UnitNo, st_.ResidentNo, st_.ResidentId, name, "",
+                                      period == 0 ? "" : PeriodTitle(st_)});
     }
 
   private:
-    std::set<std::pair<Int16, Int16>> told_;
+    bool Once(Cause cause, Int16 slot, Int16 period) {
+        return seen_.insert({static_cast<int>(cause), st_.UnitNo, slot, period}).second;
+    }
+
+    AppState& st_;
+    std::set<std::tuple<int, Int16, Int16, Int16>> seen_;
 };
 
+bool HasNothingByMouthCode(const AppState& st) {
+    for (long i = st.DietCodes.LBound(); i <= st.DietCodes.UBound(); ++i) {
+        if (st.DietCodes(i) == 99) return true;
+    }
+    return false;
+}
+
 // Whether the resident in this slot gets labels: a plausible key, a data file that can be
-// read, active, and a name.
+// read, active, and a name. An empty slot is no one; everyone else left out goes into the
+// report with the cause.
 bool LoadSlot(App& app, const std::string& key, LeftOut& leftOut) {
     AppState& st = app.st;
     st.ResidentId = key;
-    if (!st.ResidentId.empty()) {
-        const unsigned char first = static_cast<unsigned char>(st.ResidentId[0]);
-        if (first < 33 || first > 122) return false;
+    if (st.ResidentId.empty()) return false;
+    const unsigned char first = static_cast<unsigned char>(st.ResidentId[0]);
+    if (first < 33 || first > 122 || !IsSafeResidentKey(st.ResidentId)) {
+        leftOut.Add(Cause::UnsafeKey);
+        return false;
     }
-    if (!IsSafeResidentKey(st.ResidentId) || !app.os.drives.FileExists(ResidentFilePath(st))) {
+    if (!app.os.drives.FileExists(ResidentFilePath(st))) {
+        leftOut.Add(Cause::NoDataFile);
         return false;
     }
     st.SkipResident = 0;
@@ -157,10 +218,17 @@ bool LoadSlot(App& app, const std::string& key, LeftOut& leftOut) {
         LoadResident(app);
     } catch (const FileError& error) {
         // A file of this resident's that is there but cannot be read costs only their labels.
-        leftOut.Add(st, st.ResidentNo, ResidentFilePath(st), error);
+        leftOut.Unreadable(st.ResidentNo, ResidentFilePath(st), error);
         return false;
     }
-    if (st.SkipResident == 1) return false;
+    if (st.SkipResident == 1) {
+        leftOut.Add(Cause::Inactive);
+        return false;
+    }
+    if (st.ResidentName.empty() && HasNothingByMouthCode(st)) {
+        leftOut.Add(Cause::NothingByMouth);
+        return false;
+    }
     return !(st.ResidentName.empty() || st.ResidentName == std::string(30, ' '));
 }
 
@@ -205,15 +273,18 @@ void PrintUnit(App& app, const std::string& prefix, LeftOut& leftOut) {
             }
         }
     } catch (const FileError& error) {
-        leftOut.Add(st, 0, st.UnitFile, error);
+        leftOut.Unreadable(0, st.UnitFile, error);
         return;
     }
 
     for (long slot = first; slot <= last && st.StopRequested != 1; ++slot) {
         st.ResidentNo = static_cast<Int16>(slot);
         ShowStatus(app, prefix);
-        if (UserRun(st) || LoadSlot(app, keys[static_cast<std::size_t>(slot - first)], leftOut)) {
+        if (UserRun(st)) {
             PrintLabels(app);
+        } else if (LoadSlot(app, keys[static_cast<std::size_t>(slot - first)], leftOut) &&
+                   !PrintLabels(app)) {
+            leftOut.Add(Cause::NothingOrdered, st.ResidentName);
         }
         app.os.events.DoEvents();
     }
@@ -248,7 +319,7 @@ std::string ShortUnitName(const std::string& name) {
 
 void PrintDays(App& app) {
     AppState& st = app.st;
-    LeftOut leftOut;
+    LeftOut leftOut(st);
     for (long day = 1; day <= st.DaysToPrint && st.StopRequested != 1; ++day) {
         st.DayNo = static_cast<Int16>(day);
         if (day > 1) {

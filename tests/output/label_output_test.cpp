@@ -4,6 +4,7 @@
 #include <stdlib.h>
 
 #include <QImage>
+#include <QRegularExpression>
 #include <filesystem>
 
 #include "platform/qt/image_page.h"
@@ -57,7 +58,7 @@ class LabelPdf : public testing::Test {
         DrawMenu(*f.app);
         page.EndDoc();
         printers.RunEnded();
-        return printers.LastOutputPath();
+        return printers.LastOutput();
     }
 
     TempDir dir;
@@ -88,6 +89,44 @@ TEST_F(LabelPdf, BothBarcodesDecodeToPeriodLetterAndResidentKey) {
     QStringList values = decoded.split('\n', Qt::SkipEmptyParts);
     values.sort();
     EXPECT_EQ(values, QStringList({"H99871", "M1234"})) << decoded.toStdString();
+}
+
+// A line far too long for its label is cut at the label's right edge: no word of it reaches
+// the neighbouring label, in the PDF's text neither.
+TEST_F(LabelPdf, ALineTooLongForItsLabelIsCutAtItsEdge) {
+    if (!HaveTool("pdftotext")) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    QtPrinters printers;
+    printers.SetCurrent(kPdfPrinterName);
+    StationFixture f;
+    Surface& page = printers.Printer();
+    SetLabel(*f.app, page, 270, "1234");
+    f.app->st.NourishLine1 =
+        "Apple Banana Cherry Damson Elderberry Fig Grape Huckleberry Imbe Jackfruit Kiwi";
+    DrawMenu(*f.app);
+    SetLabel(*f.app, page, 270 + 3780 + 180, "5678");  // the next label, 1/8 inch to the right
+    DrawMenu(*f.app);
+    page.EndDoc();
+    printers.RunEnded();
+
+    const QString html =
+        RunTool("pdftotext", {"-bbox", QString::fromStdString(printers.LastOutput()), "-"});
+    static const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="[\d.]+" xMax="([\d.]+)"[^>]*>([^<]*)</word>)re");
+    const double edge = (270 + 3780) / 20.0;  // points
+    QStringList kept;
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        if (!QStringLiteral("Apple Banana Cherry Damson Elderberry Fig Grape Huckleberry Imbe "
+                            "Jackfruit Kiwi")
+                 .split(' ')
+                 .contains(m.captured(3))) {
+            continue;
+        }
+        kept << m.captured(3);
+        EXPECT_LE(m.captured(2).toDouble(), edge + 0.5) << m.captured(3).toStdString();
+    }
+    EXPECT_TRUE(kept.contains("Apple")) << html.toStdString();
+    EXPECT_FALSE(kept.contains("Kiwi"));
 }
 
 TEST(LabelPreview, TheLabelIsDrawnInThePreviewImage) {

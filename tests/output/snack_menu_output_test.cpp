@@ -81,7 +81,7 @@ class SnackMenuPdf : public testing::Test {
         loadfil(app);
         Command5_Click(app);
         EXPECT_TRUE(f.tp.dialogs.asked.empty());
-        return printers.LastOutputPath();
+        return printers.LastOutput();
     }
 
     // The page as pdftoppm draws it, in grey.

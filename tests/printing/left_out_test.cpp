@@ -80,8 +80,10 @@ TEST(LeftOut, AUnitWhoseResidentListCannotBeReadIsLeftOut) {
     EXPECT_EQ(PrintedNames(f), std::vector<std::string>{"R1001 First, Unit"});
     EXPECT_TRUE(f.tp.dialogs.asked.empty()) << "the run was not stopped";
     const auto lines = errors.Lines();
-    ASSERT_EQ(lines.size(), 1u);
+    ASSERT_EQ(lines.size(), 2u);
     ExpectLine(lines[0], "unit 2", "\\sfl2.D1");
+    // Nor can the run report be saved; the run does not fail for it.
+    EXPECT_NE(lines[1].find("the run report could not be saved"), std::string::npos) << lines[1];
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ class BarcodeScan : public testing::Test {
         code.Draw(printers.Printer());
         printers.Printer().EndDoc();
         printers.RunEnded();
-        const QString pdf = QString::fromStdString(printers.LastOutputPath());
+        const QString pdf = QString::fromStdString(printers.LastOutput());
         const QString png = QString::fromStdString((temp.path() / "page").string());
         RunTool("pdftoppm", {"-r", "300", "-png", "-singlefile", pdf, png});
         return RunTool("zbarimg", {"--raw", "-q", png + ".png"}).trimmed().toStdString();

@@ -84,7 +84,7 @@ TEST_F(PdfPrinter, OneFilePerRunWithOnePagePerDocument) {
     printers.RunEnded();
     const auto files = Pdfs(folder);
     ASSERT_EQ(files.size(), 1u);
-    EXPECT_EQ(fs::path(printers.LastOutputPath()), files[0]);
+    EXPECT_EQ(fs::path(printers.LastOutput()), files[0]);
     EXPECT_TRUE(QRegularExpression(R"(^labels-\d{8}-\d{6}\.pdf$)")
                     .match(QString::fromStdString(files[0].filename().string()))
                     .hasMatch())
@@ -106,7 +106,7 @@ TEST_F(PdfPrinter, RunThatDrewNothingLeavesNoFile) {
     printers.Printer().EndDoc();
     printers.RunEnded();
     EXPECT_TRUE(Pdfs(folder).empty());
-    EXPECT_EQ(printers.LastOutputPath(), "");
+    EXPECT_EQ(printers.LastOutput(), "");
 }
 
 TEST_F(PdfPrinter, TakenNameGetsSuffixAndKindNamesTheFile) {
@@ -120,7 +120,7 @@ TEST_F(PdfPrinter, TakenNameGetsSuffixAndKindNamesTheFile) {
     printers.SetJobKind("menu");
     Text(100, 100, "menu");
     printers.RunEnded();
-    const std::string name = fs::path(printers.LastOutputPath()).filename().string();
+    const std::string name = fs::path(printers.LastOutput()).filename().string();
     EXPECT_TRUE(QRegularExpression(R"(^menu-\d{8}-\d{6}-2\.pdf$)")
                     .match(QString::fromStdString(name))
                     .hasMatch())
@@ -128,14 +128,14 @@ TEST_F(PdfPrinter, TakenNameGetsSuffixAndKindNamesTheFile) {
     // The kind holds for one run: the next file is "labels" again.
     Text(100, 100, "labels");
     printers.RunEnded();
-    EXPECT_EQ(fs::path(printers.LastOutputPath()).filename().string().substr(0, 7), "labels-");
+    EXPECT_EQ(fs::path(printers.LastOutput()).filename().string().substr(0, 7), "labels-");
     EXPECT_THROW(printers.SetJobKind("../x"), std::invalid_argument);
 }
 
 TEST_F(PdfPrinter, TextLandsAtItsTwips) {
     Text(1440, 2880, "Placed");  // 1 inch from the left, 2 inches down: 72 and 144 points
     printers.RunEnded();
-    const auto words = Words(printers.LastOutputPath());
+    const auto words = Words(printers.LastOutput());
     ASSERT_EQ(words.size(), 1u);
     EXPECT_EQ(words[0].text, "Placed");
     EXPECT_NEAR(words[0].xMin, 72, 2);
@@ -154,7 +154,7 @@ TEST_F(PdfPrinter, LandscapeMenuDrawsBoxDrawingCharactersAsRules) {
     Text(100, 145, "\xB3Mon\xB3", CodePage::Cp437);
     page.EndDoc();
     printers.RunEnded();
-    const fs::path pdf = printers.LastOutputPath();
+    const fs::path pdf = printers.LastOutput();
     EXPECT_EQ(PageSize(pdf), "792 x 612");
     // The letters are text; the line drawing characters are strokes, not glyphs.
     const QString text =

@@ -9,6 +9,7 @@
 
 #include "platform/platform.h"
 #include "platform/recording_surface.h"
+#include "support/scoped_env.h"
 
 namespace vt::test {
 
@@ -106,6 +107,8 @@ class TestPlatform {
     std::filesystem::path Host(const std::string& winPath) const;
 
     TempDir dir_;
+    // Run reports go into the temporary folder, never into the user's own.
+    ScopedEnv stateHome_{"XDG_STATE_HOME", (dir_.path() / "state").string()};
     Drives drives;
     FixedClock clock;
     ScriptedDialogs dialogs;

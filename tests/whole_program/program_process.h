@@ -31,12 +31,13 @@ class Program {
         : errorFile_(pdf.string() + "-stderr.txt") {
         std::vector<std::string> env = {"VITTLON_DRIVES=" + drives.string(),
                                         "VITTLON_PDF_DIR=" + pdf.string(),
-                                        "QT_QPA_PLATFORM=offscreen", "HOME=" + pdf.string()};
+                                        "QT_QPA_PLATFORM=offscreen", "HOME=" + pdf.string(),
+                                        "XDG_STATE_HOME=" + pdf.string() + "-state"};
         env.insert(env.end(), extraEnv.begin(), extraEnv.end());
         for (char** e = environ; *e; ++e) {
             std::string kv = *e;
             if (kv.rfind("VITTLON_", 0) != 0 && kv.rfind("QT_QPA_PLATFORM=", 0) != 0 &&
-                kv.rfind("HOME=", 0) != 0) {
+                kv.rfind("HOME=", 0) != 0 && kv.rfind("XDG_STATE_HOME=", 0) != 0) {
                 env.push_back(kv);
             }
         }

@@ -5,6 +5,7 @@
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <stdexcept>
 #include <utility>
 
@@ -62,6 +63,18 @@ void DrawWithRules(QPainter& painter, const QString& text, const QTextLine& line
     painter.fillPath(rules, Qt::black);
 }
 
+// One line of text shaped in the painter's font, box-drawing characters as digits.
+std::unique_ptr<QTextLayout> LaidOut(const QString& line, QPainter& painter) {
+    auto layout = std::make_unique<QTextLayout>(
+        HasBoxDrawing(line) ? BoxDrawingAsDigits(line) : line, painter.font(), painter.device());
+    layout->setTextOption(QTextOption(Qt::AlignLeft | Qt::AlignTop));
+    layout->beginLayout();
+    QTextLine textLine = layout->createLine();
+    textLine.setPosition(QPointF(0, 0));
+    layout->endLayout();
+    return layout;
+}
+
 }  // namespace
 
 PainterSurface::PainterSurface(PageDevice& device)
@@ -86,10 +99,15 @@ QPainter& PainterSurface::Painter() {
     painter.setTransform(QTransform::fromScale(scale, scale));
     painter.setBackgroundMode(Qt::TransparentMode);
     painter.setBrush(Qt::NoBrush);
+    if (clip_) {
+        painter.setClipRect(QRectF(clip_->x, clip_->y, clip_->width, clip_->height));
+    } else {
+        painter.setClipping(false);
+    }
     return painter;
 }
 
-void PainterSurface::Print(const std::string& text, CodePage cp) {
+double PainterSurface::Print(const std::string& text, CodePage cp) {
     QPainter& painter = Painter();
     painter.setFont(CurrentFont());
     painter.setPen(Qt::black);
@@ -100,16 +118,24 @@ void PainterSurface::Print(const std::string& text, CodePage cp) {
         // draw, only the position moves on. Labels carry many empty lines of 29 blanks.
         x_ = 0;
         y_ += metrics.height();
-        return;
+        return 0;
     }
-    // The text is shaped once, for its width and for drawing.
-    const bool rules = HasBoxDrawing(line);
-    QTextLayout layout(rules ? BoxDrawingAsDigits(line) : line, painter.font(), painter.device());
-    layout.setTextOption(QTextOption(Qt::AlignLeft | Qt::AlignTop));
-    layout.beginLayout();
-    QTextLine textLine = layout.createLine();
-    textLine.setPosition(QPointF(0, 0));
-    layout.endLayout();
+    // The text is shaped once for its width and for drawing; again only when it is cut.
+    qsizetype inked = line.size();
+    while (inked > 0 && line[inked - 1].isSpace()) --inked;
+    QString shown = line;
+    std::unique_ptr<QTextLayout> layout = LaidOut(shown, painter);
+    QTextLine textLine = layout->lineAt(0);
+    const double width = textLine.cursorToX(int(inked));
+    if (clip_ && x_ + width > clip_->x + clip_->width) {
+        // Text that runs past the clip (a label's own cell) is cut before the first character
+        // that would cross it: not a part of it is on the page, in a PDF's text neither.
+        int keep = int(inked);
+        while (keep > 0 && x_ + textLine.cursorToX(keep) > clip_->x + clip_->width) --keep;
+        shown = line.left(keep);
+        layout = LaidOut(shown, painter);
+        textLine = layout->lineAt(0);
+    }
     // (CurrentX, CurrentY) is the top left of the text cell.
     const double baseline = y_ + metrics.ascent();
     if (!fontTransparent_) {
@@ -121,13 +147,14 @@ void PainterSurface::Print(const std::string& text, CodePage cp) {
                                 metrics.capHeight() + metrics.descent()),
                          Qt::white);
     }
-    if (rules) {
-        DrawWithRules(painter, line, textLine, x_, baseline);
+    if (HasBoxDrawing(shown)) {
+        DrawWithRules(painter, shown, textLine, x_, baseline);
     } else {
-        layout.draw(&painter, QPointF(x_, baseline - textLine.ascent()));
+        layout->draw(&painter, QPointF(x_, baseline - textLine.ascent()));
     }
     x_ = 0;
     y_ += metrics.height();
+    return width;
 }
 
 void PainterSurface::Line(double x1, double y1, double x2, double y2, bool box) {

@@ -15,7 +15,7 @@ class PainterSurface : public SurfaceState {
     // The device must outlive the surface.
     explicit PainterSurface(PageDevice& device);
 
-    void Print(const std::string& text, CodePage cp = CodePage::Cp1252) override;
+    double Print(const std::string& text, CodePage cp = CodePage::Cp1252) override;
     void Line(double x1, double y1, double x2, double y2, bool box = false) override;
     void PaintPicture(const Picture& picture, double x, double y, double width,
                       double height) override;

@@ -58,10 +58,12 @@ void QtPrinters::RunEnded() {
     std::unique_ptr<PageDevice> device = std::move(device_);
     PdfFilePage* pdf = std::exchange(pdf_, nullptr);
     const std::string kind = std::exchange(kind_, kDefaultKind);
+    lastOutput_.clear();
     if (pdf) {
         if (auto path = pdf->Finish(kind)) lastOutput_ = path->string();
-    } else if (device && device->PageOpen()) {
-        device->EndPage();
+    } else if (device) {
+        if (device->PageOpen()) device->EndPage();
+        lastOutput_ = "printer queue " + current_;
     }
 }
 

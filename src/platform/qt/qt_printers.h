@@ -32,8 +32,8 @@ class QtPrinters : public Printers, private PageDevice {
     // "labels" or "menu" (letters, digits, '-' and '_'); throws std::invalid_argument else.
     void SetJobKind(const std::string& kind) override;
 
-    // Where the last PDF file went; "" when none was written.
-    std::string LastOutputPath() const { return lastOutput_; }
+    // The PDF file, or "printer queue NAME" for a run sent to a printer.
+    std::string LastOutput() const override { return lastOutput_; }
 
   private:
     std::vector<std::string> AskPrintService();

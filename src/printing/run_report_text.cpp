@@ -1,0 +1,155 @@
+#include "printing/run_report_text.h"
+
+#include <cstdio>
+#include <map>
+#include <vector>
+
+#include "platform/codepage.h"
+#include "platform/numbers.h"
+#include "platform/text.h"
+
+namespace vt {
+namespace {
+
+using Cause = RunReport::NoLabelCause;
+
+constexpr double kTwipsPerMillimetre = 1440 / 25.4;
+
+// The data files' texts are Windows-1252; the report is UTF-8.
+std::string Shown(const std::string& text) {
+    return ToUtf8(text);
+}
+
+std::string Count(long n, const char* one, const char* many) {
+    return NumText(n) + " " + (n == 1 ? one : many);
+}
+
+std::string Millimetres(double twips) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f mm", twips / kTwipsPerMillimetre);
+    return text;
+}
+
+const char* CauseTitle(Cause cause) {
+    switch (cause) {
+        case Cause::NoDataFile:
+            return "No data file";
+        case Cause::Unreadable:
+            return "Data file could not be read or is damaged";
+        case Cause::UnsafeKey:
+            return "Resident key refused as unsafe";
+        case Cause::Inactive:
+            return "Inactive";
+        case Cause::NothingByMouth:
+            return "Nothing by mouth (diet code 99)";
+        case Cause::NothingOrdered:
+            return "Nothing ordered for the period";
+    }
+    return "";
+}
+
+std::string Who(const RunReport::NoLabel& entry) {
+    std::string who = "unit " + NumText(entry.unit);
+    if (entry.slot == 0) return who + ", the whole resident list";
+    who += ", slot " + NumText(entry.slot);
+    if (!entry.key.empty()) who += ", resident " + Shown(entry.key);
+    if (!entry.name.empty()) who += " " + Shown(Trim(entry.name));
+    return who;
+}
+
+std::string Outcome(const RunReport& report) {
+    switch (report.outcome) {
+        case RunReport::Outcome::Completed:
+            return "completed";
+        case RunReport::Outcome::Stopped:
+            return "stopped before its end";
+        case RunReport::Outcome::Failed:
+            return "failed: " + Shown(report.failure);
+    }
+    return "";
+}
+
+void AddPrinted(std::string& text, const RunReport& report) {
+    text += "\nLabels by unit and period\n";
+    if (report.printed.empty()) text += "  none\n";
+    for (const RunReport::Printed& p : report.printed) {
+        text += "  unit " + NumText(p.unit) + " " + Shown(Trim(p.unitName)) + ", " +
+                Shown(p.periodName) + ": " + Count(p.labels, "label", "labels") + ", " +
+                p.firstDate + (p.lastDate == p.firstDate ? "" : " to " + p.lastDate) + "\n";
+    }
+}
+
+void AddNoLabel(std::string& text, const RunReport& report) {
+    std::map<Cause, std::vector<const RunReport::NoLabel*>> byCause;
+    for (const RunReport::NoLabel& entry : report.noLabel) byCause[entry.cause].push_back(&entry);
+    text += "\nResidents who got no label\n";
+    if (byCause.empty()) text += "  none\n";
+    for (const auto& [cause, entries] : byCause) {
+        text += "  " + std::string(CauseTitle(cause)) + ": " + NumText(long(entries.size())) + "\n";
+        if (cause == Cause::NothingOrdered) {
+            std::map<std::string, long> perPeriod;
+            for (const RunReport::NoLabel* entry : entries) {
+                ++perPeriod[entry->period];
+            }
+            for (const auto& [period, count] : perPeriod) {
+                text +=
+                    "    " + Shown(period) + ": " + Count(count, "resident", "residents") + "\n";
+            }
+        }
+        for (const RunReport::NoLabel* entry : entries) {
+            text += "    " + Who(*entry);
+            if (cause == Cause::NothingOrdered) text += ", " + Shown(entry->period);
+            if (!entry->reason.empty()) text += ": " + Shown(entry->reason);
+            text += "\n";
+        }
+    }
+}
+
+void AddCutLines(std::string& text, const RunReport& report) {
+    text += "\nLines cut off at their label's edge\n";
+    if (report.cutLines.empty()) text += "  none\n";
+    for (const RunReport::CutLine& cut : report.cutLines) {
+        text += "  " +
+                (cut.key.empty() ? std::string("user label") : "resident " + Shown(cut.key)) +
+                ", " + cut.date + ", " + Shown(cut.period) + ": \"" + Shown(cut.line) + "\", " +
+                Millimetres(cut.overTwips) + " too long\n";
+    }
+}
+
+}  // namespace
+
+std::string RunReportSummary(const RunReport& report) {
+    return "Printed " + Count(report.Labels(), "label", "labels") + " on " +
+           Count(report.sheets, "sheet", "sheets") + " to " + Shown(report.printer);
+}
+
+bool RunReportNeedsAttention(const RunReport& report) {
+    if (!report.cutLines.empty()) return true;
+    for (const RunReport::NoLabel& entry : report.noLabel) {
+        if (entry.cause != Cause::NothingOrdered) return true;
+    }
+    return false;
+}
+
+std::string RunReportText(const RunReport& report) {
+    std::string text = "Vittlon run report\n";
+    text += "Run: " + Outcome(report) + "\n";
+    text += RunReportSummary(report) + "\n";
+    if (!report.output.empty()) text += "Output: " + report.output + "\n";
+    AddPrinted(text, report);
+    AddNoLabel(text, report);
+    AddCutLines(text, report);
+    if (!report.unprintedUserLines.empty()) {
+        text += "\nUser label lines after the sixth, not printed\n";
+        for (const std::string& line : report.unprintedUserLines) {
+            text += "  \"" + Shown(line) + "\"\n";
+        }
+    }
+    if (report.undrawnBarcodeType != 0) {
+        text += "\nBarcode type " + NumText(report.undrawnBarcodeType) +
+                " cannot be drawn (types 3 and 6 can): the labels have no barcode\n";
+    }
+    return text;
+}
+
+}  // namespace vt

@@ -1,0 +1,237 @@
+// The run report: who got no label and why, the lines cut at their label's edge, what was
+// printed where; its text and its file; and every label's drawing kept inside its own cell.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "printing/run_report_file.h"
+#include "printing/run_report_text.h"
+#include "settings/user_label_text.h"
+#include "support/error_output.h"
+#include "support/run_fixture.h"
+
+namespace vt::test {
+namespace {
+
+namespace fs = std::filesystem;
+using Cause = RunReport::NoLabelCause;
+
+struct Entry {
+    Cause cause;
+    Int16 slot;
+    std::string key;
+    std::string period;
+    bool operator==(const Entry&) const = default;
+    friend void PrintTo(const Entry& e, std::ostream* out) {
+        *out << "{cause " << static_cast<int>(e.cause) << ", slot " << e.slot << ", " << e.key
+             << ", " << e.period << "}";
+    }
+};
+
+std::vector<Entry> Entries(const RunReport& report) {
+    std::vector<Entry> entries;
+    for (const RunReport::NoLabel& e : report.noLabel) {
+        entries.push_back({e.cause, e.slot, e.key, e.period});
+    }
+    return entries;
+}
+
+// Unit 1 (named "WEST", so that every label's first line fits a 2,900-twip label) holds one
+// resident of each kind: printed, no data file, an unsafe key, a data file over the size any
+// real one has, inactive, nothing by mouth, nothing ordered for 10am, and a name too long for
+// the label.
+struct EveryCauseStation : RunFixture {
+    EveryCauseStation() {
+        SetUnits({"WEST                "});
+        geometry.width = 2900;
+        settings.daysToPrint = 2;  // the same residents come by twice: each is listed once
+        Add(1, 1, "1001", "Able, Ann");
+        units[1].push_back("1002");   // slot 2: in the list, no data file
+        units[1].push_back("10/03");  // slot 3: a key that would leave the data folder
+        Add(1, 4, "1004", "Damaged, Dan");
+        Add(1, 5, "1005", "Gone, Greta").active = false;
+        Add(1, 6, "1006", "Fasting, Fay").diets[1] = {99, "NPO"};
+        Add(1, 7, "1007", "Nothing, Ned").nourishments[0] = {"", "", ""};
+        site::Resident& longName = Add(1, 8, "1008", "Longfellowshire, Maximili");
+        longName.location = "ROOM12";
+        Prepare();
+        // A data file longer than any real one is refused as damaged.
+        WriteHostFile(Host(layout.ResidentPath("1004")), std::string(4 * 1024 * 1024 + 1, 'x'));
+    }
+};
+
+TEST(RunReport, EachResidentWithoutALabelIsListedOnceWithItsCause) {
+    EveryCauseStation f;
+    CapturedErrorOutput errors;
+    f.app->st.PreviewMode = 0;
+    Command1_Click(*f.app);
+
+    const RunReport& report = f.app->st.Report;
+    EXPECT_EQ(Entries(report), (std::vector<Entry>{{Cause::NoDataFile, 2, "1002", ""},
+                                                   {Cause::UnsafeKey, 3, "10/03", ""},
+                                                   {Cause::Unreadable, 4, "1004", ""},
+                                                   {Cause::Inactive, 5, "1005", ""},
+                                                   {Cause::NothingByMouth, 6, "1006", ""},
+                                                   {Cause::NothingOrdered, 7, "1007", "10a"}}));
+    EXPECT_NE(report.noLabel[2].reason.find("File too large"), std::string::npos)
+        << report.noLabel[2].reason;
+    EXPECT_EQ(report.noLabel[5].name, "R1007 Nothing, Ned");
+
+    ASSERT_EQ(report.printed.size(), 1u);
+    EXPECT_EQ(report.printed[0].unitName, "WEST");
+    EXPECT_EQ(report.printed[0].periodName, "10a");  // as the stored caption has it
+    EXPECT_EQ(report.printed[0].labels, 4);          // two residents on two days
+    EXPECT_EQ(report.printed[0].firstDate, "12-09-26");
+    EXPECT_EQ(report.printed[0].lastDate, "12-10-26");
+    EXPECT_EQ(report.sheets, 1);
+
+    // 32 characters of 90 twips from 100 twips in: 80 twips past the label's edge, each day.
+    ASSERT_EQ(report.cutLines.size(), 2u);
+    EXPECT_EQ(report.cutLines[0].key, "1008");
+    EXPECT_EQ(report.cutLines[0].date, "12-09-26");
+    EXPECT_EQ(report.cutLines[0].period, "10a");
+    EXPECT_EQ(report.cutLines[0].line, "ROOM12 Longfellowshire, Maximili");
+    EXPECT_DOUBLE_EQ(report.cutLines[0].overTwips, 80);
+    EXPECT_EQ(report.cutLines[1].date, "12-10-26");
+    EXPECT_EQ(report.outcome, RunReport::Outcome::Completed);
+    EXPECT_EQ(report.printer, "Vittlon PDF");
+    EXPECT_TRUE(RunReportNeedsAttention(report));
+}
+
+TEST(RunReport, UserLabelLinesAfterTheSixthAndTooLongLinesAreListed) {
+    RunFixture f;
+    f.Add(1, 1, "1001", "Abernathy, Margaret");
+    f.app->st.UserLabelMode = 1;
+    f.app->st.ULabelText =
+        "Happy birthday\r\nRose\r\n3\r\n4\r\nA line far too long for any label of this sheet\r\n"
+        "6\r\nSeven\r\nEight";
+    MakeU(*f.app);
+    f.Print();
+
+    const RunReport& report = f.app->st.Report;
+    EXPECT_EQ(report.unprintedUserLines, (std::vector<std::string>{"Seven", "Eight"}));
+    EXPECT_TRUE(report.noLabel.empty());
+    ASSERT_EQ(report.Labels(), 30);  // a real user run fills slots 1 to 30
+    ASSERT_EQ(report.cutLines.size(), 30u);
+    EXPECT_EQ(report.cutLines[0].key, "");
+    EXPECT_EQ(report.cutLines[0].line, "A line far too long for any label of this sheet");
+    // 47 characters of 90 twips from 100 twips in, on a label 3,780 twips wide.
+    EXPECT_DOUBLE_EQ(report.cutLines[0].overTwips, 100 + 47 * 90 - 3780);
+}
+
+TEST(RunReport, TheTextGroupsTheCausesAndTheFileIsNamedLikeThePdf) {
+    RunReport report;
+    report.printer = "Vittlon PDF";
+    report.output = "/home/diet/Documents/Vittlon/labels-20261208-143000.pdf";
+    report.printed = {{1, "WEST", 1, "10am", 2, "12-09-26", "12-10-26"}};
+    report.sheets = 1;
+    report.noLabel = {{Cause::Unreadable, 1, 4, "1004", "", "c:\\d\\1004.~D1: File too large", ""},
+                      {Cause::NothingOrdered, 1, 7, "1007", "R1007 Nothing, Ned", "", "10am"},
+                      {Cause::NothingOrdered, 1, 9, "1009", "R1009 Caf\xE9, Zo\xEB", "", "10am"}};
+    report.cutLines = {{"1008", "12-09-26", "10am", "ROOM12 Longfellowshire", 80}};
+    report.unprintedUserLines = {"Seven"};
+    report.undrawnBarcodeType = 4;
+    const std::string expected =
+        "Vittlon run report\n"
+        "Run: completed\n"
+        "Printed 2 labels on 1 sheet to Vittlon PDF\n"
+        "Output: /home/diet/Documents/Vittlon/labels-20261208-143000.pdf\n"
+        "\nLabels by unit and period\n"
+        "  unit 1 WEST, 10am: 2 labels, 12-09-26 to 12-10-26\n"
+        "\nResidents who got no label\n"
+        "  Data file could not be read or is damaged: 1\n"
+        "    unit 1, slot 4, resident 1004: c:\\d\\1004.~D1: File too large\n"
+        "  Nothing ordered for the period: 2\n"
+        "    10am: 2 residents\n"
+        "    unit 1, slot 7, resident 1007 R1007 Nothing, Ned, 10am\n"
+        "    unit 1, slot 9, resident 1009 R1009 Caf\xC3\xA9, Zo\xC3\xAB, 10am\n"
+        "\nLines cut off at their label's edge\n"
+        "  resident 1008, 12-09-26, 10am: \"ROOM12 Longfellowshire\", 1.4 mm too long\n"
+        "\nUser label lines after the sixth, not printed\n"
+        "  \"Seven\"\n"
+        "\nBarcode type 4 cannot be drawn (types 3 and 6 can): the labels have no barcode\n";
+    EXPECT_EQ(RunReportText(report), expected);
+
+    TempDir dir;
+    const fs::path saved = SaveRunReport(report, dir.path() / "reports");
+    EXPECT_EQ(saved.filename(), "labels-20261208-143000.txt");
+    EXPECT_EQ(ReadHostFile(saved), expected);
+    // A second run in the same second keeps both.
+    EXPECT_EQ(SaveRunReport(report, dir.path() / "reports").filename(),
+              "labels-20261208-143000-2.txt");
+}
+
+TEST(RunReport, OnlyTheNewest500ReportsAreKept) {
+    TempDir dir;
+    const fs::path folder = dir.path() / "reports";
+    fs::create_directories(folder);
+    for (int i = 0; i < 500; ++i) {
+        WriteHostFile(folder / ("labels-20250101-" + std::to_string(100000 + i) + ".txt"), "old");
+    }
+    WriteHostFile(folder / "notes.txt", "the operator's own");
+    RunReport report;
+    report.output = "/pdf/labels-20261208-143000.pdf";
+    SaveRunReport(report, folder);
+    EXPECT_FALSE(fs::exists(folder / "labels-20250101-100000.txt"));
+    EXPECT_TRUE(fs::exists(folder / "labels-20250101-100001.txt"));
+    EXPECT_TRUE(fs::exists(folder / "labels-20261208-143000.txt"));
+    EXPECT_TRUE(fs::exists(folder / "notes.txt"));
+}
+
+TEST(RunReport, ARealRunSavesItsReportAndThePreviewDoesNot) {
+    RunFixture f;
+    f.Add(1, 1, "1001", "Abernathy, Margaret");
+    f.Preview();
+    const fs::path folder = RunReportFolder();
+    EXPECT_FALSE(fs::exists(folder));
+    f.Print();
+    ASSERT_TRUE(fs::exists(folder));
+    int files = 0;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        ++files;
+        EXPECT_NE(ReadHostFile(entry.path()).find("Printed 1 label on 1 sheet to Vittlon PDF"),
+                  std::string::npos);
+    }
+    EXPECT_EQ(files, 1);
+}
+
+// Every drawing of a label happens with the label's cell as the clip (frame and pen width
+// around it), and starts inside it; nothing is drawn with a clip of another label or none.
+TEST(LabelClip, EveryDrawingOfALabelStaysInItsCell) {
+    RunFixture f;
+    f.settings.noFrame = 0;
+    f.settings.barcodeOn = 1;
+    for (int slot = 1; slot <= 4; ++slot) {
+        const std::string key = std::to_string(1000 + slot);
+        f.Add(1, slot, key, "Resident " + key).nourishments[0] = {"A nourishment line of 29 char",
+                                                                  "", ""};
+    }
+    f.Print();
+    const RecordingSurface& printer = f.tp.printers.printer;
+    int drawn = 0;
+    for (const RecordedOp& op : printer.ops) {
+        if (op.kind == RecordedOp::Kind::EndDoc) {
+            EXPECT_FALSE(op.clip) << "the clip outlives the label";
+            continue;
+        }
+        ASSERT_TRUE(op.clip) << op.text;
+        ++drawn;
+        const double pen = 4.8;  // one printer dot
+        // The cell of the label this drawing belongs to: columns at 270, 4230, 8190, rows from
+        // 720 down, 3780 x 1440 twips.
+        const double x = op.kind == RecordedOp::Kind::FillDeviceRect ? op.x1 * pen : op.x1;
+        const double y = op.kind == RecordedOp::Kind::FillDeviceRect ? op.y1 * pen : op.y1;
+        EXPECT_GE(x, op.clip->x) << op.text;
+        EXPECT_LE(x, op.clip->x + op.clip->width) << op.text;
+        EXPECT_GE(y, op.clip->y) << op.text;
+        EXPECT_LE(y, op.clip->y + op.clip->height) << op.text;
+        const double left = op.clip->x + 10 + pen;
+        EXPECT_TRUE(left == 270 || left == 4230 || left == 8190) << left;
+        EXPECT_DOUBLE_EQ(op.clip->width, 3780 + 10 + 2 * pen);
+        EXPECT_DOUBLE_EQ(op.clip->height, 1440 + 30 + 2 * pen);
+    }
+    EXPECT_GT(drawn, 4 * 8);
+}
+
+}  // namespace
+}  // namespace vt::test
