@@ -15,6 +15,22 @@
 
 namespace vt::bench {
 
+// The settings that print every label of such a facility for `days` days from 2030: all four
+// periods and tray labels, with Code 128 barcodes, no pictures.
+inline site::LabelSettings FacilitySettings(int units, int residents, int days) {
+    site::LabelSettings settings =
+        test::SettingsWithoutPictures(Date(2030, 1, 1).Text(), residents);
+    settings.daysToPrint = days;
+    settings.firstUnit = 1;
+    settings.lastUnit = units;
+    settings.periodOn = {1, 1, 1, 1};
+    settings.trayLabels = 1;
+    settings.barcodeOn = 1;
+    settings.barcodeType = 6;
+    settings.snackMenuOn = 0;
+    return settings;
+}
+
 inline void WriteFacility(const std::filesystem::path& drives, int units, int residents,
                           const site::LabelSettings& settings) {
     site::SiteLayout layout;

@@ -1,8 +1,13 @@
 // The print run as the operator feels it: the preview cycle after each change of a setting,
-// and a whole facility's week of labels to PDF.
+// a whole facility's week of labels to PDF, and the preview of every sheet of a run.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QTimer>
+#include <algorithm>
 #include <filesystem>
 #include <random>
 
@@ -14,10 +19,13 @@
 #include "platform/qt/qt_events.h"
 #include "platform/qt/qt_pictures.h"
 #include "platform/qt/qt_printers.h"
+#include "platform/qt/sheet_recording.h"
+#include "printing/dry_run.h"
 #include "printing/print_run.h"
 #include "program/startup.h"
 #include "settings/label_settings.h"
 #include "site/demo_site.h"
+#include "ui/main/view/all_sheets_preview.h"
 #include "ui/main/view/main_window.h"
 
 namespace vt::bench {
@@ -89,17 +97,7 @@ void FacilityWeekToPdf(benchmark::State& state) {
     const int units = static_cast<int>(state.range(0));
     const int residents = static_cast<int>(state.range(1));
     Scratch scratch;
-    site::LabelSettings settings =
-        test::SettingsWithoutPictures(Date(2030, 1, 1).Text(), residents);
-    settings.daysToPrint = 7;
-    settings.firstUnit = 1;
-    settings.lastUnit = units;
-    settings.periodOn = {1, 1, 1, 1};
-    settings.trayLabels = 1;
-    settings.barcodeOn = 1;
-    settings.barcodeType = 6;
-    settings.snackMenuOn = 0;
-    WriteFacility(scratch.path / "drives", units, residents, settings);
+    WriteFacility(scratch.path / "drives", units, residents, FacilitySettings(units, residents, 7));
     ::setenv("VITTLON_PDF_DIR", (scratch.path / "pdf").c_str(), 1);
     Program program(scratch.path / "drives");
     Form_Load(program.app);
@@ -147,6 +145,110 @@ void PreviewCycleParts(benchmark::State& state) {
     }
 }
 BENCHMARK(PreviewCycleParts)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace vt::bench
+
+namespace vt::bench {
+namespace {
+
+// The time from the command to the first sheet on the screen: the preview window's page view
+// paints with a sheet in it, and the window is closed there.
+class FirstSheetShown : public QObject {
+  public:
+    void Start() {
+        shown_ = false;
+        clock_.start();
+    }
+    double Milliseconds() const { return milliseconds_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (shown_ || event->type() != QEvent::Paint || !watched->parent() ||
+            watched->parent()->objectName() != QStringLiteral("Sheets")) {
+            return false;
+        }
+        const QWidget* dialog = QApplication::activeModalWidget();
+        const auto* count =
+            dialog ? dialog->findChild<QLabel*>(QStringLiteral("PageCount")) : nullptr;
+        if (!count || count->text().trimmed() == QStringLiteral("of 0")) return false;
+        shown_ = true;
+        // Right after this paint, with the sheet drawn.
+        QTimer::singleShot(0, this, [this] {
+            milliseconds_ = double(clock_.nsecsElapsed()) / 1e6;
+            if (QWidget* open = QApplication::activeModalWidget()) open->close();
+        });
+        return false;
+    }
+
+  private:
+    QElapsedTimer clock_;
+    bool shown_ = false;
+    double milliseconds_ = 0;
+};
+
+void AllSheetsPreviewFirstSheet(benchmark::State& state) {
+    Program program(DemoDrives() / "drives");
+    program.app.form1.Picture2 = &program.picture2;
+    Form_Load(program.app);
+    QWidget window;
+    FirstSheetShown shown;
+    qApp->installEventFilter(&shown);
+    for (auto _ : state) {
+        shown.Start();
+        PreviewAllSheets(program.app, window);
+        state.SetIterationTime(shown.Milliseconds() / 1000);
+    }
+    qApp->removeEventFilter(&shown);
+}
+BENCHMARK(AllSheetsPreviewFirstSheet)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// A whole facility day (20 units of 99 residents, four periods and tray labels, barcodes)
+// drawn by the dry run: its first sheet, all of it, the longest stretch without a chance for
+// window events, what its recording keeps, one sheet drawn for the screen, and every sheet drawn
+// at once as a preview that paints all pages first would.
+void AllSheetsPreviewFacilityDay(benchmark::State& state) {
+    Scratch scratch;
+    WriteFacility(scratch.path / "drives", 20, 99, FacilitySettings(20, 99, 1));
+    Program program(scratch.path / "drives");
+    Form_Load(program.app);
+    const QSize screenPage(816, 1056);  // a sheet at 100% on an ordinary screen
+    for (auto _ : state) {
+        SheetRecording sheets;
+        QElapsedTimer clock;
+        clock.start();
+        double firstSheet = 0;
+        sheets.SetSheetDone([&] {
+            if (sheets.Sheets() == 1) firstSheet = double(clock.nsecsElapsed()) / 1e6;
+        });
+        // The longest the run goes without a chance to let window events through.
+        qint64 lastChance = 0, longestGap = 0;
+        const DryRunResult result = DrawDryRun(program.app, sheets, [&] {
+            longestGap = std::max(longestGap, clock.nsecsElapsed() - lastChance);
+            lastChance = clock.nsecsElapsed();
+            return true;
+        });
+        const double run = double(clock.nsecsElapsed()) / 1e9;
+        clock.restart();
+        benchmark::DoNotOptimize(sheets.Render(sheets.Sheets() / 2, screenPage).constBits());
+        const double oneSheet = double(clock.nsecsElapsed()) / 1e6;
+        clock.restart();
+        for (int i = 0; i < sheets.Sheets(); ++i) {
+            benchmark::DoNotOptimize(sheets.Render(i, screenPage).constBits());
+        }
+        const double allSheets = double(clock.nsecsElapsed()) / 1e9;
+        state.counters["sheets"] = double(result.report.sheets);
+        state.counters["labels"] = double(result.report.Labels());
+        state.counters["first_sheet_ms"] = firstSheet;
+        state.counters["run_s"] = run;
+        state.counters["longest_gap_ms"] = double(longestGap) / 1e6;
+        state.counters["recorded_MB"] = double(sheets.Bytes()) / (1 << 20);
+        state.counters["one_sheet_ms"] = oneSheet;
+        state.counters["all_sheets_drawn_s"] = allSheets;
+        state.counters["peak_MB"] = double(PeakKilobytes()) / 1024.0;
+    }
+}
+BENCHMARK(AllSheetsPreviewFacilityDay)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
 }  // namespace vt::bench

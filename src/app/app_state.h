@@ -70,8 +70,14 @@ struct AppState {
 
     // Run state, set and used while printing or previewing.
     Int16 PreviewMode = 0;
+    // 1 while a dry run draws the sheets PRINT would print: it writes no file (settings, log,
+    // converted pictures, run report) and asks nothing.
+    Int16 DryRun = 0;
     Int16 UserLabelMode = 0;
     Int16 StopRequested = 0;
+    // With StopRequested: the operator's Stop, which ends the run but not the program. The run
+    // keeps nothing (no PDF, the open print job aborted) and logs nothing.
+    Int16 RunStopOnly = 0;
     Surface* PrintTarget = nullptr;  // the printer or Picture2
     Int16 DayNo = 0;
     Int16 PeriodIndex = 0;
@@ -80,6 +86,7 @@ struct AppState {
     Int16 UnitNo = 0;
     // What the current or last run (or preview) drew and left out.
     RunReport Report;
+    Int32 RunsReported = 0;  // real runs whose report was finished, for the windows to show
     std::string UnitFile;
     std::string UnitName;
     Int16 ResidentNo = 0;

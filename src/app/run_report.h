@@ -46,6 +46,11 @@ struct RunReport {
         double overTwips = 0;  // how far the text runs past the label's edge
     };
 
+    // While a real run goes, for its progress: one step is one unit's residents in one period
+    // of one day.
+    bool running = false;
+    long stepsDone = 0, stepsTotal = 0;
+
     std::vector<Printed> printed;
     long sheets = 0;
     bool sheetUsed = false;  // while the run goes: a label is on the current sheet

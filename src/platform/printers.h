@@ -28,6 +28,9 @@ class Printers {
     // The print run or menu print is over (normally, by an error or by a stop): close what it
     // opened. A run that printed nothing leaves no output.
     virtual void RunEnded() = 0;
+    // The run was stopped by the operator: nothing of it is kept that can still be taken
+    // back (the PDF file is not written, the open print job is aborted).
+    virtual void RunCancelled() { RunEnded(); }
     // Where the last ended run went: the PDF file it wrote, or the printer queue; "" when it
     // printed nothing.
     virtual std::string LastOutput() const { return ""; }

@@ -85,6 +85,16 @@ void RecordingSurface::EndDoc() {
     ops.push_back(Op(RecordedOp::Kind::EndDoc));
 }
 
+void RecordingSurface::FillRect(double x, double y, double width, double height, unsigned rgb) {
+    RecordedOp op = Op(RecordedOp::Kind::FillRect);
+    op.x1 = x;
+    op.y1 = y;
+    op.x2 = width;
+    op.y2 = height;
+    op.rgb = rgb;
+    ops.push_back(std::move(op));
+}
+
 void RecordingSurface::FillDeviceRect(double x, double y, double width, double height) {
     RecordedOp op = Op(RecordedOp::Kind::FillDeviceRect);
     op.x1 = x;

@@ -13,7 +13,7 @@ namespace vt {
 inline constexpr double kRecordedCharacterEms = 0.5;
 
 struct RecordedOp {
-    enum class Kind { Text, Line, Box, Picture, FillDeviceRect, Cls, EndDoc };
+    enum class Kind { Text, Line, Box, Picture, FillDeviceRect, FillRect, Cls, EndDoc };
     Kind kind;
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // Text: x1, y1 = CurrentX, CurrentY;
                                             // Picture/FillDeviceRect: x1, y1, width, height
@@ -24,6 +24,7 @@ struct RecordedOp {
     bool fontBold = false;
     bool fontTransparent = true;
     int drawWidth = 1;
+    unsigned rgb = 0;                        // FillRect: its colour
     std::optional<SurfaceState::Rect> clip;  // the clip in force
 };
 
@@ -45,6 +46,7 @@ class RecordingSurface : public SurfaceState {
     void Line(double x1, double y1, double x2, double y2, bool box = false) override;
     void PaintPicture(const Picture& picture, double x, double y, double width,
                       double height) override;
+    void FillRect(double x, double y, double width, double height, unsigned rgb) override;
     void Cls() override;
     void EndDoc() override;
 

@@ -43,6 +43,8 @@ class Surface {
     // between keeps it.
     virtual void SetClip(double x, double y, double width, double height) = 0;
     virtual void NoClip() = 0;
+    // A filled rectangle in a colour (0xRRGGBB), for marks on the screen only.
+    virtual void FillRect(double x, double y, double width, double height, unsigned rgb) = 0;
     // Clear the surface (the preview box).
     virtual void Cls() = 0;
     // End the current printer document: the page so far goes out as one document.

@@ -17,6 +17,8 @@ constexpr double kFirstCellAbove = 30;
 // Text may end this close past the edge without counting as cut (rounding of the font's
 // advances).
 constexpr double kCutTolerance = 0.5;
+constexpr double kCutMarkWidth = 60;
+constexpr unsigned kCutMarkRgb = 0xD00000;
 
 // While a label is drawn, the surface draws only inside the label's own cell: its frame and its
 // first line's cell, with the pen's width around them. A line too long for the label is cut at its
@@ -44,8 +46,13 @@ void PrintAt(AppState& st, double x, double y, const std::string& text) {
     Surface& s = *st.PrintTarget;
     s.SetCurrentX(x);
     s.SetCurrentY(y);
-    const double over = x + s.Print(text) - (st.LabelLeft + st.LabelWidth);
+    const double right = st.LabelLeft + st.LabelWidth;
+    const double over = x + s.Print(text) - right;
     if (over <= kCutTolerance) return;
+    // The preview marks the line at the label's edge, for the operator choosing a label type or
+    // a font; paper never shows the mark.
+    if (st.PreviewMode == 1)
+        s.FillRect(right - kCutMarkWidth, y + 30, kCutMarkWidth, 150, kCutMarkRgb);
     st.Report.cutLines.push_back({st.UserLabelMode == 1 ? "" : st.ResidentId, st.LabelDateText,
                                   st.PeriodIndex == 5 ? "tray" : st.PeriodName, RTrim(text), over});
 }

@@ -97,8 +97,12 @@ void DrawLabelPicture(App& app) {
 
     if (app.os.drives.FileExists(PictureFile(st, ".vly"))) return;
 
-    if (app.os.drives.FileExists(PictureFile(st, ".jpg"))) {
-        st.ConvertPath = PictureFile(st, ".jpg");
+    // A plain picture is stored in the protected form before it is shown. A dry run stores
+    // nothing: it shows the plain file, the same picture.
+    const std::string jpg = PictureFile(st, ".jpg");
+    const bool plainJpg = app.os.drives.FileExists(jpg);
+    if (plainJpg && st.DryRun != 1) {
+        st.ConvertPath = jpg;
         ConvertJPG(app);
     }
 
@@ -111,8 +115,23 @@ void DrawLabelPicture(App& app) {
     std::string stored;                 // and its name as the site's files give it
     std::optional<Picture> decoded;
     st.PicturePath = "";
+    // A picture file the painter reads as it is.
+    const auto takePlain = [&](const std::string& candidate) {
+        const std::optional<std::string> host = HostFile(app, candidate);
+        if (!host) return false;
+        found = true;
+        stored = candidate;
+        cache.emplace(app.os.drives, *host);
+        if (!hidden) {
+            st.PicturePath = *host;
+            decoded = cache->Find();
+        }
+        return true;
+    };
     const std::string asz = PictureFile(st, ".asz");
-    if (const std::optional<std::string> host = HostFile(app, asz)) {
+    if (plainJpg && st.DryRun == 1) {
+        takePlain(jpg);
+    } else if (const std::optional<std::string> host = HostFile(app, asz)) {
         found = true;
         stored = asz;
         cache.emplace(app.os.drives, *host);
@@ -126,17 +145,7 @@ void DrawLabelPicture(App& app) {
         }
     } else if (asz.size() >= 5) {
         for (const char* extension : {"gif", "bmp", "wmf"}) {
-            const std::string candidate = Left(asz, asz.size() - 3) + extension;
-            const std::optional<std::string> host = HostFile(app, candidate);
-            if (!host) continue;
-            found = true;
-            stored = candidate;
-            cache.emplace(app.os.drives, *host);
-            if (!hidden) {
-                st.PicturePath = *host;
-                decoded = cache->Find();
-            }
-            break;
+            if (takePlain(Left(asz, asz.size() - 3) + extension)) break;
         }
     }
     st.FoundFile = st.PicturePath;

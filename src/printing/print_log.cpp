@@ -67,7 +67,7 @@ void WriteLog(App& app) {
 }  // namespace
 
 void LogP(App& app) {
-    if (app.st.PreviewMode == 1) return;
+    if (app.st.PreviewMode == 1 || app.st.DryRun == 1) return;
     try {
         WriteLog(app);
     } catch (const std::exception&) {

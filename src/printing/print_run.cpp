@@ -98,6 +98,7 @@ void StartReport(App& app) {
 // A report that cannot be saved costs nothing of the run: one line on the error output.
 void FinishReport(App& app) {
     const RunReport& report = app.st.Report;
+    ++app.st.RunsReported;
     try {
         SaveRunReport(report);
     } catch (const FileError& e) {
@@ -110,12 +111,24 @@ void FinishReport(App& app) {
     }
 }
 
+// After the operator's Stop the program goes on: the next run starts afresh. A stop that ends
+// the program stays.
+void EndStop(App& app) {
+    if (app.st.RunStopOnly != 1) return;
+    app.st.RunStopOnly = 0;
+    if (!app.os.events.QuitRequested()) app.st.StopRequested = 0;
+}
+
 void Run(App& app, bool& printing) {
     AppState& st = app.st;
     app.form1.RichTextBox1.Visible = false;
     st.SavedCaption = app.form1.Form.Caption;
-    SaveSet(app);
-    GetSet(app);
+    if (st.DryRun == 1) {
+        GetSetAsSaved(app);
+    } else {
+        SaveSet(app);
+        GetSet(app);
+    }
 
     if (st.PreviewMode == 1) AdjustForPreview(st);
     if (st.BarcodeOn == 1) {
@@ -151,18 +164,25 @@ void Run(App& app, bool& printing) {
     if (st.RoutineHS == 1 && st.PreviewMode == 0) st.PeriodOn(4) = 1;
 
     StartReport(app);
-    printing = st.PreviewMode == 0;
+    printing = st.PreviewMode == 0 && st.DryRun != 1;
+    st.Report.running = printing;
     PrintDays(app);
+    st.Report.running = false;
 
-    LogP(app);
-    if (st.PreviewMode == 0) st.PrintTarget->EndDoc();
-    app.os.printers.RunEnded();
+    if (st.RunStopOnly == 1) {
+        app.os.printers.RunCancelled();
+    } else {
+        LogP(app);
+        if (st.PreviewMode == 0) st.PrintTarget->EndDoc();
+        app.os.printers.RunEnded();
+    }
     if (printing) {
         st.Report.output = app.os.printers.LastOutput();
         if (st.StopRequested == 1) st.Report.outcome = RunReport::Outcome::Stopped;
         FinishReport(app);
     }
     RestoreWindows(app);
+    EndStop(app);
     if (st.AutoPrint == 1) {
         // A stop (the program asked to end) leaves labels unprinted: not a success.
         if (st.StopRequested == 1) {
@@ -175,6 +195,12 @@ void Run(App& app, bool& printing) {
 
 }  // namespace
 
+void StopRun(App& app) {
+    if (app.st.PreviewMode != 0 || !app.st.Report.running) return;
+    app.st.RunStopOnly = 1;
+    app.st.StopRequested = 1;
+}
+
 void Command1_Click(App& app) {
     bool printing = false;  // a real run has started drawing its labels
     try {
@@ -183,9 +209,15 @@ void Command1_Click(App& app) {
         // The run stops where it is. What reached the printer goes out as it is, and the
         // window is left ready for the next run.
         try {
-            if (app.st.PreviewMode == 0) app.os.printers.RunEnded();
+            if (app.st.PreviewMode == 0 && app.st.RunStopOnly == 1) {
+                app.os.printers.RunCancelled();
+            } else if (app.st.PreviewMode == 0) {
+                app.os.printers.RunEnded();
+            }
         } catch (const std::exception&) {
         }
+        EndStop(app);
+        app.st.Report.running = false;
         if (printing) {
             app.st.Report.outcome = RunReport::Outcome::Failed;
             app.st.Report.failure = e.what();

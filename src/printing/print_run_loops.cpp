@@ -1,5 +1,6 @@
 #include "printing/print_run_loops.h"
 
+#include <algorithm>
 #include <set>
 #include <tuple>
 #include <utility>
@@ -301,7 +302,16 @@ void PrintPeriod(App& app, LeftOut& leftOut) {
     for (long u = st.FirstUnit; u <= st.LastUnit && st.StopRequested != 1; ++u) {
         st.UnitNo = static_cast<Int16>(u);
         PrintUnit(app, prefix, leftOut);
+        ++st.Report.stepsDone;
     }
+}
+
+// How many unit passes the run makes, for its progress.
+long RunSteps(const AppState& st) {
+    long periods = st.TrayLabelsOn == 1 ? 1 : 0;
+    for (int p = 1; p <= 4; ++p) periods += st.PeriodOn(p) == 1 ? 1 : 0;
+    const long units = UserRun(st) ? 1 : std::max(0L, long(st.LastUnit) - st.FirstUnit + 1);
+    return std::max(0L, long(st.DaysToPrint)) * periods * units;
 }
 
 }  // namespace
@@ -320,6 +330,7 @@ std::string ShortUnitName(const std::string& name) {
 void PrintDays(App& app) {
     AppState& st = app.st;
     LeftOut leftOut(st);
+    st.Report.stepsTotal = RunSteps(st);
     for (long day = 1; day <= st.DaysToPrint && st.StopRequested != 1; ++day) {
         st.DayNo = static_cast<Int16>(day);
         if (day > 1) {

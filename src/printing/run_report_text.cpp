@@ -123,6 +123,12 @@ std::string RunReportSummary(const RunReport& report) {
            Count(report.sheets, "sheet", "sheets") + " to " + Shown(report.printer);
 }
 
+std::string RunReportNoLabelText(const RunReport& report) {
+    std::string text;
+    AddNoLabel(text, report);
+    return text;
+}
+
 bool RunReportNeedsAttention(const RunReport& report) {
     if (!report.cutLines.empty()) return true;
     for (const RunReport::NoLabel& entry : report.noLabel) {

@@ -10,6 +10,8 @@ namespace vt {
 // The whole report: the outcome and the output, the labels by unit and period, the residents
 // who got no label by cause, the lines cut at their label's edge, what was not printed.
 std::string RunReportText(const RunReport& report);
+// The residents who got no label, by cause: that part of the whole report, under its heading.
+std::string RunReportNoLabelText(const RunReport& report);
 // One line for a status bar: "Printed 120 labels on 5 sheets to Vittlon PDF".
 std::string RunReportSummary(const RunReport& report);
 // Whether the report holds something the operator must look at: a resident who got no label

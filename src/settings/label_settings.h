@@ -13,6 +13,9 @@ void GetSet(App& app);
 // geometry into the label type catalogue (only when GetTyp read it). A file that cannot be
 // written is reported to the operator and left as it was.
 void SaveSet(App& app);
+// GetSet as it reads right after SaveSet: the window's controls through the stored form, with
+// nothing written (the files SaveSet would write are held in memory). A dry run loads this way.
+void GetSetAsSaved(App& app);
 
 // The period names used when a stored one is not text, and the design values.
 inline constexpr const char* kDefaultPeriodNames[] = {"10am", "2pm ", "3pm ", "H.S."};

@@ -1,17 +1,20 @@
 #include <cmath>
 #include <exception>
 #include <type_traits>
+#include <utility>
 
 #include "platform/error_output.h"
 #include "platform/file_error.h"
 #include "platform/numbers.h"
 #include "platform/record_file.h"
+#include "platform/record_image.h"
 #include "platform/text.h"
 #include "settings/date_check.h"
 #include "settings/label_settings.h"
 #include "settings/label_type_catalogue.h"
 #include "settings/period_name.h"
 #include "settings/printer_choice.h"
+#include "settings/settings_as_saved.h"
 #include "settings/station_files.h"
 #include "settings/user_label_text.h"
 
@@ -53,10 +56,10 @@ void BarcodeField(const std::string& record, std::size_t start, std::size_t widt
     }
 }
 
-void ReadRecord1(App& app, RecordFile& file) {
+void ReadRecord1(App& app, std::string record) {
     AppState& st = app.st;
     Form1& f = app.form1;
-    st.SettingsRecord = file.Read(1);
+    st.SettingsRecord = std::move(record);
     const std::string& r = st.SettingsRecord;
 
     st.LabelTypeNo = CLng(Number(r, 1, 2));
@@ -111,10 +114,10 @@ void ReadRecord1(App& app, RecordFile& file) {
     f.Check12.Value = st.InkjetMode;
 }
 
-void ReadRecord2(App& app, RecordFile& file) {
+void ReadRecord2(App& app, std::string record) {
     AppState& st = app.st;
     Form1& f = app.form1;
-    st.SettingsRecord = file.Read(2);
+    st.SettingsRecord = std::move(record);
     const std::string& r = st.SettingsRecord;
 
     st.PrinterName = Mid(r, 1, 30);
@@ -157,14 +160,24 @@ void ReadRecord2(App& app, RecordFile& file) {
     f.Check13.Value = st.TrayLabelsOn;
 }
 
-void LoadSettings(App& app) {
+// The settings file and the label type catalogue, as SaveSet would leave them.
+struct HeldFiles {
+    RecordImage settings;
+    RecordImage catalogue;
+};
+
+// From the files, or from `held` in their place.
+void LoadSettings(App& app, const HeldFiles* held) {
     AppState& st = app.st;
     st.SettingsLoading = 123;
     const std::string path = LabelSettingsPath(st);
-    if (app.os.drives.FileExists(path)) {
+    if (held) {
+        ReadRecord1(app, held->settings.Read(1));
+        ReadRecord2(app, held->settings.Read(2));
+    } else if (app.os.drives.FileExists(path)) {
         RecordFile file(app.os.drives, path, kRecordLength, RecordFile::Mode::Read);
-        ReadRecord1(app, file);
-        ReadRecord2(app, file);
+        ReadRecord1(app, file.Read(1));
+        ReadRecord2(app, file.Read(2));
     } else if (app.os.drives.Resolve(path)) {
         // Something else in the file's place is no station without settings: defaults stored
         // over it would be lost anyway.
@@ -176,7 +189,11 @@ void LoadSettings(App& app) {
 
     st.ListFilling = -2222;
     FillLabelTypeList(app);
-    GetTyp(app);
+    if (held) {
+        GetTypFrom(app, held->catalogue);
+    } else {
+        GetTyp(app);
+    }
     SelectLabelType(app);
 
     st.ListFilling = 0;
@@ -191,13 +208,13 @@ void LoadSettings(App& app) {
     }
 }
 
-}  // namespace
-
-void GetSet(App& app) {
+// A load that fails ends at the failing step; what was loaded stays.
+template <class Load>
+void LoadGuarded(App& app, const Load& load) {
     const std::string failedBefore = app.st.SettingsFailure;
     app.st.SettingsFailure = "";
     try {
-        LoadSettings(app);
+        load();
     } catch (const std::exception& e) {
         app.st.SettingsFailure = e.what();
         // The window reads the settings again after every store: a failure that stays is told
@@ -210,6 +227,24 @@ void GetSet(App& app) {
         app.st.SettingsLoading = 0;
         app.st.ListFilling = 0;
     }
+}
+
+}  // namespace
+
+void GetSet(App& app) {
+    LoadGuarded(app, [&app] { LoadSettings(app, nullptr); });
+}
+
+void GetSetAsSaved(App& app) {
+    // Without a path table SaveSet stores nothing: the settings are read as they are.
+    if (app.st.SetupTable.UBound() < 23) {
+        GetSet(app);
+        return;
+    }
+    LoadGuarded(app, [&app] {
+        const HeldFiles held{SettingsAsSaved(app), CatalogueAsSaved(app)};
+        LoadSettings(app, &held);
+    });
 }
 
 }  // namespace vt

@@ -7,6 +7,7 @@
 #include "settings/label_settings.h"
 #include "settings/label_type_catalogue.h"
 #include "settings/number_field.h"
+#include "settings/settings_as_saved.h"
 #include "settings/station_files.h"
 
 namespace vt {
@@ -78,19 +79,18 @@ void PutRecord2(App& app, std::string& r) {
     PutField(r, 75, 1, Digit(f.Check13.Value));
 }
 
-void StoreSettings(App& app) {
-    const std::string path = LabelSettingsPath(app.st);
-    RecordImage file = RecordImage::Load(app.os.drives, path, kRecordLength);
+}  // namespace
+
+RecordImage SettingsAsSaved(App& app) {
+    RecordImage file = RecordImage::Load(app.os.drives, LabelSettingsPath(app.st), kRecordLength);
     std::string record = file.Read(1);
     PutRecord1(app, record);
     file.Write(1, record);
     record = file.Read(2);
     PutRecord2(app, record);
     file.Write(2, record);
-    file.Save(app.os.drives, path);
+    return file;
 }
-
-}  // namespace
 
 void SaveSet(App& app) {
     // A station without a path table has nowhere to keep settings: nothing to store.
@@ -100,7 +100,7 @@ void SaveSet(App& app) {
     // the focus to that message stores again; that second failure is not told twice.
     static bool telling = false;
     try {
-        StoreSettings(app);
+        SettingsAsSaved(app).Save(app.os.drives, LabelSettingsPath(app.st));
         SaveLabelGeometry(app);
     } catch (const FileError& e) {
         if (telling) return;

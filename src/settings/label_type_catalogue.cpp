@@ -1,10 +1,14 @@
 #include "settings/label_type_catalogue.h"
 
+#include <optional>
+#include <utility>
+
 #include "platform/numbers.h"
 #include "platform/record_file.h"
 #include "platform/record_image.h"
 #include "platform/text.h"
 #include "settings/number_field.h"
+#include "settings/settings_as_saved.h"
 #include "settings/station_files.h"
 
 namespace vt {
@@ -36,14 +40,17 @@ std::string Unsigned(Int32 value) {
     return *WholeNumberText(value, 11, false);
 }
 
-}  // namespace
-
-void GetTyp(App& app) {
-    AppState& st = app.st;
+// The label type whose record is read next; until it is, no sheet counts as loaded.
+std::size_t TypeToRead(AppState& st) {
     if (st.LabelTypeNo < 1) st.LabelTypeNo = 1;
     st.SheetTypeLoaded = 0;
-    RecordFile file(app.os.drives, LabelGeometryPath(st), kGeometryRecordLength);
-    st.SettingsRecord = file.Read(static_cast<std::uint64_t>(st.LabelTypeNo));
+    return static_cast<std::size_t>(st.LabelTypeNo);
+}
+
+// The sheet geometry of label type LabelTypeNo from its record.
+void TakeGeometry(App& app, std::string record) {
+    AppState& st = app.st;
+    st.SettingsRecord = std::move(record);
 
     for (int i = 0; i < 8; ++i) {
         const Int32 stored = CLng(Val(Mid(st.SettingsRecord, FieldStart(i), kNumberWidth)));
@@ -52,6 +59,18 @@ void GetTyp(App& app) {
         (app.form1.*kSheetBoxes[i]).Text = Unsigned(value);
     }
     st.SheetTypeLoaded = st.LabelTypeNo;
+}
+
+}  // namespace
+
+void GetTyp(App& app) {
+    const std::size_t type = TypeToRead(app.st);
+    RecordFile file(app.os.drives, LabelGeometryPath(app.st), kGeometryRecordLength);
+    TakeGeometry(app, file.Read(type));
+}
+
+void GetTypFrom(App& app, const RecordImage& catalogue) {
+    TakeGeometry(app, catalogue.Read(TypeToRead(app.st)));
 }
 
 void FillLabelTypeList(App& app) {
@@ -77,14 +96,16 @@ void SelectLabelType(App& app) {
     }
 }
 
-void SaveLabelGeometry(App& app) {
+namespace {
+
+std::optional<RecordImage> GeometryAsSaved(App& app) {
     AppState& st = app.st;
     const Int32 type = st.LabelTypeNo < 1 ? 1 : st.LabelTypeNo;
     // Sheet fields that were not read from this type's record (the read failed, or the settings
     // load stopped before it) would put zeros or another type's sheet over the one measured.
-    if (st.SheetTypeLoaded != type) return;
-    const std::string path = LabelGeometryPath(st);
-    RecordImage file = RecordImage::Load(app.os.drives, path, kGeometryRecordLength);
+    if (st.SheetTypeLoaded != type) return std::nullopt;
+    RecordImage file =
+        RecordImage::Load(app.os.drives, LabelGeometryPath(st), kGeometryRecordLength);
     std::string record = file.Read(static_cast<std::size_t>(type));
     PutField(record, 1, 10, app.form1.wwDateTimeEdit1.Text());
     for (int i = 0; i < 8; ++i) {
@@ -95,7 +116,20 @@ void SaveLabelGeometry(App& app) {
         if (digits) PutField(record, FieldStart(i), kNumberWidth, *digits);
     }
     file.Write(static_cast<std::size_t>(type), record);
-    file.Save(app.os.drives, path);
+    return file;
+}
+
+}  // namespace
+
+void SaveLabelGeometry(App& app) {
+    if (const std::optional<RecordImage> file = GeometryAsSaved(app)) {
+        file->Save(app.os.drives, LabelGeometryPath(app.st));
+    }
+}
+
+RecordImage CatalogueAsSaved(App& app) {
+    if (std::optional<RecordImage> file = GeometryAsSaved(app)) return std::move(*file);
+    return RecordImage::Load(app.os.drives, LabelGeometryPath(app.st), kGeometryRecordLength);
 }
 
 void SaveLn(App& app) {

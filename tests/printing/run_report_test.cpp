@@ -233,5 +233,59 @@ TEST(LabelClip, EveryDrawingOfALabelStaysInItsCell) {
     EXPECT_GT(drawn, 4 * 8);
 }
 
+// Stop ends the run at the next resident without ending the program: no output is kept, nothing
+// is logged, the report says so, and the next run prints in full.
+TEST(StopRun, TheRunEndsKeepingNothingAndTheProgramGoesOn) {
+    RunFixture f;
+    for (int slot = 1; slot <= 5; ++slot) {
+        f.Add(1, slot, std::to_string(1000 + slot), "Resident " + std::to_string(slot));
+    }
+    f.tp.events.onDoEvents = [&] {
+        EXPECT_TRUE(f.app->st.Report.running);
+        if (f.app->st.ResidentNo == 2) StopRun(*f.app);
+    };
+    f.Print();
+    const RunReport& stopped = f.app->st.Report;
+    EXPECT_EQ(stopped.outcome, RunReport::Outcome::Stopped);
+    EXPECT_EQ(stopped.Labels(), 2);
+    EXPECT_FALSE(stopped.running);
+    EXPECT_EQ(f.tp.printers.runsCancelled, 1);
+    EXPECT_EQ(f.tp.printers.runsEnded, 0);
+    EXPECT_FALSE(
+        fs::exists(f.Host(f.app->st.SetupTable(23) + "\\setup\\L1." + f.app->st.StationCode)))
+        << "a stopped run is not logged";
+    EXPECT_EQ(f.app->st.StopRequested, 0);
+    EXPECT_FALSE(f.tp.events.QuitRequested());
+
+    f.tp.events.onDoEvents = nullptr;
+    f.Print();
+    EXPECT_EQ(f.app->st.Report.outcome, RunReport::Outcome::Completed);
+    EXPECT_EQ(f.app->st.Report.Labels(), 5);
+    EXPECT_EQ(f.tp.printers.runsEnded, 1);
+}
+
+// The live preview marks a line cut at its label's edge in red; paper never shows the mark.
+TEST(LabelClip, OnlyThePreviewMarksACutLine) {
+    RunFixture f;
+    f.Add(1, 1, "1001", "Abernathy, Margaret");
+    f.geometry.width = 2500;
+    f.Add(1, 2, "1002", "Brennan-Featherstonehaugh").location = "ROOM12";  // 32 characters
+    const auto marks = [](const RecordingSurface& surface) {
+        std::vector<RecordedOp> found;
+        for (const RecordedOp& op : surface.ops) {
+            if (op.kind == RecordedOp::Kind::FillRect) found.push_back(op);
+        }
+        return found;
+    };
+    f.Preview();
+    const auto shown = marks(f.preview);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].rgb, 0xD00000u);
+    EXPECT_DOUBLE_EQ(shown[0].x1 + shown[0].x2, 4230 + 2500);  // at the second label's edge
+    EXPECT_EQ(f.app->st.Report.cutLines.size(), 1u);
+    f.Print();
+    EXPECT_TRUE(marks(f.tp.printers.printer).empty());
+}
+
 }  // namespace
 }  // namespace vt::test

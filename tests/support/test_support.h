@@ -80,6 +80,7 @@ class FakePrinters : public Printers {
     std::string defaultName = "Office Laser";
     std::string current = "Office Laser";
     int runsEnded = 0;
+    int runsCancelled = 0;
     FakePrinterPage printer{4.8};  // a 300 dpi printer
 
     std::vector<std::string> Installed() override { return names; }
@@ -88,6 +89,7 @@ class FakePrinters : public Printers {
     std::string CurrentName() override { return current; }
     Surface& Printer() override { return printer; }
     void RunEnded() override { ++runsEnded; }
+    void RunCancelled() override { ++runsCancelled; }
 };
 
 // Loads any non-empty file as a 100 x 100 picture; an empty or missing file throws FileError.

@@ -25,6 +25,9 @@ class PageDevice {
     virtual bool PageOpen() const = 0;
     // The page drawn since OpenPage is complete (a print job ends, a PDF page is done).
     virtual void EndPage() = 0;
+    // The open page is abandoned: a print job is aborted. A device that cannot take a page
+    // back ends it.
+    virtual void Abandon() { EndPage(); }
     // Paint the whole page white, opening it only where a blank page means something (the
     // preview image).
     virtual void Clear() = 0;

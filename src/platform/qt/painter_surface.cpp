@@ -180,6 +180,10 @@ void PainterSurface::PaintPicture(const Picture& picture, double x, double y, do
     painter.drawImage(QRectF(x, y, width, height), data->image);
 }
 
+void PainterSurface::FillRect(double x, double y, double width, double height, unsigned rgb) {
+    Painter().fillRect(QRectF(x, y, width, height), QColor(QRgb(rgb)));
+}
+
 void PainterSurface::Cls() {
     device_.Clear();
     x_ = 0;

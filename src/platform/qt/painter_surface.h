@@ -19,6 +19,7 @@ class PainterSurface : public SurfaceState {
     void Line(double x1, double y1, double x2, double y2, bool box = false) override;
     void PaintPicture(const Picture& picture, double x, double y, double width,
                       double height) override;
+    void FillRect(double x, double y, double width, double height, unsigned rgb) override;
     void Cls() override;
     void EndDoc() override;
 

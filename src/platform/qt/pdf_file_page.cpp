@@ -101,6 +101,14 @@ void PdfFilePage::Clear() {
     painter_->restore();
 }
 
+void PdfFilePage::Discard() {
+    pageOpen_ = false;
+    if (painter_) painter_->end();
+    painter_.reset();
+    writer_.reset();
+    file_.reset();  // a temporary file removes itself
+}
+
 std::optional<std::filesystem::path> PdfFilePage::Finish(const std::string& kind) {
     pageOpen_ = false;
     if (!painter_) return std::nullopt;

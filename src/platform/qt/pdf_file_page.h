@@ -33,6 +33,8 @@ class PdfFilePage : public PageDevice {
     // time of its first page, with "-2", "-3", ... when that name is taken. nullopt when
     // nothing was drawn. Throws FileError when the file cannot be completed.
     std::optional<std::filesystem::path> Finish(const std::string& kind);
+    // Close the file and delete it: the run was stopped.
+    void Discard();
 
   private:
     static constexpr int kDotsPerInch = 300;

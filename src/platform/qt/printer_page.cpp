@@ -38,6 +38,13 @@ void PrinterPage::EndPage() {
     if (!sent) throw std::runtime_error("the print job on " + name_.toStdString() + " failed");
 }
 
+void PrinterPage::Abandon() {
+    if (!painter_) return;
+    printer_->abort();
+    painter_.reset();
+    printer_.reset();
+}
+
 void PrinterPage::Clear() {
     if (!painter_) return;
     painter_->save();

@@ -18,6 +18,7 @@ class PrinterPage : public PageDevice {
     QPainter& OpenPage(const PageSetup& setup) override;
     bool PageOpen() const override { return painter_.has_value(); }
     void EndPage() override;
+    void Abandon() override;
     void Clear() override;
 
   private:

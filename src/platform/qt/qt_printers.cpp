@@ -67,6 +67,18 @@ void QtPrinters::RunEnded() {
     }
 }
 
+void QtPrinters::RunCancelled() {
+    std::unique_ptr<PageDevice> device = std::move(device_);
+    PdfFilePage* pdf = std::exchange(pdf_, nullptr);
+    kind_ = kDefaultKind;
+    lastOutput_.clear();
+    if (pdf) {
+        pdf->Discard();
+    } else if (device) {
+        device->Abandon();
+    }
+}
+
 void QtPrinters::SetJobKind(const std::string& kind) {
     const bool fits = !kind.empty() && kind.find_first_not_of(
                                            "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"

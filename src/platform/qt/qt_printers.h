@@ -29,6 +29,7 @@ class QtPrinters : public Printers, private PageDevice {
     // Ends an open print job, and closes and names the PDF file of the run. Throws FileError
     // when the PDF file cannot be completed.
     void RunEnded() override;
+    void RunCancelled() override;
     // "labels" or "menu" (letters, digits, '-' and '_'); throws std::invalid_argument else.
     void SetJobKind(const std::string& kind) override;
 

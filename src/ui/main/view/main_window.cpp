@@ -180,6 +180,14 @@ void MainWindow::Build() {
     command_[3]->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     command_[3]->setText(tr("Exit"));
     command_[3]->raise();
+    // Every sheet PRINT would print, in a window of its own: the button stands in the free strip
+    // right of the preview box, below the exit button and the barcode column.
+    previewAll_ = new QPushButton(tr("Preview All Sheets"), area_);
+    previewAll_->setObjectName(QStringLiteral("PreviewAllSheets"));
+    previewAll_->setGeometry(Place(12240, 2280, 1950, 375));
+    previewAll_->setFont(SiteFont("Arial Narrow", 9.75));
+    previewAll_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    previewAll_->setToolTip(tr(" Every sheet PRINT would print now, page by page (Ctrl+Shift+P) "));
 
     combo1_ = new QComboBox(area_);
     combo1_->setObjectName(QStringLiteral("Combo1"));
@@ -234,6 +242,9 @@ void MainWindow::Build() {
     check7Caption_->installEventFilter(this);
     // The resident being drawn is shown in the status line, where it covers no other control.
     statusBar()->addWidget(label_[10], 1);
+    // So are a print run's progress and Stop, and how the last run went.
+    runStatus_ = new RunStatus(app_, true, this);
+    statusBar()->addPermanentWidget(runStatus_);
     // The designed tops of one row differ by up to about a hundred twips.
     SetTabOrderByPlace(*area_, 150 / kTwipsPerPixel);
     Refresh();
@@ -254,6 +265,7 @@ void MainWindow::FitFontRow() {
 
 void MainWindow::Refresh() {
     refreshing_ = true;
+    runStatus_->Refresh();
     const Form1& f = app_.form1;
     setWindowTitle(Qs(f.Form.Caption));
     if (!f.Form.IconPath.empty()) setWindowIcon(QIcon(QString::fromStdString(f.Form.IconPath)));

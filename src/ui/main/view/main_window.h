@@ -17,6 +17,7 @@
 #include "app/app.h"
 #include "platform/qt/image_page.h"
 #include "ui/common/view/handler_guard.h"
+#include "ui/common/view/run_status.h"
 
 namespace vt {
 
@@ -36,6 +37,12 @@ class MainWindow : public QMainWindow {
     void SetAfterHandler(std::function<void()> afterHandler) {
         handlerGuard_.SetAfterHandler(std::move(afterHandler));
     }
+    // The last real run ended: its line in the run status, with the link to its report.
+    void ShowRunResult(const RunReport& report) { runStatus_->ShowResult(report); }
+
+  signals:
+    // The operator asked for the last run's report.
+    void ReportWanted();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -71,6 +78,9 @@ class MainWindow : public QMainWindow {
     QLabel* check7Caption_ = nullptr;
     QLabel* picture2_ = nullptr;
     QPlainTextEdit* editor_ = nullptr;
+    RunStatus* runStatus_ = nullptr;
+    // Preview All Sheets.
+    QPushButton* previewAll_ = nullptr;
     QPushButton* command_[7] = {};  // Command1..Command6 at [1..6]
     long editorCursor_ = -1;        // the model cursor offset the editor widget shows
     bool refreshing_ = false;

@@ -10,6 +10,7 @@
 #include "snacks/snack_menu_print.h"
 #include "ui/common/view/check_box_view.h"
 #include "ui/main/main_window_handlers.h"
+#include "ui/main/view/all_sheets_preview.h"
 #include "ui/main/view/main_window.h"
 
 namespace vt {
@@ -55,6 +56,18 @@ void MainWindow::Bind() {
             [this] { Handle([this] { Command1_MouseDown(app_); }); });
     connect(command_[1], &QPushButton::clicked, this,
             [this] { Handle([this] { Command1_Click(app_); }); });
+    // Stop ends a run in progress at its next resident; the program goes on.
+    connect(runStatus_, &RunStatus::StopWanted, this,
+            [this] { Handle([this] { StopRun(app_); }, true); });
+    connect(runStatus_, &RunStatus::ReportWanted, this, &MainWindow::ReportWanted);
+    // The preview's Print prints as the PRINT button does.
+    connect(previewAll_, &QPushButton::clicked, this, [this] {
+        Handle([this] {
+            if (PreviewAllSheets(app_, *this) != PreviewChoice::Print) return;
+            Command1_MouseDown(app_);
+            Command1_Click(app_);
+        });
+    });
     connect(command_[2], &QPushButton::clicked, this,
             [this] { Handle([this] { Command2_Click(app_); }, true); });
     connect(command_[3], &QPushButton::clicked, this,

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 
 #include "app/program_end.h"
+#include "printing/run_report_text.h"
 #include "program/exit_commands.h"
 #include "program/startup.h"
 
@@ -14,8 +15,17 @@ ProgramWindows::ProgramWindows(App& app, QtDialogs& dialogs, QtEvents& events)
     dialogs.SetParent(&main_);
     dialogs.SetUnattended(Headless());
     // Each window's handlers change the other's models too: both are refreshed after each.
-    main_.SetAfterHandler([this] { simple_.Refresh(); });
-    simple_.SetAfterHandler([this] { main_.Refresh(); });
+    main_.SetAfterHandler([this] {
+        simple_.Refresh();
+        TellEndedRun();
+    });
+    simple_.SetAfterHandler([this] {
+        main_.Refresh();
+        TellEndedRun();
+    });
+    const auto showReport = [this] { report_.Show(lastReport_); };
+    QObject::connect(&main_, &MainWindow::ReportWanted, &report_, showReport);
+    QObject::connect(&simple_, &SimpleWindow::ReportWanted, &report_, showReport);
     events_.SetRefresh([this] {
         main_.Refresh();
         simple_.Refresh();
@@ -51,6 +61,15 @@ bool ProgramWindows::Start() {
         simple_.activateWindow();
     }
     return true;
+}
+
+void ProgramWindows::TellEndedRun() {
+    if (app_.st.RunsReported == runsTold_) return;
+    runsTold_ = app_.st.RunsReported;
+    lastReport_ = app_.st.Report;
+    main_.ShowRunResult(lastReport_);
+    simple_.ShowRunResult(lastReport_);
+    if (RunReportNeedsAttention(lastReport_)) report_.Show(lastReport_);
 }
 
 bool ProgramWindows::Headless() {

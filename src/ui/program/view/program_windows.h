@@ -6,6 +6,7 @@
 #include "platform/qt/painter_surface.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_events.h"
+#include "ui/common/view/report_window.h"
 #include "ui/main/view/main_window.h"
 #include "ui/simple/view/simple_window.h"
 
@@ -25,10 +26,14 @@ class ProgramWindows {
 
     MainWindow& Main() { return main_; }
     SimpleWindow& Simple() { return simple_; }
+    ReportWindow& Report() { return report_; }
 
   private:
     // No display (the offscreen platform): nobody sees the windows or answers a box.
     static bool Headless();
+    // After a handler of either window: a real run that ended is told in both windows' run
+    // status, and its report opens when something in it needs the operator's eye.
+    void TellEndedRun();
 
     App& app_;
     QtEvents& events_;
@@ -36,6 +41,9 @@ class ProgramWindows {
     PainterSurface picture2_{previewPage_};
     MainWindow main_;
     SimpleWindow simple_;
+    ReportWindow report_{&main_};
+    RunReport lastReport_;
+    Int32 runsTold_ = 0;
 };
 
 }  // namespace vt

@@ -81,6 +81,9 @@ void SimpleWindow::Build() {
     panel->addLayout(userRow);
     panel->addWidget(text1_);
     panel->addLayout(buttonRow);
+    // Under the buttons: a print run's progress and Stop, then how the last run went.
+    runStatus_ = new RunStatus(app_, false, this);
+    panel->addWidget(runStatus_);
     // The panel keeps its size to its contents: it grows with the text box and shrinks back.
     panel->setSizeConstraint(QLayout::SetFixedSize);
     // Tab goes through the panel as it reads: date, periods, user labels, text, buttons.
@@ -92,6 +95,7 @@ void SimpleWindow::Build() {
 
 void SimpleWindow::Refresh() {
     refreshing_ = true;
+    runStatus_->Refresh();
     const Form2& f = app_.form2;
     setWindowTitle(Qs(f.Form.Caption));
 

@@ -14,6 +14,7 @@
 
 #include "app/app.h"
 #include "ui/common/view/handler_guard.h"
+#include "ui/common/view/run_status.h"
 
 namespace vt {
 
@@ -30,11 +31,15 @@ class SimpleWindow : public QWidget {
     void SetAfterHandler(std::function<void()> afterHandler) {
         handlerGuard_.SetAfterHandler(std::move(afterHandler));
     }
+    // The last real run ended: its line in the run status, with the link to its report.
+    void ShowRunResult(const RunReport& report) { runStatus_->ShowResult(report); }
 
   signals:
     // Advanced was pressed (or the panel closed with the main window hidden): the main window
     // model is visible now, and the main window should also come to the front.
     void MainWindowWanted();
+    // The operator asked for the last run's report.
+    void ReportWanted();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -59,6 +64,7 @@ class SimpleWindow : public QWidget {
     QPlainTextEdit* text1_ = nullptr;
     QLabel* label7_ = nullptr;
     QDateEdit* date_ = nullptr;
+    RunStatus* runStatus_ = nullptr;
     std::array<QPushButton*, 4> command_{};  // Command1..Command3 at [1..3]
     bool refreshing_ = false;
     HandlerGuard handlerGuard_;

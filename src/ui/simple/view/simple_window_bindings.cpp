@@ -2,6 +2,7 @@
 #include <QCloseEvent>
 #include <QFocusEvent>
 
+#include "printing/print_run.h"
 #include "ui/common/view/check_box_view.h"
 #include "ui/simple/simple_window_handlers.h"
 #include "ui/simple/view/simple_window.h"
@@ -33,6 +34,13 @@ void SimpleWindow::Bind() {
     const auto none = [] {};
     connect(command_[1], &QPushButton::clicked, this,
             [this, none] { Handle(none, [this] { Form2_Command1_Click(app_); }); });
+    // Stop ends a run in progress at its next resident; the program goes on.
+    connect(runStatus_, &RunStatus::StopWanted, this, [this, none] {
+        constexpr bool kEvenDuringARun = true;
+        Handle(
+            none, [this] { StopRun(app_); }, kEvenDuringARun);
+    });
+    connect(runStatus_, &RunStatus::ReportWanted, this, &SimpleWindow::ReportWanted);
     // Exit is taken even during a print run: the run stops at its next resident.
     connect(command_[2], &QPushButton::clicked, this, [this, none] {
         constexpr bool kEvenDuringARun = true;

@@ -1,0 +1,106 @@
+#include "printing/dry_run.h"
+
+#include <algorithm>
+
+#include "printing/print_run.h"
+
+namespace vt {
+namespace {
+
+// The only question of a print run is whether to print labels dated today or earlier: the dry
+// run shows them as they print once the operator says yes. The run's error box becomes the
+// failure.
+class DryDialogs : public Dialogs {
+  public:
+    std::string failure;
+
+    MsgAnswer MsgBox(const std::string& text, const std::string&, MsgButtons buttons, int,
+                     const std::string& detail) override {
+        if (buttons == MsgButtons::YesNo) return MsgAnswer::Yes;
+        failure = detail.empty() ? text : detail;
+        return MsgAnswer::OK;
+    }
+    std::string InputBox(const std::string&, const std::string&,
+                         const std::string& defaultText) override {
+        return defaultText;
+    }
+};
+
+// Between residents: the caller's say, and the program's own exit, stop the dry run. It never
+// ends the program itself.
+class DryEvents : public Events {
+  public:
+    DryEvents(App& owner, const std::function<bool()>& keepGoing)
+        : owner_(owner), keepGoing_(keepGoing) {}
+    void Watch(AppState& run) { run_ = &run; }
+
+    void DoEvents() override {
+        const bool ending =
+            owner_.st.StopRequested == 1 || owner_.os.events.QuitRequested() || !keepGoing_();
+        if (ending && run_ != nullptr) run_->StopRequested = 1;
+    }
+    void Quit(int) override {}
+    bool QuitRequested() const override { return false; }
+
+  private:
+    App& owner_;
+    const std::function<bool()>& keepGoing_;
+    AppState* run_ = nullptr;
+};
+
+// The installed printers as they are, the current one chosen only for the dry run, and the
+// caller's surface as the printer.
+class DryPrinters : public Printers {
+  public:
+    DryPrinters(Printers& installed, Surface& sheets)
+        : installed_(installed), sheets_(sheets), current_(installed.CurrentName()) {}
+
+    std::vector<std::string> Installed() override { return installed_.Installed(); }
+    std::string DefaultName() override { return installed_.DefaultName(); }
+    bool SetCurrent(const std::string& name) override {
+        const std::vector<std::string> names = installed_.Installed();
+        if (std::find(names.begin(), names.end(), name) == names.end()) return false;
+        current_ = name;
+        return true;
+    }
+    std::string CurrentName() override { return current_; }
+    Surface& Printer() override { return sheets_; }
+    void RunEnded() override {}
+    void RunCancelled() override {}
+
+  private:
+    Printers& installed_;
+    Surface& sheets_;
+    std::string current_;
+};
+
+}  // namespace
+
+DryRunResult DrawDryRun(App& app, Surface& sheets, const std::function<bool()>& keepGoing) {
+    DryDialogs dialogs;
+    DryEvents events(app, keepGoing);
+    DryPrinters printers(app.os.printers, sheets);
+    Platform platform{app.os.drives, app.os.clock, dialogs, events, printers, app.os.pictures};
+    App run(platform);
+    run.st = app.st;
+    run.form1 = app.form1;
+    run.form2 = app.form2;
+    events.Watch(run.st);
+
+    AppState& st = run.st;
+    st.DryRun = 1;
+    st.PreviewMode = 0;  // as the PRINT button's press sets it
+    st.AutoPrint = 0;
+    st.StopRequested = 0;
+    st.RunStopOnly = 0;
+    run.form1.Picture2 = nullptr;
+    Command1_Click(run);
+
+    DryRunResult result;
+    result.report = st.Report;
+    result.failure = dialogs.failure;
+    result.complete = st.StopRequested != 1 && result.failure.empty();
+    return result;
+}
+
+}  // namespace vt
