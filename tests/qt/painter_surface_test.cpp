@@ -38,6 +38,26 @@ class PreviewSurface : public testing::Test {
     PainterSurface surface{page};
 };
 
+// Nothing crosses the clip: a line and a text that run past it stop at its edge, and after
+// NoClip the whole page is drawn on again.
+TEST_F(PreviewSurface, DrawingStopsAtTheClip) {
+    surface.SetClip(1500, 0, 1500, 1935);  // pixels 100 to 200
+    surface.Line(0, 300, 12015, 300);
+    surface.SetFontSize(9);
+    surface.SetCurrentX(1650);
+    surface.SetCurrentY(600);
+    const double width = surface.Print("HHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHH");
+    EXPECT_GT(1650 + width, 3000) << "the text's own width is told, not the part drawn";
+    auto area = DarkArea(page.Image());
+    ASSERT_TRUE(area);
+    EXPECT_GE(area->left(), 100);
+    EXPECT_LE(area->right(), 200);
+    surface.NoClip();
+    surface.Line(0, 1200, 12015, 1200);
+    area = DarkArea(page.Image());
+    EXPECT_EQ(area->left(), 0);
+}
+
 TEST_F(PreviewSurface, PageAndDeviceUnitsFollowTheImage) {
     EXPECT_DOUBLE_EQ(surface.TwipsPerDeviceUnit(), 15.0);
     EXPECT_DOUBLE_EQ(surface.Width(), 12015.0);

@@ -75,6 +75,12 @@ std::unique_ptr<QTextLayout> LaidOut(const QString& line, QPainter& painter) {
     return layout;
 }
 
+bool SameClip(const std::optional<SurfaceState::Rect>& a,
+              const std::optional<SurfaceState::Rect>& b) {
+    if (!a || !b) return !a && !b;
+    return a->x == b->x && a->y == b->y && a->width == b->width && a->height == b->height;
+}
+
 }  // namespace
 
 PainterSurface::PainterSurface(PageDevice& device)
@@ -94,17 +100,31 @@ QFont PainterSurface::CurrentFont() const {
 }
 
 QPainter& PainterSurface::Painter() {
+    if (!device_.PageOpen()) clipPainter_ = nullptr;  // a new page's painter has no clip
     QPainter& painter = device_.OpenPage(setup_);
     const double scale = 1.0 / TwipsPerDeviceUnit();
     painter.setTransform(QTransform::fromScale(scale, scale));
     painter.setBackgroundMode(Qt::TransparentMode);
     painter.setBrush(Qt::NoBrush);
-    if (clip_) {
-        painter.setClipRect(QRectF(clip_->x, clip_->y, clip_->width, clip_->height));
+    return painter;
+}
+
+void PainterSurface::ClipFor(QPainter& painter, const QRectF& bounds) {
+    // The painter gets the clip only for a drawing that would cross it: a PDF writes every clip
+    // it is given into the file, and a clip for every label would cost time and room for
+    // nothing, as a label's drawings lie inside its cell (a too-long text is cut in Print).
+    std::optional<Rect> wanted;
+    if (clip_ && !QRectF(clip_->x, clip_->y, clip_->width, clip_->height).contains(bounds)) {
+        wanted = clip_;
+    }
+    if (&painter == clipPainter_ && SameClip(painterClip_, wanted)) return;
+    if (wanted) {
+        painter.setClipRect(QRectF(wanted->x, wanted->y, wanted->width, wanted->height));
     } else {
         painter.setClipping(false);
     }
-    return painter;
+    clipPainter_ = &painter;
+    painterClip_ = wanted;
 }
 
 double PainterSurface::Print(const std::string& text, CodePage cp) {
@@ -136,6 +156,7 @@ double PainterSurface::Print(const std::string& text, CodePage cp) {
         layout = LaidOut(shown, painter);
         textLine = layout->lineAt(0);
     }
+    ClipFor(painter, QRectF(x_, y_, textLine.naturalTextWidth(), metrics.height()));
     // (CurrentX, CurrentY) is the top left of the text cell.
     const double baseline = y_ + metrics.ascent();
     if (!fontTransparent_) {
@@ -163,6 +184,9 @@ void PainterSurface::Line(double x1, double y1, double x2, double y2, bool box) 
     QPen pen(Qt::black, std::max(1, drawWidth_) * TwipsPerDeviceUnit(), Qt::SolidLine,
              Qt::SquareCap, Qt::MiterJoin);
     painter.setPen(pen);
+    ClipFor(painter, QRectF(QPointF(x1, y1), QPointF(x2, y2))
+                         .normalized()
+                         .adjusted(-pen.widthF(), -pen.widthF(), pen.widthF(), pen.widthF()));
     if (box) {
         painter.drawRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
     } else {
@@ -177,11 +201,14 @@ void PainterSurface::PaintPicture(const Picture& picture, double x, double y, do
     if (!data) throw std::invalid_argument("picture was not loaded for drawing: " + picture.source);
     QPainter& painter = Painter();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    ClipFor(painter, QRectF(x, y, width, height));
     painter.drawImage(QRectF(x, y, width, height), data->image);
 }
 
 void PainterSurface::FillRect(double x, double y, double width, double height, unsigned rgb) {
-    Painter().fillRect(QRectF(x, y, width, height), QColor(QRgb(rgb)));
+    QPainter& painter = Painter();
+    ClipFor(painter, QRectF(x, y, width, height));
+    painter.fillRect(QRectF(x, y, width, height), QColor(QRgb(rgb)));
 }
 
 void PainterSurface::Cls() {
@@ -206,6 +233,7 @@ void PainterSurface::SetOrientation(int code) {
 void PainterSurface::FillDeviceRect(double x, double y, double width, double height) {
     QPainter& painter = Painter();
     const double t = TwipsPerDeviceUnit();
+    ClipFor(painter, QRectF(x * t, y * t, width * t, height * t));
     painter.fillRect(QRectF(x * t, y * t, width * t, height * t), Qt::black);
 }
 

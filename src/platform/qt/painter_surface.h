@@ -35,9 +35,14 @@ class PainterSurface : public SurfaceState {
   private:
     // The painter of the open page, set to draw in twips.
     QPainter& Painter();
+    // Give the painter the clip when a drawing within `bounds` would cross it, else none.
+    void ClipFor(QPainter& painter, const QRectF& bounds);
 
     PageDevice& device_;
     PageSetup setup_;
+    // The clip the painter of the open page was given, so that it is set only when it changes.
+    const QPainter* clipPainter_ = nullptr;
+    std::optional<Rect> painterClip_;
 };
 
 }  // namespace vt
