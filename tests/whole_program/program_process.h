@@ -28,7 +28,7 @@ class Program {
     // deletes ignore them).
     Program(const std::filesystem::path& drives, const std::filesystem::path& pdf,
             const std::vector<std::string>& extraEnv = {}, bool unprivileged = false)
-        : errorFile_(pdf.string() + "-stderr.txt") {
+        : errorFile_(pdf.string() + "-stderr.txt"), outputFile_(pdf.string() + "-stdout.txt") {
         std::vector<std::string> env = {"VITTLON_DRIVES=" + drives.string(),
                                         "VITTLON_PDF_DIR=" + pdf.string(),
                                         "QT_QPA_PLATFORM=offscreen", "HOME=" + pdf.string(),
@@ -56,6 +56,8 @@ class Program {
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, 2, errorFile_.c_str(),
                                          O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        posix_spawn_file_actions_addopen(&actions, 1, outputFile_.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0600);
         if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0) {
             pid_ = -1;
         }
@@ -69,11 +71,9 @@ class Program {
     }
 
     bool started() const { return pid_ > 0; }
-    // Everything the program wrote to its error output so far.
-    std::string ErrorOutput() const {
-        std::ifstream in(errorFile_);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
+    // Everything the program wrote to its error output, or its standard output, so far.
+    std::string ErrorOutput() const { return Read(errorFile_); }
+    std::string Output() const { return Read(outputFile_); }
     void Signal(int sig) { ::kill(pid_, sig); }
 
     // The exit status once it ended within the time; nullopt when it is still running.
@@ -91,7 +91,13 @@ class Program {
     }
 
   private:
+    static std::string Read(const std::string& file) {
+        std::ifstream in(file);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+
     std::string errorFile_;
+    std::string outputFile_;
     pid_t pid_ = -1;
     bool exited_ = false;
 };

@@ -52,13 +52,15 @@ struct UnattendedRun {
 struct Outcome {
     std::optional<int> status;
     std::string errorOutput;
+    std::string output;
 };
 
 Outcome RunProgram(const UnattendedRun& s, bool unprivileged = false) {
     Program program(s.drives, s.pdf, {}, unprivileged);
     EXPECT_TRUE(program.started());
-    Outcome outcome{program.WaitFor(60s), ""};
+    Outcome outcome{program.WaitFor(60s), "", ""};
     outcome.errorOutput = program.ErrorOutput();
+    outcome.output = program.Output();
     return outcome;
 }
 
@@ -75,6 +77,11 @@ TEST(UnattendedRun, ACompletedRunEndsWithStatusZero) {
     EXPECT_EQ(o.status, 0) << o.errorOutput;
     EXPECT_TRUE(s.PrintedAnything());
     EXPECT_FALSE(fs::exists(s.Marker()));
+    // The run's report, on the standard output and kept as a file.
+    EXPECT_EQ(o.output.rfind("Vittlon run report\nRun: completed\nPrinted ", 0), 0u) << o.output;
+    const fs::path reports = s.pdf.string() + "-state/vittlon/reports";
+    ASSERT_TRUE(fs::is_directory(reports));
+    EXPECT_FALSE(fs::is_empty(reports));
 }
 
 TEST(UnattendedRun, ALabelDateOfTodayIsNotConfirmedAndEndsWithStatusThree) {
