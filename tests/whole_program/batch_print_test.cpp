@@ -53,6 +53,9 @@ TEST(BatchPrint, ToACupsPrinterOneJobPerSheet) {
     Program program(dir.path() / "drives", dir.path() / "pdf", {cups.ServerSetting()});
     ASSERT_TRUE(program.started());
     ASSERT_EQ(program.WaitFor(120s), 0);
+    // The report names the queue and the jobs the two sheets went out as.
+    EXPECT_NE(program.Output().find("Output: printer queue Kitchen, jobs "), std::string::npos)
+        << program.Output();
     int jobs = 0;
     for (int i = 0; i < 200 && jobs < 2; ++i) {
         jobs = cups.CompletedJobs();

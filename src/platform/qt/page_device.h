@@ -4,6 +4,7 @@
 // so a document in which nothing was drawn never reaches paper or a file.
 #include <QPainter>
 #include <QSizeF>
+#include <vector>
 
 namespace vt {
 
@@ -28,6 +29,8 @@ class PageDevice {
     // The open page is abandoned: a print job is aborted. A device that cannot take a page
     // back ends it.
     virtual void Abandon() { EndPage(); }
+    // The print jobs the pages so far went out as, where the printer tells them.
+    virtual std::vector<int> Jobs() const { return {}; }
     // Paint the whole page white, opening it only where a blank page means something (the
     // preview image).
     virtual void Clear() = 0;

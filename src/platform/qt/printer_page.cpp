@@ -1,10 +1,28 @@
 #include "platform/qt/printer_page.h"
 
+#include <cups/cups.h>
+
+#include <algorithm>
 #include <stdexcept>
 
 #include "platform/qt/paper_layout.h"
 
 namespace vt {
+namespace {
+
+// The newest print job of this user on the queue: the one just sent. 0 when the print server
+// tells none.
+int NewestJob(const QString& queue) {
+    cups_job_t* jobs = nullptr;
+    const int count =
+        cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.toUtf8().constData(), 1, CUPS_WHICHJOBS_ALL);
+    int newest = 0;
+    for (int i = 0; i < count; ++i) newest = std::max(newest, jobs[i].id);
+    cupsFreeJobs(count, jobs);
+    return newest;
+}
+
+}  // namespace
 
 PrinterPage::PrinterPage(QString printerName) : name_(std::move(printerName)) {}
 
@@ -36,6 +54,7 @@ void PrinterPage::EndPage() {
     painter_.reset();
     printer_.reset();
     if (!sent) throw std::runtime_error("the print job on " + name_.toStdString() + " failed");
+    if (const int job = NewestJob(name_); job > 0) jobs_.push_back(job);
 }
 
 void PrinterPage::Abandon() {

@@ -4,6 +4,7 @@
 #include <QString>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "platform/qt/page_device.h"
 
@@ -19,6 +20,7 @@ class PrinterPage : public PageDevice {
     bool PageOpen() const override { return painter_.has_value(); }
     void EndPage() override;
     void Abandon() override;
+    std::vector<int> Jobs() const override { return jobs_; }
     void Clear() override;
 
   private:
@@ -26,7 +28,9 @@ class PrinterPage : public PageDevice {
 
     QString name_;
     std::unique_ptr<QPrinter> printer_;
-    std::optional<QPainter> painter_;  // declared after printer_: ends before the printer goes
+    std::optional<QPainter> painter_;
+    std::vector<int>
+        jobs_;  // each page is a job  // declared after printer_: ends before the printer goes
 };
 
 }  // namespace vt

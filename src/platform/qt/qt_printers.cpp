@@ -64,6 +64,12 @@ void QtPrinters::RunEnded() {
     } else if (device) {
         if (device->PageOpen()) device->EndPage();
         lastOutput_ = "printer queue " + current_;
+        const std::vector<int> jobs = device->Jobs();
+        if (jobs.size() == 1) lastOutput_ += ", job " + std::to_string(jobs[0]);
+        if (jobs.size() > 1) {
+            lastOutput_ +=
+                ", jobs " + std::to_string(jobs.front()) + " to " + std::to_string(jobs.back());
+        }
     }
 }
 

@@ -33,7 +33,7 @@ class QtPrinters : public Printers, private PageDevice {
     // "labels" or "menu" (letters, digits, '-' and '_'); throws std::invalid_argument else.
     void SetJobKind(const std::string& kind) override;
 
-    // The PDF file, or "printer queue NAME" for a run sent to a printer.
+    // The PDF file, or "printer queue NAME, jobs N to M" for a run sent to a printer.
     std::string LastOutput() const override { return lastOutput_; }
 
   private:
