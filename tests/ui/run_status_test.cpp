@@ -10,43 +10,12 @@
 #include <QTimer>
 #include <cstdlib>
 
-#include "platform/qt/qt_pictures.h"
-#include "platform/qt/qt_printers.h"
 #include "printing/run_report_text.h"
-#include "site/demo_site.h"
-#include "support/scoped_env.h"
-#include "support/test_support.h"
+#include "support/qt/demo_station.h"
 #include "ui/program/view/program_windows.h"
 
 namespace vt::test {
 namespace {
-
-const Date kToday(2026, 12, 8);
-
-struct DemoStation {
-    TempDir dir;
-    std::filesystem::path pdfDir = dir.path() / "pdf";
-    ScopedEnv pdfEnv{"VITTLON_PDF_DIR", pdfDir.string()};
-    ScopedEnv stateEnv{"XDG_STATE_HOME", (dir.path() / "state").string()};
-    Drives drives{dir.path() / "drives"};
-    FixedClock clock{kToday};
-    QtDialogs dialogs;
-    QtEvents events;
-    QtPrinters printers;
-    QtPictures pictures;
-    Platform platform{drives, clock, dialogs, events, printers, pictures};
-    App app{platform};
-    site::SiteLayout layout = site::DemoLayout();
-
-    DemoStation() {
-        site::BuildDemoSite(dir.path() / "drives", kToday, false);
-        std::filesystem::create_directories(pdfDir);
-    }
-    QStringList Pdfs() const {
-        return QDir(QString::fromStdString(pdfDir.string()))
-            .entryList({"labels-*.pdf"}, QDir::Files, QDir::Name);
-    }
-};
 
 QString StatusText(QWidget& window) {
     auto* label = window.findChild<QLabel*>(QStringLiteral("RunStatusText"));
@@ -64,7 +33,7 @@ TEST(RunStatus, APrintedRunIsToldInBothWindowsAndItsReportOpensWhenSomeoneGotNoL
     ProgramWindows windows(s.app, s.dialogs, s.events);
     ASSERT_TRUE(windows.Start());
     Button(windows.Simple(), "Command1")->click();  // PRINT Labels
-    ASSERT_EQ(s.Pdfs().size(), 1);
+    ASSERT_EQ(s.Pdfs("labels").size(), 1);
     const QString line = StatusText(windows.Simple());
     EXPECT_TRUE(line.startsWith("Printed ")) << line.toStdString();
     EXPECT_TRUE(line.contains(" to Vittlon PDF")) << line.toStdString();
@@ -102,7 +71,7 @@ TEST(RunStatus, StopEndsTheRunWithoutAPdfAndTheProgramGoesOn) {
     Button(windows.Main(), "Command1")->click();  // PRINT
     presser.stop();
     EXPECT_TRUE(pressed);
-    EXPECT_TRUE(s.Pdfs().isEmpty());
+    EXPECT_TRUE(s.Pdfs("labels").isEmpty());
     EXPECT_FALSE(s.events.QuitRequested());
     EXPECT_FALSE(stop->isVisible());
     EXPECT_TRUE(StatusText(windows.Main()).contains("Stopped: "))
@@ -110,7 +79,7 @@ TEST(RunStatus, StopEndsTheRunWithoutAPdfAndTheProgramGoesOn) {
 
     // The next run prints.
     Button(windows.Main(), "Command1")->click();
-    EXPECT_EQ(s.Pdfs().size(), 1);
+    EXPECT_EQ(s.Pdfs("labels").size(), 1);
 }
 
 }  // namespace

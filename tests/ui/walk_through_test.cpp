@@ -13,50 +13,11 @@
 #include <QTest>
 #include <cstdlib>
 
-#include "platform/qt/qt_pictures.h"
-#include "platform/qt/qt_printers.h"
-#include "site/demo_site.h"
-#include "support/qt/run_tool.h"
-#include "support/test_support.h"
+#include "support/qt/demo_station.h"
 #include "ui/program/view/program_windows.h"
 
 namespace vt::test {
 namespace {
-
-const Date kToday(2026, 12, 8);
-
-struct Station {
-    TempDir dir;
-    std::filesystem::path pdfDir = dir.path() / "pdf";
-    Drives drives{dir.path() / "drives"};
-    FixedClock clock{kToday};
-    QtDialogs dialogs;
-    QtEvents events;
-    QtPrinters printers;
-    QtPictures pictures;
-    Platform platform{drives, clock, dialogs, events, printers, pictures};
-    App app{platform};
-    site::SiteLayout layout = site::DemoLayout();
-
-    Station() {
-        site::BuildDemoSite(dir.path() / "drives", kToday, false);
-        std::filesystem::create_directories(pdfDir);
-        setenv("VITTLON_PDF_DIR", pdfDir.c_str(), 1);
-    }
-    ~Station() { unsetenv("VITTLON_PDF_DIR"); }
-    std::string Bytes(const std::string& winPath) {
-        return drives.FileExists(winPath) ? drives.ReadWhole(winPath) : std::string();
-    }
-    QStringList Pdfs(const QString& prefix) {
-        return QDir(QString::fromStdString(pdfDir.string()))
-            .entryList({prefix + "-*.pdf"}, QDir::Files, QDir::Name);
-    }
-    QString PdfText(const QString& name) {
-        return RunTool(
-            "pdftotext",
-            {"-layout", QString::fromStdString((pdfDir / name.toStdString()).string()), "-"});
-    }
-};
 
 template <class W>
 W* Find(QWidget& window, const char* name) {
@@ -71,7 +32,7 @@ void Click(QAbstractButton* button) {
 
 TEST(WalkThrough, ADayAtTheDietaryOffice) {
     if (!HaveTool("pdftotext")) GTEST_SKIP() << "pdftotext is not installed";
-    Station s;
+    DemoStation s;
     ProgramWindows windows(s.app, s.dialogs, s.events);
     ASSERT_TRUE(windows.Start());
     SimpleWindow& simple = windows.Simple();
