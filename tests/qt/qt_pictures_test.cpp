@@ -131,6 +131,16 @@ TEST_F(Pictures, BitmapsLoadByContentWhateverTheirName) {
     }
 }
 
+TEST_F(Pictures, ABitmapLargerThanAnyLabelNeedsIsReadScaledDown) {
+    QImage tall(160, 3077, QImage::Format_RGB32);
+    tall.fill(Qt::red);
+    const fs::path path = temp.path() / "tall.jpg";
+    ASSERT_TRUE(tall.save(QString::fromStdString(path.string()), "JPEG"));
+    const Picture picture = pictures.Load(path.string());
+    EXPECT_EQ(picture.data->HeightPx(), 2000);
+    EXPECT_NEAR(picture.data->WidthPx(), 104, 1);  // 160 x 2000 / 3077, the shape kept
+}
+
 TEST_F(Pictures, PlaceableMetafilePlaysItsRectangle) {
     const Picture picture = pictures.Load(Write("r.wmf", PlaceableRectangle()).string());
     // 1 x 0.5 inch at 300 pixels to the inch.

@@ -52,9 +52,20 @@ QImage ReadBitmap(const std::string& bytes, const char* format, const std::strin
     QBuffer buffer(&array);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
+    // A bitmap larger than any label needs is read scaled down (a JPEG decodes small).
+    const QSize size = reader.size();
+    if (size.width() > kMaxPictureSidePx || size.height() > kMaxPictureSidePx) {
+        reader.setScaledSize(size.scaled(kMaxPictureSidePx, kMaxPictureSidePx, Qt::KeepAspectRatio)
+                                 .expandedTo({1, 1}));
+    }
     QImage image = reader.read();
     if (image.isNull()) {
         throw FileError("cannot read picture " + path + ": " + reader.errorString().toStdString());
+    }
+    // A file whose header did not tell its size comes out whole: made small afterwards.
+    if (image.width() > kMaxPictureSidePx || image.height() > kMaxPictureSidePx) {
+        image = image.scaled(kMaxPictureSidePx, kMaxPictureSidePx, Qt::KeepAspectRatio,
+                             Qt::SmoothTransformation);
     }
     return image;
 }

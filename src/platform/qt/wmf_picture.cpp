@@ -12,13 +12,14 @@
 #include <stdexcept>
 #include <vector>
 
+#include "platform/qt/qt_picture_data.h"
+
 namespace vt {
 namespace {
 
 constexpr std::uint32_t kPlaceableMagic = 0x9AC6CDD7;
 constexpr std::size_t kPlaceableHeaderSize = 22;
 constexpr std::size_t kHeaderSize = 18;
-constexpr int kMaxSide = 2000;
 constexpr double kPixelsPerInch = 300;
 constexpr std::uint32_t kSrcCopy = 0x00CC0020;
 
@@ -340,7 +341,7 @@ std::optional<QRectF> FirstWindow(const std::vector<Record>& records) {
 }
 
 QSize Fit(double width, double height) {
-    const double scale = std::min(1.0, kMaxSide / std::max(width, height));
+    const double scale = std::min(1.0, kMaxPictureSidePx / std::max(width, height));
     return QSize(std::max(1, int(std::lround(width * scale))),
                  std::max(1, int(std::lround(height * scale))));
 }
