@@ -191,13 +191,6 @@ class LeftOut {
     std::set<std::tuple<int, Int16, Int16, Int16>> seen_;
 };
 
-bool HasNothingByMouthCode(const AppState& st) {
-    for (long i = st.DietCodes.LBound(); i <= st.DietCodes.UBound(); ++i) {
-        if (st.DietCodes(i) == 99) return true;
-    }
-    return false;
-}
-
 // Whether the resident in this slot gets labels: a plausible key, a data file that can be
 // read, active, and a name. An empty slot is no one; everyone else left out goes into the
 // report with the cause.
@@ -226,7 +219,7 @@ bool LoadSlot(App& app, const std::string& key, LeftOut& leftOut) {
         leftOut.Add(Cause::Inactive);
         return false;
     }
-    if (st.ResidentName.empty() && HasNothingByMouthCode(st)) {
+    if (st.ResidentName.empty() && TakesNothingByMouth(st)) {
         leftOut.Add(Cause::NothingByMouth);
         return false;
     }

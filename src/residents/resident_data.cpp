@@ -51,6 +51,13 @@ std::string ResidentFilePath(const AppState& st) {
 
 }  // namespace
 
+bool TakesNothingByMouth(const AppState& st) {
+    for (long i = 1; i <= 4 && i <= st.DietCodes.UBound(); ++i) {
+        if (st.DietCodes(i) == kNoNourishmentsCode) return true;
+    }
+    return false;
+}
+
 void LoadResident(App& app) {
     AppState& st = app.st;
     for (const PeriodRecords& p : kPeriods) (st.*p.lines).ReDim(0, 4);
@@ -90,12 +97,10 @@ void LoadResident(App& app) {
         if (UCase(text) != "TUBE") diet += " " + text;
         st.DietCodes(i + 1) = CInt(Val(Mid(record8, order.codeStart, 3)));
     }
-    for (long i = 1; i <= 4; ++i) {
-        if (st.DietCodes(i) == kNoNourishmentsCode) {
-            st.ResidentName = "";
-            st.DietLine = "";
-            return;
-        }
+    if (TakesNothingByMouth(st)) {
+        st.ResidentName = "";
+        st.DietLine = "";
+        return;
     }
     st.DietLine = Trim(diet);
     const std::string upperDiet = UCase(st.DietLine);

@@ -10,6 +10,9 @@ namespace vt {
 // Load the resident named by ResidentId (the caller has cleared SkipResident). A resident who
 // gets no labels is marked by SkipResident = 1, or ResidentName "" or 30 blanks.
 void LoadResident(App& app);
+// Whether the resident just loaded has a diet order of nothing by mouth (code 99): they get no
+// nourishment labels.
+bool TakesNothingByMouth(const AppState& st);
 
 // Apply the copy marks ("@" two labels, "#" three) of one nourishment line to PeriodCopies,
 // and print the character 0xFE as "=".
