@@ -1,26 +1,45 @@
 // Vittlon: the dietary office's nourishment label program.
 #include <QApplication>
+#include <cstdio>
 
 #include "app/app.h"
+#include "app/program_end.h"
+#include "cli/command_line.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_events.h"
+#include "platform/qt/qt_message_filter.h"
 #include "platform/qt/qt_pictures.h"
 #include "platform/qt/qt_printers.h"
 #include "platform/qt/termination_signals.h"
 #include "ui/program/view/program_windows.h"
 
 int main(int argc, char** argv) {
+    const vt::CommandLine line = vt::ParseCommandLine(vt::ArgumentsOf(argc, argv));
+    if (line.action == vt::CommandLine::Action::Answer) {
+        std::fputs(line.text.c_str(), stdout);
+        return vt::kExitDone;
+    }
+    if (line.action == vt::CommandLine::Action::BadUsage) {
+        std::fputs(line.text.c_str(), stderr);
+        return vt::kExitBadUsage;
+    }
+    // A command-line print runs without windows, display or not, as a scheduled job does.
+    if (line.run.print) qputenv("QT_QPA_PLATFORM", "offscreen");
+    vt::LeaveOutSessionNotes();
+
     QApplication qapp(argc, argv);
     QApplication::setApplicationName("Vittlon");
 
-    vt::Drives drives(vt::Drives::DefaultRoot());
+    vt::Drives drives(line.drives.value_or(vt::Drives::DefaultRoot()));
     vt::SystemClock clock;
     vt::QtDialogs dialogs;
     vt::QtEvents events;
     vt::QtPrinters printers;
+    if (line.outputPdf) printers.SetPdfFile(*line.outputPdf);
     vt::QtPictures pictures;
     vt::Platform platform{drives, clock, dialogs, events, printers, pictures};
     vt::App app(platform);
+    app.st.CommandLine = line.run;
 
     vt::ProgramWindows windows(app, dialogs, events);
     // A termination request ends the program as the exit button does: settings and snack list

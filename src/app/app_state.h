@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/command_line_run.h"
 #include "app/run_report.h"
 #include "platform/date.h"
 #include "platform/surface.h"
@@ -87,6 +88,8 @@ struct AppState {
     // What the current or last run (or preview) drew and left out.
     RunReport Report;
     Int32 RunsReported = 0;  // real runs whose report was finished, for the windows to show
+    // The command line's choices for the automatic run it asks for (empty without one).
+    CommandLineRun CommandLine;
     std::string UnitFile;
     std::string UnitName;
     Int16 ResidentNo = 0;

@@ -34,6 +34,7 @@ bool DateConfirmed(App& app) {
     AppState& st = app.st;
     if (st.PreviewMode == 1 || st.UserLabelMode == 1) return true;
     if (st.LabelDate > app.os.clock.Today()) return true;
+    if (st.AutoPrint == 1 && st.CommandLine.printTodayOrPast) return true;
     std::string shortDate = st.LabelDate.Text();
     shortDate[2] = shortDate[5] = '/';
     return app.os.dialogs.MsgBox(shortDate +
@@ -41,6 +42,31 @@ bool DateConfirmed(App& app) {
                                      "to Print ?",
                                  "Label Date May Not Be What You Want", MsgButtons::YesNo,
                                  2) == MsgAnswer::Yes;
+}
+
+// The command line's start date and printer replace the stored ones just read, for this run
+// only: the settings were saved before, so nothing of them is stored.
+void ApplyCommandLine(App& app) {
+    AppState& st = app.st;
+    const CommandLineRun& line = st.CommandLine;
+    if (line.startDate) {
+        st.LabelDate = *line.startDate;
+        st.LabelDateText = st.LabelDate.ShortText();
+    }
+    if (!line.printer.empty() && !app.os.printers.SetCurrent(line.printer)) {
+        std::string installed;
+        for (const std::string& name : app.os.printers.Installed()) {
+            installed += (installed.empty() ? "" : ", ") + ("\"" + name + "\"");
+        }
+        throw FileError("there is no printer named \"" + line.printer + "\"; the printers are " +
+                        installed);
+    }
+}
+
+long LabelsPrinted(const RunReport& report) {
+    long labels = 0;
+    for (const RunReport::Printed& printed : report.printed) labels += printed.labels;
+    return labels;
 }
 
 void PrepareSurface(App& app) {
@@ -128,6 +154,7 @@ void Run(App& app, bool& printing) {
     } else {
         SaveSet(app);
         GetSet(app);
+        if (st.AutoPrint == 1) ApplyCommandLine(app);
     }
 
     if (st.PreviewMode == 1) AdjustForPreview(st);
@@ -187,6 +214,10 @@ void Run(App& app, bool& printing) {
         // A stop (the program asked to end) leaves labels unprinted: not a success.
         if (st.StopRequested == 1) {
             EndProgramFailed(app, kExitFailed, "the automatic run was stopped before its end");
+        } else if (LabelsPrinted(st.Report) == 0) {
+            EndProgramFailed(app, kExitNothingPrinted,
+                             "nothing printed: no resident has a label on the days, periods and "
+                             "units of the settings");
         } else {
             EndProgram(app, kExitDone);
         }

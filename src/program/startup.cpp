@@ -66,10 +66,11 @@ void TouchLabelTemplate(App& app) {
                kTemplateRecordLength, RecordFile::Mode::ReadWrite);
 }
 
-// Each marker triggers one automatic run: it is deleted before anything is printed.
+// Each marker triggers one automatic run: it is deleted before anything is printed. The
+// command line's --print asks for the same run; a marker there too is taken by it.
 void TakeAutoPrintMarker(App& app) {
     AppState& st = app.st;
-    st.AutoPrint = 0;
+    st.AutoPrint = st.CommandLine.print ? 1 : 0;
     const std::string marker = st.SetupTable(23) + "\\setup\\autop." + st.StationCode;
     if (!app.os.drives.FileExists(marker)) return;
     if (!app.os.drives.Delete(marker)) {

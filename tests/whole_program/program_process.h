@@ -25,19 +25,23 @@ class Program {
   public:
     // extraEnv: further NAME=value settings, e.g. the print server to use.
     // unprivileged: as root, run it as the user nobody, whom file modes bind (root's reads and
-    // deletes ignore them).
+    // deletes ignore them). arguments: the command line after the program's name.
     Program(const std::filesystem::path& drives, const std::filesystem::path& pdf,
-            const std::vector<std::string>& extraEnv = {}, bool unprivileged = false)
+            const std::vector<std::string>& extraEnv = {}, bool unprivileged = false,
+            const std::vector<std::string>& arguments = {})
         : errorFile_(pdf.string() + "-stderr.txt"), outputFile_(pdf.string() + "-stdout.txt") {
         std::vector<std::string> env = {"VITTLON_DRIVES=" + drives.string(),
                                         "VITTLON_PDF_DIR=" + pdf.string(),
-                                        "QT_QPA_PLATFORM=offscreen", "HOME=" + pdf.string(),
-                                        "XDG_STATE_HOME=" + pdf.string() + "-state"};
+                                        "QT_QPA_PLATFORM=offscreen",
+                                        "HOME=" + pdf.string(),
+                                        "XDG_STATE_HOME=" + pdf.string() + "-state",
+                                        "XDG_CONFIG_HOME=" + pdf.string() + "-config"};
         env.insert(env.end(), extraEnv.begin(), extraEnv.end());
         for (char** e = environ; *e; ++e) {
             std::string kv = *e;
             if (kv.rfind("VITTLON_", 0) != 0 && kv.rfind("QT_QPA_PLATFORM=", 0) != 0 &&
-                kv.rfind("HOME=", 0) != 0 && kv.rfind("XDG_STATE_HOME=", 0) != 0) {
+                kv.rfind("HOME=", 0) != 0 && kv.rfind("XDG_STATE_HOME=", 0) != 0 &&
+                kv.rfind("XDG_CONFIG_HOME=", 0) != 0) {
                 env.push_back(kv);
             }
         }
@@ -49,6 +53,7 @@ class Program {
         if (unprivileged && ::getuid() == 0) {
             args = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", binary};
         }
+        args.insert(args.end(), arguments.begin(), arguments.end());
         std::vector<char*> argv;
         for (auto& a : args) argv.push_back(a.data());
         argv.push_back(nullptr);

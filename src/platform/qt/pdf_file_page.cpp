@@ -40,9 +40,22 @@ std::filesystem::path PlaceWithoutReplacing(const std::filesystem::path& from,
     }
 }
 
+// The named file takes the whole run at once: a rename over it, so a reader sees the old file
+// or the new one, never a part.
+std::filesystem::path PlaceReplacing(const std::filesystem::path& from,
+                                     const std::filesystem::path& target) {
+    std::error_code error;
+    std::filesystem::rename(from, target, error);
+    if (error) {
+        throw FileError("cannot name the PDF file " + target.string() + ": " + error.message());
+    }
+    return target;
+}
+
 }  // namespace
 
-PdfFilePage::PdfFilePage(std::filesystem::path folder) : folder_(std::move(folder)) {}
+PdfFilePage::PdfFilePage(std::filesystem::path folder, std::filesystem::path fileName)
+    : folder_(std::move(folder)), fileName_(std::move(fileName)) {}
 
 std::filesystem::path PdfFilePage::DefaultFolder() {
     if (const char* dir = std::getenv("VITTLON_PDF_DIR"); dir && *dir) return dir;
@@ -121,6 +134,12 @@ std::optional<std::filesystem::path> PdfFilePage::Finish(const std::string& kind
                         " could not be written: " + file->errorString().toStdString());
     }
     file->close();
+    if (!fileName_.empty()) {
+        const std::filesystem::path placed =
+            PlaceReplacing(file->fileName().toStdString(), folder_ / fileName_);
+        file->setAutoRemove(false);
+        return placed;
+    }
     const std::string base =
         kind + "-" + started_.toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
     const std::filesystem::path placed =

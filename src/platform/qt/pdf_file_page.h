@@ -16,8 +16,10 @@ namespace vt {
 
 class PdfFilePage : public PageDevice {
   public:
-    // folder: where finished files go; it is created when the first page opens.
-    explicit PdfFilePage(std::filesystem::path folder);
+    // folder: where finished files go; it is created when the first page opens. fileName: the
+    // one name every run takes instead of a new one (a file of that name is replaced when a run
+    // is done).
+    explicit PdfFilePage(std::filesystem::path folder, std::filesystem::path fileName = {});
 
     // $VITTLON_PDF_DIR, otherwise ~/Documents/Vittlon.
     static std::filesystem::path DefaultFolder();
@@ -30,8 +32,8 @@ class PdfFilePage : public PageDevice {
     void Clear() override;
 
     // Close the file and give it its final name, "<kind>-<yyyymmdd-hhmmss>.pdf" after the
-    // time of its first page, with "-2", "-3", ... when that name is taken. nullopt when
-    // nothing was drawn. Throws FileError when the file cannot be completed.
+    // time of its first page, with "-2", "-3", ... when that name is taken (or the one file's
+    // name). nullopt when nothing was drawn. Throws FileError when the file cannot be completed.
     std::optional<std::filesystem::path> Finish(const std::string& kind);
     // Close the file and delete it: the run was stopped.
     void Discard();
@@ -42,6 +44,7 @@ class PdfFilePage : public PageDevice {
     void StartFile(const PageSetup& setup);
 
     std::filesystem::path folder_;
+    std::filesystem::path fileName_;  // the one file's name; empty: named after kind and time
     QDateTime started_;
     bool pageOpen_ = false;
     // Destroyed in reverse order: the painter ends, the writer flushes, then the file goes.

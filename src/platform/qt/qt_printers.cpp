@@ -85,6 +85,12 @@ void QtPrinters::RunCancelled() {
     }
 }
 
+void QtPrinters::SetPdfFile(const std::filesystem::path& file) {
+    std::error_code error;
+    pdfFile_ = std::filesystem::absolute(file, error);
+    if (error) pdfFile_ = file;
+}
+
 void QtPrinters::SetJobKind(const std::string& kind) {
     const bool fits = !kind.empty() && kind.find_first_not_of(
                                            "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
@@ -96,7 +102,10 @@ void QtPrinters::SetJobKind(const std::string& kind) {
 PageDevice& QtPrinters::Device() {
     if (!device_) {
         if (current_ == kPdfPrinterName) {
-            auto pdf = std::make_unique<PdfFilePage>(PdfFilePage::DefaultFolder());
+            auto pdf =
+                pdfFile_.empty()
+                    ? std::make_unique<PdfFilePage>(PdfFilePage::DefaultFolder())
+                    : std::make_unique<PdfFilePage>(pdfFile_.parent_path(), pdfFile_.filename());
             pdf_ = pdf.get();
             device_ = std::move(pdf);
         } else {

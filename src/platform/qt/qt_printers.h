@@ -1,6 +1,7 @@
 #pragma once
 // The system's printers (CUPS destinations, in CUPS's order) and the built-in PDF printer.
 #include <chrono>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -33,6 +34,10 @@ class QtPrinters : public Printers, private PageDevice {
     // "labels" or "menu" (letters, digits, '-' and '_'); throws std::invalid_argument else.
     void SetJobKind(const std::string& kind) override;
 
+    // The built-in PDF printer writes every run into this file instead of a new file in its
+    // folder (a command-line run's output file).
+    void SetPdfFile(const std::filesystem::path& file);
+
     // The PDF file, or "printer queue NAME, jobs N to M" for a run sent to a printer.
     std::string LastOutput() const override { return lastOutput_; }
 
@@ -51,6 +56,7 @@ class QtPrinters : public Printers, private PageDevice {
     std::optional<std::chrono::steady_clock::time_point> installedAt_;
     std::string current_;
     std::string kind_ = "labels";
+    std::filesystem::path pdfFile_;  // empty: a new file per run in the PDF folder
     std::string lastOutput_;
     std::unique_ptr<PageDevice> device_;  // of the current printer, made at its first page
     PdfFilePage* pdf_ = nullptr;          // device_ when the current printer is the PDF printer

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <memory>
 #include <optional>
 
@@ -12,14 +13,21 @@ class QtAppEnvironment : public testing::Environment {
   public:
     void SetUp() override {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        // The user's own preferences (window positions...) go to a folder of the test program.
+        configHome_.emplace();
+        qputenv("XDG_CONFIG_HOME", configHome_->path().toLocal8Bit());
         app_.emplace(argc_, argv_);
     }
-    void TearDown() override { app_.reset(); }
+    void TearDown() override {
+        app_.reset();
+        configHome_.reset();
+    }
 
   private:
     int argc_ = 1;
     char name_[8] = "test_qt";
     char* argv_[2] = {name_, nullptr};
+    std::optional<QTemporaryDir> configHome_;
     std::optional<QApplication> app_;
 };
 

@@ -6,6 +6,7 @@
 #include "printing/run_report_text.h"
 #include "program/exit_commands.h"
 #include "program/startup.h"
+#include "ui/program/view/window_positions.h"
 
 namespace vt {
 
@@ -37,6 +38,12 @@ ProgramWindows::ProgramWindows(App& app, QtDialogs& dialogs, QtEvents& events)
     });
 }
 
+ProgramWindows::~ProgramWindows() {
+    // A window that was never shown has no native window, and no position of its own to keep.
+    if (main_.windowHandle() != nullptr) SaveWindowPosition(main_, "main");
+    if (simple_.windowHandle() != nullptr) SaveWindowPosition(simple_, "simple");
+}
+
 bool ProgramWindows::Start() {
     Form_Load(app_);
     if (events_.QuitRequested()) return false;
@@ -52,7 +59,10 @@ bool ProgramWindows::Start() {
         }
         return false;
     }
-    // The main window opens; the simple window, when start-up showed it, opens in front.
+    // The main window opens; the simple window, when start-up showed it, opens in front. Each
+    // where the user left it last time.
+    RestoreWindowPosition(main_, "main");
+    RestoreWindowPosition(simple_, "simple");
     main_.Refresh();
     main_.show();
     simple_.Refresh();

@@ -15,6 +15,8 @@ namespace vt {
 class ProgramWindows {
   public:
     ProgramWindows(App& app, QtDialogs& dialogs, QtEvents& events);
+    // Keeps where the user left the windows that were shown.
+    ~ProgramWindows();
     ProgramWindows(const ProgramWindows&) = delete;
     ProgramWindows& operator=(const ProgramWindows&) = delete;
 

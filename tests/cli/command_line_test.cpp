@@ -1,0 +1,82 @@
+// The command line's rules: what each option asks of the run, and what is refused as bad usage
+// before the program starts.
+#include "cli/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/printers.h"
+
+namespace vt::test {
+namespace {
+
+CommandLine Parse(QStringList arguments) {
+    arguments.prepend("vittlon");
+    return ParseCommandLine(arguments);
+}
+
+TEST(CommandLine, NoArgumentsStartTheWindowsAsAlways) {
+    const CommandLine line = Parse({});
+    EXPECT_EQ(line.action, CommandLine::Action::Start);
+    EXPECT_FALSE(line.run.print);
+    EXPECT_FALSE(line.drives);
+    EXPECT_FALSE(line.outputPdf);
+}
+
+TEST(CommandLine, HelpAndVersionAreAnswered) {
+    for (const char* option : {"-h", "--help"}) {
+        const CommandLine line = Parse({option});
+        EXPECT_EQ(line.action, CommandLine::Action::Answer);
+        EXPECT_EQ(line.text.rfind("Usage: vittlon [options]\n", 0), 0u) << option;
+    }
+    for (const char* option : {"-v", "--version"}) {
+        const CommandLine line = Parse({option});
+        EXPECT_EQ(line.action, CommandLine::Action::Answer);
+        EXPECT_EQ(line.text, "Vittlon " VITTLON_VERSION "\n") << option;
+    }
+}
+
+TEST(CommandLine, APrintRunTakesItsDateOutputAndAnswer) {
+    const CommandLine line = Parse({"--drives", "/srv/drives", "--print", "--date", "12-31-2026",
+                                    "--output", "east.PDF", "--yes"});
+    ASSERT_EQ(line.action, CommandLine::Action::Start) << line.text;
+    EXPECT_EQ(line.drives, "/srv/drives");
+    EXPECT_TRUE(line.run.print);
+    EXPECT_EQ(line.run.startDate, Date(2026, 12, 31));
+    EXPECT_EQ(line.outputPdf, "east.PDF");
+    EXPECT_EQ(line.run.printer, kPdfPrinterName) << "an output file goes through the PDF printer";
+    EXPECT_TRUE(line.run.printTodayOrPast);
+
+    const CommandLine queue = Parse({"--print", "--printer", "Kitchen"});
+    EXPECT_EQ(queue.run.printer, "Kitchen");
+    EXPECT_FALSE(queue.run.startDate);
+}
+
+TEST(CommandLine, BadUsageIsRefusedWithWhatWasWrong) {
+    struct Case {
+        QStringList arguments;
+        const char* saysWhat;
+    };
+    const Case cases[] = {
+        {{"--colour"}, "colour"},
+        {{"labels.pdf"}, "labels.pdf"},
+        {{"--drives"}, "drives"},
+        {{"--date", "12-31-2026"}, "--date works only with --print"},
+        {{"--yes"}, "--yes works only with --print"},
+        {{"--print", "--date", "02-30-2027"}, "02-30-2027"},
+        {{"--print", "--date", "2027-01-04"}, "2027-01-04"},
+        {{"--print", "--date", "12-31-1999"}, "12-31-1999"},
+        {{"--print", "--output", "labels.txt"}, "labels.txt"},
+        {{"--print", "--printer", "Kitchen", "--output", "a.pdf"}, "Kitchen"},
+        {{"--print", "--printer", ""}, "--printer"},
+    };
+    for (const Case& c : cases) {
+        const CommandLine line = Parse(c.arguments);
+        EXPECT_EQ(line.action, CommandLine::Action::BadUsage)
+            << c.arguments.join(' ').toStdString();
+        EXPECT_NE(line.text.find(c.saysWhat), std::string::npos) << line.text;
+        EXPECT_NE(line.text.find("vittlon --help"), std::string::npos) << line.text;
+    }
+}
+
+}  // namespace
+}  // namespace vt::test
