@@ -29,6 +29,8 @@ int main(int argc, char** argv) {
 
     QApplication qapp(argc, argv);
     QApplication::setApplicationName("Vittlon");
+    // The desktop finds the menu entry, and with it the icon, by this name.
+    QGuiApplication::setDesktopFileName("vittlon");
 
     vt::Drives drives(line.drives.value_or(vt::Drives::DefaultRoot()));
     vt::SystemClock clock;

@@ -97,8 +97,9 @@ void TellSetupNotFound(App& app) {
     const std::string detail =
         std::string("Looked for ") + kSetupFileOnC + " and the same file on the other drives in " +
         "the drives folder " + folder +
-        " (set VITTLON_DRIVES to use another). Each drive letter is a folder there: link the "
-        "records system's share in as drive c, for example: ln -s /mnt/records " +
+        " (set VITTLON_DRIVES, or give --drives, to use another). Each drive letter is a folder "
+        "there: link the records system's share in as drive c, for example: "
+        "ln -s /mnt/records " +
         folder + "/c";
     app.st.StartUpFailure = app.st.FacilityName + ": " + detail;
     app.os.dialogs.MsgBox(app.st.FacilityName, "Vittlon", MsgButtons::OK, 1, detail);
