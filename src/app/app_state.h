@@ -90,6 +90,11 @@ struct AppState {
     Int32 RunsReported = 0;  // real runs whose report was finished, for the windows to show
     // The command line's choices for the automatic run it asks for (empty without one).
     CommandLineRun CommandLine;
+    // The cell (1 = top left, row by row) of the first sheet where the next run starts, for a
+    // sheet used in part; back to 1 after a completed run. Not stored.
+    Int16 StartAtLabel = 1;
+    // How many user-defined labels a run prints; 0: as many as its periods and days make.
+    Int32 UserLabelCount = 0;
     std::string UnitFile;
     std::string UnitName;
     Int16 ResidentNo = 0;

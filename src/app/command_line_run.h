@@ -13,6 +13,8 @@ struct CommandLineRun {
     std::optional<Date> startDate;  // the labels' start date instead of the stored one
     std::string printer;            // "" keeps the stored printer
     bool printTodayOrPast = false;  // answer the question about a start date not in the future
+    long startAtLabel = 1;          // the first sheet's first cell to use
+    long userLabels = 0;            // > 0: print the stored user-label text this many times
 };
 
 }  // namespace vt

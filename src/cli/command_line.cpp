@@ -12,6 +12,8 @@ namespace vt {
 namespace {
 
 constexpr int kEarliestYear = 2000;  // as for the stored start date
+constexpr long kMostCells = 9999;    // whether the sheet has that label is known at the run
+constexpr long kMostUserLabels = 9999;
 
 const char* const kHelp =
     "Usage: vittlon [options]\n"
@@ -32,6 +34,10 @@ const char* const kHelp =
     "                      \"Vittlon PDF\"); a file of that name is replaced.\n"
     "  --date MM-DD-YYYY   With --print: the labels' start date, for this run only.\n"
     "  --yes               With --print: print even when the start date is today or past.\n"
+    "  --start-at N        With --print: start on label N of the first sheet (row by row,\n"
+    "                      left to right), for a sheet used in part.\n"
+    "  --user-labels COUNT With --print: print the stored user-defined label text COUNT\n"
+    "                      times instead of the residents' labels.\n"
     "\n"
     "Which labels print (units, periods, days) comes from the stored settings, which the\n"
     "windows change. The run report goes to the standard output.\n"
@@ -45,6 +51,15 @@ CommandLine BadUsage(const QString& why) {
     line.action = CommandLine::Action::BadUsage;
     line.text = "vittlon: " + why.toStdString() + "\nTry 'vittlon --help' for the options.\n";
     return line;
+}
+
+// A whole number from 1 to `most` written in digits; 0 for anything else.
+long Count(const QString& text, long most) {
+    bool digits = !text.isEmpty() && text.size() <= 5;
+    for (const QChar c : text) digits = digits && c >= '0' && c <= '9';
+    if (!digits) return 0;
+    const long n = text.toLong();
+    return n >= 1 && n <= most ? n : 0;
 }
 
 // "MM-DD-YYYY", a real day from the year 2000 on.
@@ -74,7 +89,10 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption output("output", "", "FILE.pdf");
     const QCommandLineOption date("date", "", "MM-DD-YYYY");
     const QCommandLineOption yes("yes", "");
-    parser.addOptions({help, version, drives, print, printer, output, date, yes});
+    const QCommandLineOption startAt("start-at", "", "N");
+    const QCommandLineOption userLabels("user-labels", "", "COUNT");
+    parser.addOptions(
+        {help, version, drives, print, printer, output, date, yes, startAt, userLabels});
 
     if (!parser.parse(arguments)) return BadUsage(parser.errorText());
     if (!parser.positionalArguments().isEmpty()) {
@@ -91,7 +109,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         line.drives = parser.value(drives).toStdString();
     }
     line.run.print = parser.isSet(print);
-    for (const QCommandLineOption& runOnly : {printer, output, date, yes}) {
+    for (const QCommandLineOption& runOnly : {printer, output, date, yes, startAt, userLabels}) {
         if (parser.isSet(runOnly) && !line.run.print) {
             return BadUsage("--" + runOnly.names().first() + " works only with --print");
         }
@@ -120,6 +138,21 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         }
     }
     line.run.printTodayOrPast = parser.isSet(yes);
+    if (parser.isSet(startAt)) {
+        line.run.startAtLabel = Count(parser.value(startAt), kMostCells);
+        if (line.run.startAtLabel == 0) {
+            return BadUsage("--start-at needs a label number from 1 on, not '" +
+                            parser.value(startAt) + "'");
+        }
+    }
+    if (parser.isSet(userLabels)) {
+        line.run.userLabels = Count(parser.value(userLabels), kMostUserLabels);
+        if (line.run.userLabels == 0) {
+            return BadUsage("--user-labels needs a number from 1 to " +
+                            QString::number(kMostUserLabels) + ", not '" +
+                            parser.value(userLabels) + "'");
+        }
+    }
     return line;
 }
 

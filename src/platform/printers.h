@@ -1,14 +1,27 @@
 #pragma once
 // The installed printers, the current one, and the printer as a drawing surface.
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
+#include "platform/shifted_surface.h"
 #include "platform/surface.h"
 
 namespace vt {
 
 // The built-in printer that writes PDF files (one file per print run).
 inline constexpr const char* kPdfPrinterName = "Vittlon PDF";
+
+// How far a printer's pages are moved to meet the label sheets it feeds: millimetres right and
+// down (negative: left and up), each within kMaxAlignmentMm.
+struct PrinterAlignment {
+    double rightMm = 0;
+    double downMm = 0;
+    friend bool operator==(const PrinterAlignment&, const PrinterAlignment&) = default;
+};
+inline constexpr double kMaxAlignmentMm = 10.0;
+inline constexpr double kTwipsPerMm = 1440.0 / 25.4;
 
 class Printers {
   public:
@@ -37,6 +50,27 @@ class Printers {
     // What the current run prints, "labels" or "menu"; the PDF printer names its file after it.
     // Every run starts as "labels" again.
     virtual void SetJobKind(const std::string& kind) { (void)kind; }
+    // The alignment kept for a printer (none unless the operator set one).
+    virtual PrinterAlignment Alignment(const std::string& name) {
+        (void)name;
+        return {};
+    }
+
+    // The current printer as every print goes to it: moved by its alignment, or by the one given
+    // (the test sheet of an alignment being set). The preview never goes through here.
+    Surface& AlignedPrinter() { return AlignedPrinter(Alignment(CurrentName())); }
+    Surface& AlignedPrinter(const PrinterAlignment& alignment) {
+        const auto twips = [](double mm) {
+            return std::isfinite(mm)
+                       ? std::clamp(mm, -kMaxAlignmentMm, kMaxAlignmentMm) * kTwipsPerMm
+                       : 0.0;
+        };
+        aligned_.Retarget(Printer(), twips(alignment.rightMm), twips(alignment.downMm));
+        return aligned_;
+    }
+
+  private:
+    ShiftedSurface aligned_;
 };
 
 }  // namespace vt

@@ -71,8 +71,7 @@ std::string MealTag(Int16 meal) {
 }
 
 void DrawFrame(const AppState& st, double top) {
-    st.PrintTarget->Line(st.LabelLeft - 10, top - 10, st.LabelLeft + st.LabelWidth,
-                         top + st.LabelHeight - 220, true);
+    DrawLabelFrame(st, st.LabelLeft, top);
 }
 
 void DrawTextLines(App& app) {
@@ -139,6 +138,11 @@ void DrawExpiration(App& app) {
 }
 
 }  // namespace
+
+void DrawLabelFrame(const AppState& st, double left, double top) {
+    st.PrintTarget->Line(left - 10, top - 10, left + st.LabelWidth, top + st.LabelHeight - 220,
+                         true);
+}
 
 void DrawMenu(App& app) {
     AppState& st = app.st;

@@ -11,4 +11,7 @@ void DrawMenu(App& app);
 // privacy screen). Part of DrawMenu.
 void DrawLabelPicture(App& app);
 
+// A label's frame for the label at (left, top) on PrintTarget.
+void DrawLabelFrame(const AppState& st, double left, double top);
+
 }  // namespace vt

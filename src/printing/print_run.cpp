@@ -13,6 +13,7 @@
 #include "printing/print_run_loops.h"
 #include "printing/run_report_file.h"
 #include "printing/run_report_text.h"
+#include "printing/sheet_cells.h"
 #include "settings/label_settings.h"
 
 namespace vt {
@@ -53,6 +54,16 @@ void ApplyCommandLine(App& app) {
         st.LabelDate = *line.startDate;
         st.LabelDateText = st.LabelDate.ShortText();
     }
+    if (line.startAtLabel > LabelCellsPerSheet(st)) {
+        throw FileError("the sheet has " + std::to_string(LabelCellsPerSheet(st)) +
+                        " labels: there is no label " + std::to_string(line.startAtLabel) +
+                        " to start at");
+    }
+    st.StartAtLabel = static_cast<Int16>(line.startAtLabel);
+    if (line.userLabels > 0) {
+        st.UserLabelMode = 1;
+        st.UserLabelCount = static_cast<Int32>(line.userLabels);
+    }
     if (!line.printer.empty() && !app.os.printers.SetCurrent(line.printer)) {
         std::string installed;
         for (const std::string& name : app.os.printers.Installed()) {
@@ -71,7 +82,7 @@ long LabelsPrinted(const RunReport& report) {
 
 void PrepareSurface(App& app) {
     AppState& st = app.st;
-    st.PrintTarget = st.PreviewMode == 1 ? app.form1.Picture2 : &app.os.printers.Printer();
+    st.PrintTarget = st.PreviewMode == 1 ? app.form1.Picture2 : &app.os.printers.AlignedPrinter();
     Surface& s = *st.PrintTarget;
     s.SetHeight(15840);
     s.SetWidth(12240);
@@ -186,8 +197,7 @@ void Run(App& app, bool& printing) {
     PrepareSurface(app);
     GetExpDate(app);
     if (st.LastUnit > st.UnitCount) st.LastUnit = st.UnitCount;
-    st.ColumnNo = 1;
-    st.RowNo = 1;
+    StartAtCell(app);
     if (st.RoutineHS == 1 && st.PreviewMode == 0) st.PeriodOn(4) = 1;
 
     StartReport(app);
@@ -207,6 +217,8 @@ void Run(App& app, bool& printing) {
         st.Report.output = app.os.printers.LastOutput();
         if (st.StopRequested == 1) st.Report.outcome = RunReport::Outcome::Stopped;
         FinishReport(app);
+        // The next run starts on a fresh sheet; a stopped run leaves the operator's cell.
+        if (st.Report.outcome == RunReport::Outcome::Completed) st.StartAtLabel = 1;
     }
     RestoreWindows(app);
     EndStop(app);

@@ -22,6 +22,9 @@ constexpr std::size_t kUnitRecordLength = 122;
 const std::string kBlankLine(29, ' ');
 constexpr const char* kPeriodLetters = "MAFHT";
 constexpr int kTrayPeriod = 5;
+constexpr long kUserSlots = 30;  // user-defined labels per period and day
+constexpr long kUserPreviewSlots = 12;
+constexpr long kTrayMeals = 3;
 
 // The current period as the run report names it.
 std::string PeriodTitle(const AppState& st) {
@@ -250,7 +253,7 @@ void PrintUnit(App& app, const std::string& prefix, LeftOut& leftOut) {
     long first = st.FirstResident < 1 ? 1 : st.FirstResident;
     if (UserRun(st)) {
         first = 1;
-        last = st.PreviewMode == 1 ? 12 : 30;
+        last = st.PreviewMode == 1 ? kUserPreviewSlots : kUserSlots;
     } else if (st.PreviewMode == 1) {
         first = 1;
         last = 10;
@@ -299,6 +302,29 @@ void PrintPeriod(App& app, LeftOut& leftOut) {
     }
 }
 
+// A user-defined run of a chosen number of labels: that many, once, whatever the periods and
+// days; they are counted under unit 1 and the first period that is on.
+void PrintUserLabelCount(App& app) {
+    AppState& st = app.st;
+    st.Report.stepsTotal = 1;
+    st.UnitNo = 1;
+    st.UnitName = st.UnitCount >= 1 ? ShortUnitName(st.UnitNames(1)) : "";
+    st.PeriodIndex = 1;
+    while (st.PeriodIndex < 4 && st.PeriodOn(st.PeriodIndex) != 1) ++st.PeriodIndex;
+    if (st.PeriodOn(st.PeriodIndex) != 1) st.PeriodIndex = 1;
+    st.PeriodLetter = std::string(1, kPeriodLetters[st.PeriodIndex - 1]);
+    const std::string prefix = st.PeriodNames(st.PeriodIndex) + " Nourishments";
+    const long count = st.PreviewMode == 1 ? std::min<long>(st.UserLabelCount, kUserPreviewSlots)
+                                           : st.UserLabelCount;
+    for (long n = 1; n <= count && st.StopRequested != 1; ++n) {
+        st.ResidentNo = static_cast<Int16>(std::min<long>(n, 32767));
+        ShowStatus(app, prefix);
+        PrintLabels(app);
+        app.os.events.DoEvents();
+    }
+    st.Report.stepsDone = 1;
+}
+
 // How many unit passes the run makes, for its progress.
 long RunSteps(const AppState& st) {
     long periods = st.TrayLabelsOn == 1 ? 1 : 0;
@@ -320,6 +346,12 @@ std::string ShortUnitName(const std::string& name) {
     return shortName;
 }
 
+long UserLabelsAsPeriodsMake(const AppState& st) {
+    long perDay = st.TrayLabelsOn == 1 ? kUserSlots * kTrayMeals : 0;
+    for (int p = 1; p <= 4; ++p) perDay += st.PeriodOn(p) == 1 ? kUserSlots : 0;
+    return std::max(0L, long(st.DaysToPrint)) * perDay;
+}
+
 void PrintDays(App& app) {
     AppState& st = app.st;
     LeftOut leftOut(st);
@@ -334,6 +366,10 @@ void PrintDays(App& app) {
         st.LabelDayName = st.LabelDate.WeekdayName();
         st.ExpDayName = st.ExpDate.WeekdayName();
         st.ExpDateText = st.ExpDate.ShortText();
+        if (UserRun(st) && st.UserLabelCount > 0) {
+            PrintUserLabelCount(app);
+            return;
+        }
         ReadDaySnacks(app);
         for (int p = 1; p <= 5 && st.StopRequested != 1; ++p) {
             st.PeriodIndex = static_cast<Int16>(p);

@@ -37,7 +37,7 @@ std::vector<std::string> MenuLines(App& app) {
 void PrintPage(App& app, const std::vector<std::string>& lines) {
     AppState& st = app.st;
     app.os.printers.SetJobKind("menu");
-    st.PrintTarget = &app.os.printers.Printer();
+    st.PrintTarget = &app.os.printers.AlignedPrinter();
     Surface& page = *st.PrintTarget;
     page.SetPaperSize(1);    // letter
     page.SetOrientation(2);  // landscape

@@ -49,6 +49,12 @@ TEST(CommandLine, APrintRunTakesItsDateOutputAndAnswer) {
     const CommandLine queue = Parse({"--print", "--printer", "Kitchen"});
     EXPECT_EQ(queue.run.printer, "Kitchen");
     EXPECT_FALSE(queue.run.startDate);
+    EXPECT_EQ(queue.run.startAtLabel, 1);
+    EXPECT_EQ(queue.run.userLabels, 0);
+
+    const CommandLine partUsed = Parse({"--print", "--start-at", "7", "--user-labels", "4"});
+    EXPECT_EQ(partUsed.run.startAtLabel, 7);
+    EXPECT_EQ(partUsed.run.userLabels, 4);
 }
 
 TEST(CommandLine, BadUsageIsRefusedWithWhatWasWrong) {
@@ -68,6 +74,11 @@ TEST(CommandLine, BadUsageIsRefusedWithWhatWasWrong) {
         {{"--print", "--output", "labels.txt"}, "labels.txt"},
         {{"--print", "--printer", "Kitchen", "--output", "a.pdf"}, "Kitchen"},
         {{"--print", "--printer", ""}, "--printer"},
+        {{"--start-at", "7"}, "--start-at works only with --print"},
+        {{"--print", "--start-at", "0"}, "'0'"},
+        {{"--print", "--start-at", "-3"}, "'-3'"},
+        {{"--print", "--user-labels", "12x"}, "'12x'"},
+        {{"--print", "--user-labels", "10000"}, "'10000'"},
     };
     for (const Case& c : cases) {
         const CommandLine line = Parse(c.arguments);

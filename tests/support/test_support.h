@@ -3,6 +3,7 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -90,6 +91,11 @@ class FakePrinters : public Printers {
     Surface& Printer() override { return printer; }
     void RunEnded() override { ++runsEnded; }
     void RunCancelled() override { ++runsCancelled; }
+    std::map<std::string, PrinterAlignment> alignments;
+    PrinterAlignment Alignment(const std::string& name) override {
+        const auto found = alignments.find(name);
+        return found == alignments.end() ? PrinterAlignment{} : found->second;
+    }
 };
 
 // Loads any non-empty file as a 100 x 100 picture; an empty or missing file throws FileError.

@@ -2,12 +2,15 @@
 // folder the line names, and bad usage refused before anything starts.
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
 #include <chrono>
 #include <filesystem>
 
 #include "batch_site.h"
 #include "program_process.h"
+#include "site/demo_site.h"
 #include "site/site_files.h"
+#include "support/qt/run_tool.h"
 #include "support/test_support.h"
 
 namespace vt::test {
@@ -49,6 +52,37 @@ TEST(CommandLineProgram, BadUsageEndsWithStatusTwoBeforeAnythingStarts) {
     EXPECT_EQ(program.WaitFor(60s), 2);
     EXPECT_NE(program.ErrorOutput().find("--date"), std::string::npos) << program.ErrorOutput();
     EXPECT_FALSE(fs::exists(s.output));
+}
+
+TEST(CommandLineProgram, StartAtPutsTheFirstLabelInThatCellOfAPartUsedSheet) {
+    TempDir dir;
+    const fs::path drives = dir.path() / "drives";
+    const fs::path output = dir.path() / "part-used.pdf";
+    site::BuildDemoSite(drives, Today(), false);
+    Program program(drives, dir.path() / "pdf", {}, false,
+                    {"--print", "--start-at", "7", "--output", output.string()});
+    ASSERT_TRUE(program.started());
+    ASSERT_EQ(program.WaitFor(120s), 0) << program.ErrorOutput();
+
+    // Three across, from 720 twips down, 1,440 apart: cell 7 is row 3, column 1, its top at
+    // 3,600 twips (180 points). The first resident's name line stands 150 twips lower, beside
+    // the picture (1,300 twips in from the column at 270): 78.5 and 187.5 points.
+    const QString html = RunTool(
+        "pdftotext", {"-bbox", "-f", "1", "-l", "1", QString::fromStdString(output.string()), "-"});
+    const QRegularExpression wordAt(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re");
+    double highest = 1e9;
+    bool named = false;
+    for (const auto& word : wordAt.globalMatch(html)) {
+        highest = std::min(highest, word.captured(2).toDouble());
+        if (word.captured(3) == "E101A" && !named) {
+            named = true;
+            EXPECT_NEAR(word.captured(1).toDouble(), 78.5, 1.5);
+            EXPECT_NEAR(word.captured(2).toDouble(), 187.5, 3.0);
+        }
+    }
+    EXPECT_TRUE(named) << html.left(2000).toStdString();
+    EXPECT_NEAR(highest, 178.5, 3.0) << "cells 1 to 6 stay empty";
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
 #include "ui/main/main_window_handlers.h"
 
+#include <algorithm>
+
 #include "platform/numbers.h"
 #include "platform/text.h"
 #include "printing/print_run.h"
+#include "printing/sheet_cells.h"
 #include "settings/label_settings.h"
 #include "settings/label_type_catalogue.h"
 #include "settings/printer_choice.h"
@@ -58,6 +61,11 @@ void RedrawPreview(App& app) {
     app.st.PreviewMode = 1;
     if (app.form1.Picture2 != nullptr) app.form1.Picture2->Cls();
     Command1_Click(app);
+}
+
+void StartAtLabel_Change(App& app, long cell) {
+    app.st.StartAtLabel = static_cast<Int16>(std::clamp(cell, 1L, LabelCellsPerSheet(app.st)));
+    RedrawPreview(app);
 }
 
 void Text_KeyDown(App& app, int n, int keyCode) {

@@ -37,5 +37,8 @@ void Command1_MouseDown(App& app);
 void Command4_Click(App& app);
 // The start date changed.
 void wwDateTimeEdit1_Change(App& app);
+// "Start at label" changed in either window: the next run's first cell of its first sheet,
+// taken within the current sheet (1 to rows x columns), shown in the preview.
+void StartAtLabel_Change(App& app, long cell);
 
 }  // namespace vt

@@ -1,8 +1,11 @@
 #include "ui/simple/simple_window_handlers.h"
 
+#include <algorithm>
+
 #include "platform/numbers.h"
 #include "printing/expiration_date.h"
 #include "printing/print_run.h"
+#include "printing/print_run_loops.h"
 #include "program/exit_commands.h"
 #include "settings/user_label_text.h"
 #include "ui/main/main_window_handlers.h"
@@ -71,6 +74,20 @@ void Form2_wwDateTimeEdit1_AfterUpdate(App& app) {
     st.LabelDate = app.form2.wwDateTimeEdit1.Value;
     st.DaysToExpire = DaysToExpireOf(app.form1.Text9);
     GetExpDate(app);
+}
+
+}  // namespace vt
+
+namespace vt {
+
+void Form2_UserLabels_Change(App& app, long count) {
+    const bool asPeriodsMake = count == UserLabelsAsPeriodsMake(app.st);
+    app.st.UserLabelCount = asPeriodsMake ? 0 : static_cast<Int32>(std::clamp(count, 1L, 9999L));
+    if (app.st.UserLabelMode == 1) RedrawPreview(app);
+}
+
+long Form2_UserLabelsShown(const App& app) {
+    return app.st.UserLabelCount > 0 ? app.st.UserLabelCount : UserLabelsAsPeriodsMake(app.st);
 }
 
 }  // namespace vt

@@ -23,5 +23,10 @@ void Form2_Command3_Click(App& app);
 void Form2_wwDateTimeEdit1_Change(App& app);
 // After the new start date is in: label date, days to expire and expiration date again.
 void Form2_wwDateTimeEdit1_AfterUpdate(App& app);
+// "Labels" changed: how many user-defined labels the next run prints (the number the periods
+// and days make leaves the choice to them, as before).
+void Form2_UserLabels_Change(App& app, long count);
+// What "Labels" shows: the chosen number, or the one the periods and days make.
+long Form2_UserLabelsShown(const App& app);
 
 }  // namespace vt

@@ -1,0 +1,34 @@
+#include "printing/sheet_cells.h"
+
+#include <algorithm>
+
+#include "printing/label_drawing.h"
+
+namespace vt {
+
+long LabelColumns(const AppState& st) {
+    long columns = 1;
+    while (columns < 4 && st.ColumnX(static_cast<int>(columns) + 1) != 0) ++columns;
+    return columns;
+}
+
+long LabelCellsPerSheet(const AppState& st) {
+    return std::max(1L, long(st.RowsPerPage) * LabelColumns(st));
+}
+
+void StartAtCell(App& app) {
+    AppState& st = app.st;
+    const long columns = LabelColumns(st);
+    long start = st.StartAtLabel;
+    if (start < 1 || start > LabelCellsPerSheet(st)) start = 1;
+    st.RowNo = static_cast<Int16>((start - 1) / columns + 1);
+    st.ColumnNo = static_cast<Int16>((start - 1) % columns + 1);
+    if (st.PreviewMode != 1 && st.DryRun != 1) return;
+    for (long cell = 1; cell < start; ++cell) {
+        const long row = (cell - 1) / columns + 1;
+        const int column = static_cast<int>((cell - 1) % columns + 1);
+        DrawLabelFrame(st, st.ColumnX(column), st.TopMargin + (row - 1) * st.LabelHeight);
+    }
+}
+
+}  // namespace vt

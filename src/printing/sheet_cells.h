@@ -1,0 +1,17 @@
+#pragma once
+// The cells of a label sheet as a print run fills them: row by row, left to right, from the
+// top left cell (1).
+#include "app/app.h"
+
+namespace vt {
+
+// Labels across: the first column and each further column with a place, up to four.
+long LabelColumns(const AppState& st);
+// Rows times columns of the current label geometry; at least 1.
+long LabelCellsPerSheet(const AppState& st);
+
+// Put the run's first label in the cell StartAtLabel names (cell 1 when it is not on the
+// sheet). The preview and the dry run show the cells left empty as outlines.
+void StartAtCell(App& app);
+
+}  // namespace vt

@@ -1,0 +1,113 @@
+#include "printing/test_sheet.h"
+
+#include <cstdio>
+#include <exception>
+
+#include "printing/sheet_cells.h"
+
+namespace vt {
+namespace {
+
+constexpr double kPageWidth = 12240;  // letter, portrait
+constexpr double kPageHeight = 15840;
+constexpr double kCrossArm = 90;
+constexpr double kFirstLineY = -30;  // a label's first text line, from the label's top
+constexpr double kTick = 57;         // 1 mm
+constexpr double kHalfCentimetreTick = 113;
+constexpr double kCentimetreTick = 170;
+
+std::string Millimetres(double mm) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%+.1f", mm);
+    return text;
+}
+
+// A tick every millimetre from the corner, longer each 5 and 10 mm, and the centimetres
+// numbered: along the top edge (across) or the left edge (down).
+void Ruler(Surface& s, bool across) {
+    const double length = across ? kPageWidth : kPageHeight;
+    for (int mm = 1; mm * kTwipsPerMm < length; ++mm) {
+        const double at = mm * kTwipsPerMm;
+        const double tick = mm % 10 == 0  ? kCentimetreTick
+                            : mm % 5 == 0 ? kHalfCentimetreTick
+                                          : kTick;
+        if (across) {
+            s.Line(at, 0, at, tick);
+        } else {
+            s.Line(0, at, tick, at);
+        }
+        if (mm % 10 == 0) {
+            s.SetCurrentX(across ? at + 20 : kCentimetreTick + 20);
+            s.SetCurrentY(across ? kCentimetreTick : at - 100);
+            s.Print(std::to_string(mm / 10));
+        }
+    }
+}
+
+void Cross(Surface& s, double x, double y) {
+    s.Line(x - kCrossArm, y, x + kCrossArm, y);
+    s.Line(x, y - kCrossArm, x, y + kCrossArm);
+}
+
+void DrawSheet(App& app, Surface& s, const PrinterAlignment& alignment) {
+    const AppState& st = app.st;
+    s.SetHeight(kPageHeight);
+    s.SetWidth(kPageWidth);
+    s.SetPaperSize(1);
+    s.SetOrientation(1);
+    s.SetFontName("CB1");
+    s.SetFontBold(false);
+    s.SetFontSize(8);
+    s.SetFontTransparent(true);
+    s.SetDrawWidth(1);
+    Ruler(s, true);
+    Ruler(s, false);
+
+    const long columns = LabelColumns(st);
+    const long cells = LabelCellsPerSheet(st);
+    const double indent = st.NoPhoto == 1 ? 100 : 1300;
+    for (long cell = 1; cell <= cells; ++cell) {
+        const double left = st.ColumnX(static_cast<int>((cell - 1) % columns + 1));
+        const double top = st.TopMargin + double((cell - 1) / columns) * st.LabelHeight;
+        s.Line(left, top, left + st.LabelWidth, top + st.LabelHeight, true);
+        Cross(s, left + indent, top + kFirstLineY);
+    }
+
+    const double left = st.ColumnX(1) + indent + 150;
+    const std::string lines[] = {
+        "Test sheet: " + app.form1.Combo2.Text,
+        app.os.printers.CurrentName(),
+        "right " + Millimetres(alignment.rightMm) + " mm, down " + Millimetres(alignment.downMm) +
+            " mm",
+    };
+    s.SetCurrentY(st.TopMargin + 200);
+    for (const std::string& line : lines) {
+        s.SetCurrentX(left);
+        s.Print(line);
+    }
+    s.EndDoc();
+}
+
+}  // namespace
+
+bool PrintTestSheet(App& app, const PrinterAlignment& alignment) {
+    Printers& printers = app.os.printers;
+    try {
+        printers.SetJobKind("test-sheet");
+        Surface& s = printers.AlignedPrinter(alignment);
+        try {
+            DrawSheet(app, s, alignment);
+        } catch (const std::exception&) {
+            printers.RunEnded();
+            throw;
+        }
+        printers.RunEnded();
+        return true;
+    } catch (const std::exception& e) {
+        app.os.dialogs.MsgBox("The test sheet could not be printed.", "Vittlon", MsgButtons::OK, 1,
+                              e.what());
+        return false;
+    }
+}
+
+}  // namespace vt

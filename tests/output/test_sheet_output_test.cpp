@@ -1,0 +1,60 @@
+// The alignment test sheet as a real PDF page: one outline per cell of the label type, where the
+// cells are.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <QRegularExpression>
+#include <filesystem>
+#include <vector>
+
+#include "platform/qt/qt_printers.h"
+#include "printing/test_sheet.h"
+#include "support/qt/run_tool.h"
+#include "support/station_fixture.h"
+
+namespace vt::test {
+namespace {
+namespace fs = std::filesystem;
+
+TEST(TestSheetPdf, HasOneOutlinePerCellOfTheLabelType) {
+    if (!HaveTool("pdftocairo")) GTEST_SKIP() << "pdftocairo (poppler-utils) is not installed";
+    TempDir dir;
+    ::setenv("VITTLON_PDF_DIR", (dir.path() / "pdf").c_str(), 1);
+    StationFixture f;
+    QtPrinters printers;
+    ASSERT_TRUE(printers.SetCurrent(kPdfPrinterName));
+    Platform platform{f.tp.drives, f.tp.clock, f.tp.dialogs, f.tp.events, printers, f.tp.pictures};
+    App app(platform);
+    AppState& st = app.st;
+    st.TopMargin = 720;  // three across, ten down
+    st.LabelHeight = 1440;
+    st.LabelWidth = 3780;
+    st.RowsPerPage = 10;
+    st.ColumnX(1) = 270;
+    st.ColumnX(2) = 4230;
+    st.ColumnX(3) = 8190;
+    st.NoPhoto = 1;
+    ASSERT_TRUE(PrintTestSheet(app, {}));
+    ::unsetenv("VITTLON_PDF_DIR");
+
+    const QString svg =
+        RunTool("pdftocairo", {"-svg", QString::fromStdString(printers.LastOutput()), "-"});
+    // Outlines are the closed stroked paths; the page is drawn in twips (scaled by 0.05 to
+    // points), so each starts at its cell's top left corner in twips.
+    static const QRegularExpression outline(
+        R"re(<path style="fill:none;[^"]*" d="M ([\d.]+) ([\d.]+) L [^"]* Z [^"]*")re");
+    std::vector<std::pair<double, double>> corners;
+    for (const auto& path : outline.globalMatch(svg)) {
+        corners.push_back({path.captured(1).toDouble(), path.captured(2).toDouble()});
+    }
+    ASSERT_EQ(corners.size(), 30u) << svg.left(3000).toStdString();
+    for (int cell = 0; cell < 30; ++cell) {
+        const auto [x, y] = corners[static_cast<std::size_t>(cell)];
+        const double columns[] = {270, 4230, 8190};
+        EXPECT_NEAR(x, columns[cell % 3], 0.5) << "cell " << cell + 1;
+        EXPECT_NEAR(y, 720 + (cell / 3) * 1440, 0.5) << "cell " << cell + 1;
+    }
+}
+
+}  // namespace
+}  // namespace vt::test

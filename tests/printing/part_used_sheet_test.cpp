@@ -1,0 +1,137 @@
+// Runs on a sheet used in part, a chosen number of user-defined labels, and a printer's
+// alignment: where the labels land, and what the next run starts from.
+#include <gtest/gtest.h>
+
+#include "printing/print_run_loops.h"
+#include "support/run_fixture.h"
+
+namespace vt::test {
+namespace {
+
+void AddResidents(RunFixture& f, int count) {
+    for (int s = 1; s <= count; ++s) f.Add(1, s, std::to_string(1000 + s), "Person, Some");
+}
+
+TEST(PartUsedSheet, StartAtSevenFillsFromRowThreeAndTheNextSheetFromItsFirstCell) {
+    RunFixture f;
+    AddResidents(f, 30);
+    f.app->st.StartAtLabel = 7;  // 3 across, 10 down: cell 7 is row 3, column 1
+    f.Print();
+    const auto labels = f.Printed();
+    ASSERT_EQ(labels.size(), 30u);
+    EXPECT_EQ(labels[0].left, 270);
+    EXPECT_EQ(labels[0].top, 720 + 2 * 1440);
+    EXPECT_EQ(labels[0].document, 0);
+    EXPECT_EQ(labels[23].document, 0);  // cells 7 to 30 of the first sheet
+    EXPECT_EQ(labels[24].document, 1);  // the 25th label: the second sheet's first cell
+    EXPECT_EQ(labels[24].left, 270);
+    EXPECT_EQ(labels[24].top, 720);
+    // Nothing at all in the cells left empty, not even a frame.
+    for (const RecordedOp& op : f.tp.printers.printer.ops) {
+        if (op.kind == RecordedOp::Kind::EndDoc) break;
+        EXPECT_GE(op.y1, 720 + 2 * 1440 - 30);  // the first line stands 30 twips above
+    }
+}
+
+TEST(PartUsedSheet, ACompletedRunGoesBackToTheFirstCellAndPrintsAsAFreshStationDoes) {
+    RunFixture fresh, used;
+    AddResidents(fresh, 5);
+    AddResidents(used, 5);
+    fresh.Print();
+    used.app->st.StartAtLabel = 7;
+    used.Print();
+    EXPECT_EQ(used.app->st.StartAtLabel, 1);
+    used.tp.printers.printer.ops.clear();
+    used.Print();
+    const auto& a = fresh.tp.printers.printer.ops;
+    const auto& b = used.tp.printers.printer.ops;
+    ASSERT_EQ(a.size(), b.size());
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        EXPECT_TRUE(a[i].kind == b[i].kind && a[i].x1 == b[i].x1 && a[i].y1 == b[i].y1 &&
+                    a[i].x2 == b[i].x2 && a[i].y2 == b[i].y2 && a[i].text == b[i].text)
+            << "op " << i;
+    }
+}
+
+TEST(PartUsedSheet, AStoppedRunKeepsTheCellAndThePreviewOutlinesTheCellsLeftEmpty) {
+    RunFixture f;
+    AddResidents(f, 10);
+    f.app->st.StartAtLabel = 5;
+    int residents = 0;
+    f.tp.events.onDoEvents = [&] {
+        if (++residents == 2) StopRun(*f.app);  // the operator's Stop
+    };
+    f.Print();
+    EXPECT_EQ(f.Printed().size(), 2u);
+    EXPECT_EQ(f.app->st.StartAtLabel, 5);
+
+    f.tp.events.onDoEvents = nullptr;
+    f.Preview();
+    const auto labels = RunFixture::Labels(f.preview);
+    ASSERT_FALSE(labels.empty());
+    EXPECT_EQ(labels[0].left, 4230);  // cell 5: row 2, column 2
+    EXPECT_EQ(labels[0].top, 720 + 1440);
+    int outlinesBefore = 0;
+    for (const RecordedOp& op : f.preview.ops) {
+        if (op.kind == RecordedOp::Kind::Text) break;
+        if (op.kind == RecordedOp::Kind::Box) ++outlinesBefore;
+    }
+    EXPECT_EQ(outlinesBefore, 4 + 1);  // cells 1 to 4, then the first label's own frame
+}
+
+TEST(PartUsedSheet, AUserRunPrintsTheChosenNumberOrWhatItsPeriodsMake) {
+    RunFixture chosen;
+    chosen.Add(1, 1, "1001", "Abernathy, Margaret");
+    chosen.app->st.UserLabelMode = 1;
+    chosen.app->st.UserLabelCount = 4;
+    chosen.app->st.UserLines(1) = "Happy birthday";
+    chosen.Print();
+    EXPECT_EQ(chosen.Printed().size(), 4u);
+
+    RunFixture untouched;
+    untouched.Add(1, 1, "1001", "Abernathy, Margaret");
+    untouched.settings.periodOn = {1, 0, 0, 1};  // two periods, and tray labels of three meals
+    untouched.settings.trayLabels = 1;
+    untouched.app->st.UserLabelMode = 1;
+    untouched.app->st.UserLines(1) = "Happy birthday";
+    untouched.Print();
+    long drawn = 0;
+    for (const auto& p : untouched.app->st.Report.printed) drawn += p.labels;
+    EXPECT_EQ(drawn, UserLabelsAsPeriodsMake(untouched.app->st));
+    EXPECT_EQ(drawn, 30 + 30 + 90);
+}
+
+TEST(PartUsedSheet, AnAlignmentMovesEveryPrintedDrawingAndNothingOfThePreview) {
+    RunFixture plain, aligned;
+    for (RunFixture* f : {&plain, &aligned}) {
+        AddResidents(*f, 4);
+        f->settings.noFrame = 0;
+    }
+    aligned.tp.printers.alignments[kPdfPrinterName] = {0, 1.5};  // the stored printer
+    plain.Print();
+    aligned.Print();
+    const auto& a = plain.tp.printers.printer.ops;
+    const auto& b = aligned.tp.printers.printer.ops;
+    ASSERT_EQ(a.size(), b.size());
+    int moved = 0;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i].kind == RecordedOp::Kind::EndDoc) continue;
+        EXPECT_EQ(b[i].x1, a[i].x1) << "op " << i;
+        EXPECT_EQ(b[i].y1, a[i].y1 + 85) << "op " << i;  // 1.5 mm in whole twips
+        if (a[i].kind == RecordedOp::Kind::Box) {
+            EXPECT_EQ(b[i].y2, a[i].y2 + 85) << "op " << i;
+        }
+        ++moved;
+    }
+    EXPECT_GT(moved, 8);
+
+    plain.Preview();
+    aligned.Preview();
+    ASSERT_EQ(plain.preview.ops.size(), aligned.preview.ops.size());
+    for (std::size_t i = 0; i < plain.preview.ops.size(); ++i) {
+        EXPECT_EQ(aligned.preview.ops[i].y1, plain.preview.ops[i].y1) << "preview op " << i;
+    }
+}
+
+}  // namespace
+}  // namespace vt::test
