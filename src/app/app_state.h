@@ -93,8 +93,10 @@ struct AppState {
     // The cell (1 = top left, row by row) of the first sheet where the next run starts, for a
     // sheet used in part; back to 1 after a completed run. Not stored.
     Int16 StartAtLabel = 1;
-    // How many user-defined labels a run prints; 0: as many as its periods and days make.
+    // How many user-defined labels a run prints; 0: as many as its periods and days make, which
+    // is UserLabelsBySettings as the settings were last read.
     Int32 UserLabelCount = 0;
+    Int32 UserLabelsBySettings = 0;
     std::string UnitFile;
     std::string UnitName;
     Int16 ResidentNo = 0;

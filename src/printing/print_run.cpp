@@ -168,6 +168,8 @@ void Run(App& app, bool& printing) {
         if (st.AutoPrint == 1) ApplyCommandLine(app);
     }
 
+    // What an untouched number of user-defined labels means, before the preview narrows the run.
+    st.UserLabelsBySettings = static_cast<Int32>(UserLabelsAsPeriodsMake(st));
     if (st.PreviewMode == 1) AdjustForPreview(st);
     if (st.BarcodeOn == 1) {
         st.NoFrame = 1;  // barcode labels never get frames

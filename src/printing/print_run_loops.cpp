@@ -348,7 +348,11 @@ std::string ShortUnitName(const std::string& name) {
 
 long UserLabelsAsPeriodsMake(const AppState& st) {
     long perDay = st.TrayLabelsOn == 1 ? kUserSlots * kTrayMeals : 0;
-    for (int p = 1; p <= 4; ++p) perDay += st.PeriodOn(p) == 1 ? kUserSlots : 0;
+    for (int p = 1; p <= 4; ++p) {
+        // Routine HS snacks turn the HS period on for every real run.
+        const bool on = st.PeriodOn(p) == 1 || (p == 4 && st.RoutineHS == 1);
+        perDay += on ? kUserSlots : 0;
+    }
     return std::max(0L, long(st.DaysToPrint)) * perDay;
 }
 

@@ -9,8 +9,8 @@ namespace vt {
 // in columns and rows on continuous sheets.
 void PrintDays(App& app);
 
-// How many user-defined labels a run prints when UserLabelCount leaves it to the periods and
-// days: 30 a period (tray labels three meals each) and day.
+// How many user-defined labels a real run of these settings prints when UserLabelCount leaves
+// it to the periods and days: 30 a period (tray labels three meals each) and day.
 long UserLabelsAsPeriodsMake(const AppState& st);
 
 // A unit's name as printed: cut at a double blank, and after the first letter of "WING" or

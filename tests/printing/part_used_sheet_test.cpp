@@ -2,7 +2,6 @@
 // alignment: where the labels land, and what the next run starts from.
 #include <gtest/gtest.h>
 
-#include "printing/print_run_loops.h"
 #include "support/run_fixture.h"
 
 namespace vt::test {
@@ -94,10 +93,12 @@ TEST(PartUsedSheet, AUserRunPrintsTheChosenNumberOrWhatItsPeriodsMake) {
     untouched.settings.trayLabels = 1;
     untouched.app->st.UserLabelMode = 1;
     untouched.app->st.UserLines(1) = "Happy birthday";
+    untouched.Preview();  // the window shows what the settings make after each preview
+    const long shown = untouched.app->st.UserLabelsBySettings;
     untouched.Print();
     long drawn = 0;
     for (const auto& p : untouched.app->st.Report.printed) drawn += p.labels;
-    EXPECT_EQ(drawn, UserLabelsAsPeriodsMake(untouched.app->st));
+    EXPECT_EQ(drawn, shown);
     EXPECT_EQ(drawn, 30 + 30 + 90);
 }
 

@@ -77,7 +77,7 @@ TEST(SnackMenuPrint, TheFilesFirst56LinesStandAtFixedPlacesOnOneLandscapePage) {
     EXPECT_EQ(f.page.ops.back().kind, RecordedOp::Kind::EndDoc);
     EXPECT_EQ(f.printers.runsEnded, 1);
     EXPECT_EQ(f.printers.kinds, std::vector<std::string>{"menu"});
-    EXPECT_EQ(f.menuApp.st.PrintTarget, &f.page);
+    EXPECT_EQ(f.menuApp.st.PrintTarget, &f.printers.AlignedPrinter());  // the page, aligned
 }
 
 TEST(SnackMenuPrint, TheCaptionSaysPrintingAndComesBackAfterThePage) {

@@ -1,19 +1,26 @@
 // The main window's widgets follow the models, and an operator's keys reach the handlers.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTextBlock>
+#include <QTimer>
 
 #include "platform/qt/image_page.h"
 #include "platform/qt/painter_surface.h"
 #include "program/startup.h"
 #include "site/demo_site.h"
+#include "support/qt/demo_station.h"
 #include "support/test_support.h"
 #include "ui/main/main_window_handlers.h"
+#include "ui/main/view/alignment_dialog.h"
 #include "ui/main/view/main_window.h"
+#include "ui/program/view/program_windows.h"
 #include "ui/window_checks.h"
 
 namespace vt::test {
@@ -75,6 +82,42 @@ TEST(MainWindowView, TabFollowsTheLayoutAndTheCalendarStartsItsWeeksOnSunday) {
 TEST(MainWindowView, EveryCaptionShowsWhole) {
     ViewFixture f;
     EXPECT_EQ(CutCaptions(*f.window), QStringList());
+}
+
+TEST(MainWindowView, StartAtLabelIsOneForBothWindowsAndAlignmentTriesOutTheCurrentPrinter) {
+    DemoStation s;
+    ProgramWindows windows(s.app, s.dialogs, s.events);
+    ASSERT_TRUE(windows.Start());
+    MainWindow& main = windows.Main();
+    auto* start = main.findChild<QSpinBox*>("StartAtLabel");
+    auto* panelStart = windows.Simple().findChild<QSpinBox*>("StartAtLabel");
+    ASSERT_TRUE(start && panelStart);
+    EXPECT_EQ(start->maximum(), 30);  // ten rows of three
+    start->setValue(20);
+    EXPECT_EQ(s.app.st.StartAtLabel, 20);
+    EXPECT_EQ(panelStart->value(), 20);
+    // Five rows: cell 20 is off the sheet, and a run would start at the first.
+    auto* rows = main.findChild<QLineEdit*>("Text8");
+    rows->setFocus();
+    rows->selectAll();
+    QTest::keyClicks(rows, "5");
+    QTest::keyClick(rows, Qt::Key_Return);
+    EXPECT_EQ(start->maximum(), 15);
+    EXPECT_EQ(panelStart->maximum(), 15);
+    EXPECT_EQ(start->value(), 1);
+    EXPECT_EQ(panelStart->value(), 1);
+
+    QString title;
+    QTimer::singleShot(0, [&title] {
+        auto* dialog = qobject_cast<AlignmentDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        title = dialog->windowTitle();
+        dialog->findChild<QPushButton*>("PrintTestSheet")->click();
+        dialog->reject();
+    });
+    main.findChild<QPushButton*>("Alignment")->click();
+    EXPECT_TRUE(title.contains(kPdfPrinterName)) << title.toStdString();
+    EXPECT_EQ(s.Pdfs("test-sheet").size(), 1);
 }
 
 TEST(MainWindowView, EnterInTheHeightStoresAndRedraws) {

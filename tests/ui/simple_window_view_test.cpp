@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTest>
 
 #include "site/small_files.h"
@@ -108,6 +109,25 @@ TEST(SimpleWindowView, ThePeriodAndTrayBoxes) {
     f.Click(f.Widget<QCheckBox>("Check2"));
     EXPECT_NE(f.app->form1.Check2.Value, before);
     EXPECT_TRUE(f.preview.ops.empty());
+}
+
+TEST(SimpleWindowView, TheNumberOfUserLabelsGoesWithTheirTextAndTheFirstLabelIsSet) {
+    PanelFixture f;
+    auto* count = f.Widget<QSpinBox>("UserLabels");
+    EXPECT_FALSE(count->isVisible());
+    f.Click(f.Widget<QCheckBox>("Check5"));
+    ASSERT_TRUE(count->isVisible());
+    EXPECT_EQ(count->value(), 30);  // one period, one day
+    count->setFocus();
+    count->selectAll();
+    QTest::keyClicks(count, "7");
+    QTest::keyClick(count, Qt::Key_Return);
+    EXPECT_EQ(f.app->st.UserLabelCount, 7);
+    f.Click(f.Widget<QCheckBox>("Check5"));
+    EXPECT_FALSE(count->isVisible());
+
+    f.Widget<QSpinBox>("StartAtLabel")->setValue(4);
+    EXPECT_EQ(f.app->st.StartAtLabel, 4);
 }
 
 TEST(SimpleWindowView, DuringAPrintRunOnlyExitIsTakenAndTheLeftTextIsSavedAfter) {

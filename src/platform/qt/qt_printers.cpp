@@ -9,6 +9,7 @@
 
 #include "platform/qt/paper_layout.h"
 #include "platform/qt/pdf_file_page.h"
+#include "platform/qt/printer_alignment_store.h"
 #include "platform/qt/printer_page.h"
 
 namespace vt {
@@ -97,6 +98,10 @@ void QtPrinters::SetJobKind(const std::string& kind) {
                                            "0123456789-_") == std::string::npos;
     if (!fits) throw std::invalid_argument("unfit print job kind: " + kind);
     kind_ = kind;
+}
+
+PrinterAlignment QtPrinters::Alignment(const std::string& name) {
+    return StoredAlignment(name);
 }
 
 PageDevice& QtPrinters::Device() {

@@ -33,6 +33,8 @@ class QtPrinters : public Printers, private PageDevice {
     void RunCancelled() override;
     // "labels" or "menu" (letters, digits, '-' and '_'); throws std::invalid_argument else.
     void SetJobKind(const std::string& kind) override;
+    // The alignment the user keeps for the printer (StoredAlignment).
+    PrinterAlignment Alignment(const std::string& name) override;
 
     // The built-in PDF printer writes every run into this file instead of a new file in its
     // folder (a command-line run's output file).

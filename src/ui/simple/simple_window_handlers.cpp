@@ -5,7 +5,6 @@
 #include "platform/numbers.h"
 #include "printing/expiration_date.h"
 #include "printing/print_run.h"
-#include "printing/print_run_loops.h"
 #include "program/exit_commands.h"
 #include "settings/user_label_text.h"
 #include "ui/main/main_window_handlers.h"
@@ -81,13 +80,13 @@ void Form2_wwDateTimeEdit1_AfterUpdate(App& app) {
 namespace vt {
 
 void Form2_UserLabels_Change(App& app, long count) {
-    const bool asPeriodsMake = count == UserLabelsAsPeriodsMake(app.st);
+    const bool asPeriodsMake = count == app.st.UserLabelsBySettings;
     app.st.UserLabelCount = asPeriodsMake ? 0 : static_cast<Int32>(std::clamp(count, 1L, 9999L));
     if (app.st.UserLabelMode == 1) RedrawPreview(app);
 }
 
 long Form2_UserLabelsShown(const App& app) {
-    return app.st.UserLabelCount > 0 ? app.st.UserLabelCount : UserLabelsAsPeriodsMake(app.st);
+    return app.st.UserLabelCount > 0 ? app.st.UserLabelCount : app.st.UserLabelsBySettings;
 }
 
 }  // namespace vt

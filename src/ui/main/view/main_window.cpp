@@ -11,6 +11,7 @@
 #include "platform/qt/font_names.h"
 #include "ui/common/view/check_box_view.h"
 #include "ui/common/view/date_edit_view.h"
+#include "ui/common/view/start_at_label_view.h"
 #include "ui/common/view/tab_order.h"
 
 namespace vt {
@@ -184,10 +185,22 @@ void MainWindow::Build() {
     // right of the preview box, below the exit button and the barcode column.
     previewAll_ = new QPushButton(tr("Preview All Sheets"), area_);
     previewAll_->setObjectName(QStringLiteral("PreviewAllSheets"));
-    previewAll_->setGeometry(Place(12240, 2280, 1950, 375));
     previewAll_->setFont(SiteFont("Arial Narrow", 9.75));
     previewAll_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     previewAll_->setToolTip(tr(" Every sheet PRINT would print now, page by page (Ctrl+Shift+P) "));
+    // Above it, clear of the barcode column: where a sheet used in part goes on, and the
+    // printer's alignment.
+    const StartAtLabelView startAtView = MakeStartAtLabelView(area_);
+    startAtCaption_ = startAtView.caption;
+    startAt_ = startAtView.box;
+    startAtCaption_->setFont(SiteFont("Arial Narrow", 9.75));
+    startAt_->setFont(SiteFont("Arial Narrow", 9.75));
+    alignment_ = new QPushButton(tr("Ali&gnment\u2026"), area_);
+    alignment_->setObjectName(QStringLiteral("Alignment"));
+    alignment_->setFont(SiteFont("Arial Narrow", 9.75));
+    alignment_->setToolTip(
+        tr(" Move every page sent to the current printer to meet its label sheets "));
+    PlaceOwnControls(app_.form1.Form.Width);
 
     combo1_ = new QComboBox(area_);
     combo1_->setObjectName(QStringLiteral("Combo1"));
@@ -263,6 +276,26 @@ void MainWindow::FitFontRow() {
     inkjet.setGeometry(row.left() + fontWidth, row.top(), row.width() - fontWidth, row.height());
 }
 
+void MainWindow::PlaceOwnControls(double formWidth) {
+    // In the strip right of the preview box, below the exit button and clear of the barcode
+    // column; a window too narrow for it (the smallest screen size) has them in a row under the
+    // preview box instead, where its bottom strip is free.
+    constexpr int kColumnLeft = 12240;
+    constexpr int kButtonWidth = 1950;
+    if (formWidth >= kColumnLeft + kButtonWidth + 150) {
+        startAtCaption_->setGeometry(Place(kColumnLeft, 60, 1110, 285));
+        startAt_->setGeometry(Place(kColumnLeft + 1140, 30, 810, 330));
+        alignment_->setGeometry(Place(kColumnLeft, 480, kButtonWidth, 375));
+        previewAll_->setGeometry(Place(kColumnLeft, 2280, kButtonWidth, 375));
+        return;
+    }
+    const int row = 2280 + kPreviewPixels.height() * kTwipsPerPixel + 90;
+    previewAll_->setGeometry(Place(120, row, kButtonWidth, 375));
+    alignment_->setGeometry(Place(2190, row, kButtonWidth, 375));
+    startAtCaption_->setGeometry(Place(4260, row + 45, 1110, 285));
+    startAt_->setGeometry(Place(5400, row + 15, 810, 330));
+}
+
 void MainWindow::Refresh() {
     refreshing_ = true;
     runStatus_->Refresh();
@@ -271,6 +304,7 @@ void MainWindow::Refresh() {
     if (!f.Form.IconPath.empty()) setWindowIcon(QIcon(QString::fromStdString(f.Form.IconPath)));
     resize(static_cast<int>(f.Form.Width) / kTwipsPerPixel,
            static_cast<int>(f.Form.Height) / kTwipsPerPixel);
+    PlaceOwnControls(f.Form.Width);
 
     const Label* labels[] = {nullptr,    &f.Label1,  &f.Label2,  &f.Label3,  nullptr,    &f.Label5,
                              &f.Label6,  &f.Label7,  &f.Label8,  &f.Label9,  &f.Label10, &f.Label11,
@@ -343,6 +377,8 @@ void MainWindow::Refresh() {
     const Date d = f.wwDateTimeEdit1.Value;
     date_->setDate(QDate(d.year(), static_cast<int>(d.month()), static_cast<int>(d.day())));
     date_->blockSignals(false);
+
+    ShowStartAtLabel(*startAt_, app_.st);
 
     picture2_->setPixmap(QPixmap::fromImage(preview_.Image()));
     const RichTextBox& editor = f.RichTextBox1;

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <array>
 #include <functional>
 
@@ -64,6 +65,8 @@ class MainWindow : public QMainWindow {
     void CollectEditor();
     bool EditorEvent(QEvent* event);
     bool EditorKey(QKeyEvent& event);
+    // The current printer's alignment, with its test sheet, in a dialog of its own.
+    void EditAlignment();
 
     App& app_;
     ImagePage& preview_;
@@ -80,7 +83,14 @@ class MainWindow : public QMainWindow {
     QPlainTextEdit* editor_ = nullptr;
     RunStatus* runStatus_ = nullptr;
     // Preview All Sheets.
+    // Where the window's own controls (beyond the sheet settings) go for its width, in twips.
+    void PlaceOwnControls(double formWidth);
+
     QPushButton* previewAll_ = nullptr;
+    // The first label of a sheet used in part, and the printer alignment dialog.
+    QLabel* startAtCaption_ = nullptr;
+    QSpinBox* startAt_ = nullptr;
+    QPushButton* alignment_ = nullptr;
     QPushButton* command_[7] = {};  // Command1..Command6 at [1..6]
     long editorCursor_ = -1;        // the model cursor offset the editor widget shows
     bool refreshing_ = false;

@@ -5,11 +5,13 @@
 
 #include "platform/codepage.h"
 #include "printing/print_run.h"
+#include "printing/test_sheet.h"
 #include "program/exit_commands.h"
 #include "snacks/snack_editor.h"
 #include "snacks/snack_menu_print.h"
 #include "ui/common/view/check_box_view.h"
 #include "ui/main/main_window_handlers.h"
+#include "ui/main/view/alignment_dialog.h"
 #include "ui/main/view/all_sheets_preview.h"
 #include "ui/main/view/main_window.h"
 
@@ -81,6 +83,24 @@ void MainWindow::Bind() {
     connect(date_, &QDateEdit::dateChanged, this, [this] {
         if (!refreshing_) Handle([this] { wwDateTimeEdit1_Change(app_); });
     });
+    connect(startAt_, &QSpinBox::valueChanged, this,
+            [this](int cell) { Handle([this, cell] { StartAtLabel_Change(app_, cell); }); });
+    connect(alignment_, &QPushButton::clicked, this,
+            [this] { Handle([this] { EditAlignment(); }); });
+}
+
+void MainWindow::EditAlignment() {
+    // A run started on the simple window holds the printer until it ends.
+    if (app_.st.Report.running) return;
+    // The dialog is open while this handler runs: nothing else starts meanwhile, and its test
+    // sheet prints as a step of this handler.
+    AlignmentDialog dialog(
+        app_.os.printers.CurrentName(),
+        [this](const PrinterAlignment& alignment) {
+            handlerGuard_.Run([] {}, [this, alignment] { PrintTestSheet(app_, alignment); });
+        },
+        this);
+    dialog.exec();
 }
 
 void MainWindow::Collect() {

@@ -3,11 +3,14 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <iterator>
 
 #include "platform/codepage.h"
 #include "ui/common/view/check_box_view.h"
 #include "ui/common/view/date_edit_view.h"
+#include "ui/common/view/start_at_label_view.h"
+#include "ui/simple/simple_window_handlers.h"
 #include "ui/simple/view/text_box_text.h"
 
 namespace vt {
@@ -50,6 +53,23 @@ void SimpleWindow::Build() {
     label7_->setObjectName(QStringLiteral("Label7"));
     date_ = MakeDateEdit(this);
     label7_->setBuddy(date_);
+    const StartAtLabelView startAtView = MakeStartAtLabelView(this);
+    startAtCaption_ = startAtView.caption;
+    startAt_ = startAtView.box;
+    userLabelsCaption_ = new QLabel(tr("La&bels"), this);
+    userLabelsCaption_->setObjectName(QStringLiteral("UserLabelsCaption"));
+    userLabels_ = new QSpinBox(this);
+    userLabels_->setObjectName(QStringLiteral("UserLabels"));
+    userLabels_->setRange(1, 9999);
+    userLabels_->setKeyboardTracking(false);
+    userLabelsCaption_->setBuddy(userLabels_);
+    const QString userLabelsTip = tr(" How many user-defined labels to print ");
+    userLabelsCaption_->setToolTip(userLabelsTip);
+    userLabels_->setToolTip(userLabelsTip);
+    // Both number boxes take the width of the larger, so that they line up.
+    const int numberWidth = std::max(startAt_->sizeHint().width(), userLabels_->sizeHint().width());
+    startAt_->setFixedWidth(numberWidth);
+    userLabels_->setFixedWidth(numberWidth);
     for (std::size_t n = 1; n < command_.size(); ++n) {
         command_[n] = new QPushButton(this);
         command_[n]->setObjectName(QStringLiteral("Command%1").arg(n));
@@ -62,6 +82,8 @@ void SimpleWindow::Build() {
     dateRow->addWidget(label7_);
     dateRow->addWidget(date_);
     dateRow->addStretch();
+    dateRow->addWidget(startAtCaption_);
+    dateRow->addWidget(startAt_);
     auto* periodRow = new QHBoxLayout;
     for (std::size_t n = 1; n <= 4; ++n) periodRow->addWidget(check_[n]);
     periodRow->addStretch();
@@ -69,6 +91,8 @@ void SimpleWindow::Build() {
     userRow->addWidget(check_[5]);
     userRow->addWidget(check_[6]);
     userRow->addStretch();
+    userRow->addWidget(userLabelsCaption_);
+    userRow->addWidget(userLabels_);
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(command_[1]);
     buttonRow->addStretch();
@@ -86,9 +110,11 @@ void SimpleWindow::Build() {
     panel->addWidget(runStatus_);
     // The panel keeps its size to its contents: it grows with the text box and shrinks back.
     panel->setSizeConstraint(QLayout::SetFixedSize);
-    // Tab goes through the panel as it reads: date, periods, user labels, text, buttons.
-    QWidget* order[] = {date_,     check_[1], check_[2],   check_[3],   check_[4],  check_[5],
-                        check_[6], text1_,    command_[1], command_[3], command_[2]};
+    // Tab goes through the panel as it reads: date, first label, periods, user labels, text,
+    // buttons.
+    QWidget* order[] = {date_,       startAt_,    check_[1],  check_[2],   check_[3],
+                        check_[4],   check_[5],   check_[6],  userLabels_, text1_,
+                        command_[1], command_[3], command_[2]};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
     Refresh();
 }
@@ -123,6 +149,14 @@ void SimpleWindow::Refresh() {
     const Date d = f.wwDateTimeEdit1.Value;
     date_->setDate(QDate(d.year(), static_cast<int>(d.month()), static_cast<int>(d.day())));
     date_->blockSignals(false);
+
+    ShowStartAtLabel(*startAt_, app_.st);
+    // The number of user labels goes with their text.
+    userLabels_->blockSignals(true);
+    userLabels_->setValue(static_cast<int>(Form2_UserLabelsShown(app_)));
+    userLabels_->blockSignals(false);
+    userLabelsCaption_->setVisible(f.Text1.Visible);
+    userLabels_->setVisible(f.Text1.Visible);
 
     const CommandButton* commands[] = {nullptr, &f.Command1, &f.Command2, &f.Command3};
     for (std::size_t n = 1; n < command_.size(); ++n) {

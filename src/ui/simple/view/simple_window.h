@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -64,6 +65,11 @@ class SimpleWindow : public QWidget {
     QPlainTextEdit* text1_ = nullptr;
     QLabel* label7_ = nullptr;
     QDateEdit* date_ = nullptr;
+    // Where the first sheet starts (for a sheet used in part), and how many user labels print.
+    QLabel* startAtCaption_ = nullptr;
+    QSpinBox* startAt_ = nullptr;
+    QLabel* userLabelsCaption_ = nullptr;
+    QSpinBox* userLabels_ = nullptr;
     RunStatus* runStatus_ = nullptr;
     std::array<QPushButton*, 4> command_{};  // Command1..Command3 at [1..3]
     bool refreshing_ = false;

@@ -4,6 +4,7 @@
 
 #include "printing/print_run.h"
 #include "ui/common/view/check_box_view.h"
+#include "ui/main/main_window_handlers.h"
 #include "ui/simple/simple_window_handlers.h"
 #include "ui/simple/view/simple_window.h"
 #include "ui/simple/view/text_box_text.h"
@@ -61,6 +62,12 @@ void SimpleWindow::Bind() {
                 Form2_wwDateTimeEdit1_Change(app_);
                 Form2_wwDateTimeEdit1_AfterUpdate(app_);
             });
+    });
+    connect(startAt_, &QSpinBox::valueChanged, this, [this, none](int cell) {
+        Handle(none, [this, cell] { StartAtLabel_Change(app_, cell); });
+    });
+    connect(userLabels_, &QSpinBox::valueChanged, this, [this, none](int count) {
+        Handle(none, [this, count] { Form2_UserLabels_Change(app_, count); });
     });
 }
 

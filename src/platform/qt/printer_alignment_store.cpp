@@ -1,0 +1,51 @@
+#include "platform/qt/printer_alignment_store.h"
+
+#include <QUrl>
+#include <algorithm>
+#include <cmath>
+
+#include "platform/qt/user_config.h"
+
+namespace vt {
+namespace {
+
+// A printer name may hold '/' (a group separator), spaces and any other character: percent
+// encoded, it is one group of its own.
+QString Group(const std::string& printerName) {
+    return QStringLiteral("alignment/") +
+           QString::fromLatin1(QUrl::toPercentEncoding(QString::fromStdString(printerName)));
+}
+
+double Millimetres(double mm) {
+    return std::isfinite(mm) ? std::clamp(mm, -kMaxAlignmentMm, kMaxAlignmentMm) : 0.0;
+}
+
+double Read(const QSettings& config, const QString& key) {
+    bool ok = false;
+    const double mm = config.value(key).toDouble(&ok);
+    return ok ? Millimetres(mm) : 0.0;
+}
+
+}  // namespace
+
+PrinterAlignment StoredAlignment(const std::string& printerName) {
+    if (printerName.empty()) return {};
+    const auto config = OpenUserConfig();
+    const QString group = Group(printerName);
+    return {Read(*config, group + "/right_mm"), Read(*config, group + "/down_mm")};
+}
+
+void StoreAlignment(const std::string& printerName, const PrinterAlignment& alignment) {
+    if (printerName.empty()) return;
+    const auto config = OpenUserConfig();
+    const QString group = Group(printerName);
+    const PrinterAlignment kept{Millimetres(alignment.rightMm), Millimetres(alignment.downMm)};
+    if (kept == PrinterAlignment{}) {
+        config->remove(group);
+        return;
+    }
+    config->setValue(group + "/right_mm", kept.rightMm);
+    config->setValue(group + "/down_mm", kept.downMm);
+}
+
+}  // namespace vt

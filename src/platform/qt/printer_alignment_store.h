@@ -1,0 +1,16 @@
+#pragma once
+// Each printer's alignment, kept per user (OpenUserConfig) under the printer's name: printers
+// drift apart, and the operator sets each one once against its own label sheets.
+#include <string>
+
+#include "platform/printers.h"
+
+namespace vt {
+
+// What the user's configuration holds for the printer; none when it holds nothing. A value that
+// is not a finite number reads as 0, one beyond kMaxAlignmentMm as kMaxAlignmentMm.
+PrinterAlignment StoredAlignment(const std::string& printerName);
+// Keep the alignment (taken within kMaxAlignmentMm) for the printer; none forgets it.
+void StoreAlignment(const std::string& printerName, const PrinterAlignment& alignment);
+
+}  // namespace vt

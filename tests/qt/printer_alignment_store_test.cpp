@@ -1,0 +1,56 @@
+// Each printer's alignment in the user's configuration, which anyone may have edited.
+#include "platform/qt/printer_alignment_store.h"
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <cmath>
+
+#include "platform/qt/qt_printers.h"
+#include "platform/qt/user_config.h"
+
+namespace vt {
+namespace {
+
+TEST(PrinterAlignmentStore, KeptPerPrinterAndReadSafelyWhateverTheFileHolds) {
+    const std::string kitchen = "Kitchen/Labels 2";
+    const std::string ward = "Ward Labels";
+    StoreAlignment(kitchen, {1.5, -0.7});
+    StoreAlignment(ward, {-3.2, 0.4});
+    StoreAlignment("Kitchen", {2, 2});
+    EXPECT_EQ(StoredAlignment(kitchen), (PrinterAlignment{1.5, -0.7}));
+    EXPECT_EQ(StoredAlignment(ward), (PrinterAlignment{-3.2, 0.4}));
+    // "Kitchen" is a printer of its own, whose name only starts the same.
+    StoreAlignment("Kitchen", {});
+    EXPECT_EQ(StoredAlignment(kitchen), (PrinterAlignment{1.5, -0.7}));
+    QtPrinters printers;
+    EXPECT_EQ(printers.Alignment(kitchen), (PrinterAlignment{1.5, -0.7}));
+
+    // None forgets the printer; the other keeps its own.
+    StoreAlignment(kitchen, {});
+    EXPECT_EQ(StoredAlignment(kitchen), PrinterAlignment{});
+    EXPECT_EQ(StoredAlignment(ward), (PrinterAlignment{-3.2, 0.4}));
+    {
+        const auto config = OpenUserConfig();
+        config->beginGroup("alignment");
+        EXPECT_EQ(config->childGroups().size(), 1);  // the forgotten one leaves no trace
+    }
+    // Kept within reach, whatever was asked.
+    StoreAlignment(kitchen, {40, std::nan("")});
+    EXPECT_EQ(StoredAlignment(kitchen), (PrinterAlignment{kMaxAlignmentMm, 0}));
+
+    // Values put in by hand.
+    const auto config = OpenUserConfig();
+    const QVariant values[][2] = {
+        {"abc", "nan"}, {"25", "-1e308"}, {"inf", QStringList{"1", "2"}}, {"", " 2.5 "}};
+    const PrinterAlignment read[] = {{0, 0}, {kMaxAlignmentMm, -kMaxAlignmentMm}, {0, 0}, {0, 2.5}};
+    for (std::size_t i = 0; i < std::size(values); ++i) {
+        config->setValue("alignment/Ward%20Labels/right_mm", values[i][0]);
+        config->setValue("alignment/Ward%20Labels/down_mm", values[i][1]);
+        config->sync();
+        EXPECT_EQ(StoredAlignment(ward), read[i]) << i;
+    }
+}
+
+}  // namespace
+}  // namespace vt
