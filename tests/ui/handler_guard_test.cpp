@@ -43,6 +43,22 @@ TEST(HandlerGuard, ANestedExitLeavesTheRunBusyUntilTheOutermostHandlerEnds) {
     EXPECT_EQ(f.log, "");
 }
 
+TEST(HandlerGuard, TwoWindowsSharingTheBusyTimeStartNothingInsideEachOther) {
+    GuardFixture main, simple;
+    main.guard.ShareBusyWith(simple.guard);
+    simple.guard.Handle(simple.Note("collect"), [&] {
+        main.guard.Handle(main.Note("collect"), main.Note("print"));  // refused during the run
+        main.guard.Handle(main.Note("collect"), main.Note("stop"), true);
+        simple.log += "run ";
+    });
+    EXPECT_EQ(main.log, "collect stop refresh after ending-busy ");
+    EXPECT_EQ(simple.log, "collect run ending-busy refresh after ");
+    EXPECT_FALSE(main.guard.Busy());
+    main.log.clear();
+    main.guard.Handle(main.Note("collect"), main.Note("print"));
+    EXPECT_EQ(main.log, "collect print ending-busy refresh after ");
+}
+
 TEST(HandlerGuard, AFailingHandlerIsShownUnderTheWindowTitleAndTheWindowStillRefreshed) {
     GuardFixture f;
     f.window.setWindowTitle(QStringLiteral("Vittlon"));

@@ -82,5 +82,26 @@ TEST(RunStatus, StopEndsTheRunWithoutAPdfAndTheProgramGoesOn) {
     EXPECT_EQ(s.Pdfs("labels").size(), 1);
 }
 
+TEST(RunStatus, DuringARunFromOneWindowTheOtherStartsNoSecondRun) {
+    DemoStation s;
+    ProgramWindows windows(s.app, s.dialogs, s.events);
+    ASSERT_TRUE(windows.Start());
+    QPushButton* going = Button(windows.Main(), "StopRun");
+    bool pressed = false;
+    QTimer presser;
+    QObject::connect(&presser, &QTimer::timeout, [&] {
+        if (!pressed && going->isVisible()) {
+            pressed = true;
+            Button(windows.Main(), "Command1")->click();  // the main window's PRINT
+        }
+    });
+    presser.start(0);
+    Button(windows.Simple(), "Command1")->click();  // PRINT Labels
+    presser.stop();
+    EXPECT_TRUE(pressed);
+    EXPECT_EQ(s.Pdfs("labels").size(), 1);
+    EXPECT_EQ(s.app.st.RunsReported, 1);
+}
+
 }  // namespace
 }  // namespace vt::test

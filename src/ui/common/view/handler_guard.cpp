@@ -12,15 +12,26 @@ HandlerGuard::HandlerGuard(QWidget& window, const bool& refreshing, Step refresh
       refresh_(std::move(refresh)),
       beforeOutermostEnds_(std::move(beforeOutermostEnds)) {}
 
+void HandlerGuard::ShareBusyWith(HandlerGuard& other) {
+    for (HandlerGuard* guard : other.shared_->guards) {
+        shared_->guards.push_back(guard);
+        guard->shared_ = shared_;
+    }
+}
+
 void HandlerGuard::Handle(const Step& collect, const Step& handler, bool evenWhileBusy) {
-    if (refreshing_ || (busy_ && !evenWhileBusy)) return;
+    if (refreshing_ || (shared_->busy && !evenWhileBusy)) return;
     // Only the outermost call ends the busy time; a nested Exit leaves the run it stops busy.
-    const bool outermost = !busy_;
-    busy_ = true;
+    const bool outermost = !shared_->busy;
+    shared_->busy = true;
     Run(collect, handler);
     if (outermost) {
-        if (beforeOutermostEnds_) beforeOutermostEnds_();
-        busy_ = false;
+        // Held by a copy: a put-off step may not outlive the list it runs from.
+        const std::shared_ptr<Shared> shared = shared_;
+        for (HandlerGuard* guard : shared->guards) {
+            if (guard->beforeOutermostEnds_) guard->beforeOutermostEnds_();
+        }
+        shared->busy = false;
     }
     refresh_();
     if (afterHandler_) afterHandler_();

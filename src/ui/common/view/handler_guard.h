@@ -3,7 +3,9 @@
 // control's handler, show what went wrong, then refresh the widgets from the models.
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <utility>
+#include <vector>
 
 namespace vt {
 
@@ -28,16 +30,25 @@ class HandlerGuard {
     // Collect and run the handler, an exception shown in a warning box: no exception may cross
     // the event loop. Handle without the busy rules and the refresh.
     void Run(const Step& collect, const Step& handler);
-    // A handler is running.
-    bool Busy() const { return busy_; }
+    // A handler is running (of this window, or of one it shares its busy time with).
+    bool Busy() const { return shared_->busy; }
+    // One busy time with another window's guard: while a handler of either runs (a print run
+    // lets both windows' events through), the other takes only its leaving-the-program
+    // handlers, and as the outermost handler ends each guard's put-off work runs.
+    void ShareBusyWith(HandlerGuard& other);
 
   private:
+    struct Shared {
+        bool busy = false;
+        std::vector<HandlerGuard*> guards;
+    };
+
     QWidget& window_;
     const bool& refreshing_;
     Step refresh_;
     Step beforeOutermostEnds_;
     Step afterHandler_;
-    bool busy_ = false;
+    std::shared_ptr<Shared> shared_ = std::make_shared<Shared>(Shared{false, {this}});
 };
 
 }  // namespace vt

@@ -15,6 +15,9 @@ ProgramWindows::ProgramWindows(App& app, QtDialogs& dialogs, QtEvents& events)
     app_.form1.Picture2 = &picture2_;
     dialogs.SetParent(&main_);
     dialogs.SetUnattended(Headless());
+    // A print run lets both windows' events through: while a handler of either runs, neither
+    // starts another (a second run would take over the first one's sheet and state).
+    main_.Handlers().ShareBusyWith(simple_.Handlers());
     // Each window's handlers change the other's models too: both are refreshed after each.
     main_.SetAfterHandler([this] {
         simple_.Refresh();

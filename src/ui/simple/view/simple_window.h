@@ -32,6 +32,8 @@ class SimpleWindow : public QWidget {
     void SetAfterHandler(std::function<void()> afterHandler) {
         handlerGuard_.SetAfterHandler(std::move(afterHandler));
     }
+    // The guard this window's handlers run through (the program shares its busy time).
+    HandlerGuard& Handlers() { return handlerGuard_; }
     // The last real run ended: its line in the run status, with the link to its report.
     void ShowRunResult(const RunReport& report) { runStatus_->ShowResult(report); }
 
