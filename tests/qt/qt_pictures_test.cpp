@@ -215,6 +215,27 @@ TEST_F(Pictures, MetafileObjectsTakeTheLowestFreeIndex) {
     EXPECT_EQ(QColor(image.pixel(70, 10)), QColor(Qt::cyan));
 }
 
+// A plain metafile of a 2,000 x 2,000 window filled `times` times over (a run of Rectangle
+// records, each over the whole window).
+std::string WindowFilled(int times) {
+    MetafileBytes m;
+    m.U16(1), m.U16(9), m.U16(0x0300), m.U32(0), m.U16(0), m.U32(7), m.U16(0);
+    m.U32(5), m.U16(0x020C), m.U16(2000), m.U16(2000);
+    for (int i = 0; i < times; ++i) {
+        m.U32(7), m.U16(0x041B), m.U16(2000), m.U16(2000), m.U16(0), m.U16(0);
+    }
+    m.U32(3), m.U16(0);
+    return m.bytes;
+}
+
+TEST_F(Pictures, AMetafilePaintingFarMoreThanAPictureNeedsIsRefusedUnpainted) {
+    // A drawing may paint its image over a few dozen times; tens of thousands of shapes over
+    // the whole image (a damaged or hostile file) would hold the print run for minutes.
+    EXPECT_EQ(Pixels(pictures.Load(Write("busy.wmf", WindowFilled(40)).string())).size(),
+              QSize(2000, 2000));
+    EXPECT_THROW(pictures.Load(Write("endless.wmf", WindowFilled(100000)).string()), FileError);
+}
+
 TEST_F(Pictures, UnreadableFilesThrowFileError) {
     const fs::path jpeg = WriteImage("full.jpg", "JPEG");
     const std::string jpegBytes = test::ReadHostFile(jpeg);

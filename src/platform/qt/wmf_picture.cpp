@@ -22,6 +22,11 @@ constexpr std::size_t kPlaceableHeaderSize = 22;
 constexpr std::size_t kHeaderSize = 18;
 constexpr double kPixelsPerInch = 300;
 constexpr std::uint32_t kSrcCopy = 0x00CC0020;
+// The painting a picture may take: its whole image this many times over, or a few million
+// pixels for a small image. A photo or a drawing needs a few; a damaged or hostile file of
+// endless shapes over the whole image would hold the print run for minutes.
+constexpr double kMostPaintedImages = 64;
+constexpr double kLeastPaintingBudget = 4e6;
 
 // Little-endian fields of one stretch of the file; reading past its end throws.
 class Fields {
@@ -133,7 +138,11 @@ QImage DibImage(std::string_view dib) {
 
 class Player {
   public:
-    Player(QImage& image, const Frame& frame) : painter_(&image), pixels_(frame.pixels) {
+    Player(QImage& image, const Frame& frame)
+        : painter_(&image),
+          pixels_(frame.pixels),
+          budget_(std::max(kLeastPaintingBudget,
+                           kMostPaintedImages * pixels_.width() * pixels_.height())) {
         SetWindow(frame.window);
         painter_.setPen(QPen(Qt::black, 0));
         painter_.setBrush(Qt::white);
@@ -192,28 +201,43 @@ class Player {
             case 0x0213: {  // LineTo(y, x)
                 const double y = f.I16();
                 const QPointF to(f.I16(), y);
+                SpendOnLines(QPolygonF({position_, to}));
                 painter_.drawLine(position_, to);
                 position_ = to;
                 break;
             }
-            case 0x041B:
-                painter_.drawRect(Box(f));
+            case 0x041B: {
+                const QRectF box = Box(f);
+                SpendOnArea(box);
+                painter_.drawRect(box);
                 break;
-            case 0x0418:
-                painter_.drawEllipse(Box(f));
+            }
+            case 0x0418: {
+                const QRectF box = Box(f);
+                SpendOnArea(box);
+                painter_.drawEllipse(box);
                 break;
+            }
             case 0x061C: {
                 const double h = f.I16();
                 const double w = f.I16();
-                painter_.drawRoundedRect(Box(f), w / 2, h / 2);
+                const QRectF box = Box(f);
+                SpendOnArea(box);
+                painter_.drawRoundedRect(box, w / 2, h / 2);
                 break;
             }
-            case 0x0324:
-                painter_.drawPolygon(Points(f, f.I16()), fillRule_);
+            case 0x0324: {
+                const QPolygonF polygon = Points(f, f.I16());
+                SpendOnArea(polygon.boundingRect(), polygon.size());
+                painter_.drawPolygon(polygon, fillRule_);
                 break;
-            case 0x0325:
-                painter_.drawPolyline(Points(f, f.I16()));
+            }
+            case 0x0325: {
+                const QPolygonF polyline = Points(f, f.I16());
+                SpendOnLines(polyline);
+                painter_.drawPolyline(polyline);
                 break;
+            }
             case 0x0538:
                 PolyPolygon(f);
                 break;
@@ -283,6 +307,7 @@ class Player {
         QPainterPath path;
         path.setFillRule(fillRule_);
         for (int count : counts) path.addPolygon(Points(f, count));
+        SpendOnArea(path.boundingRect(), path.elementCount());
         painter_.drawPath(path);
     }
 
@@ -311,7 +336,35 @@ class Player {
         }
         // DIB rows count from the bottom, QImage rows from the top.
         const QRectF source(sx, image.height() - sy - sh, sw, sh);
-        painter_.drawImage(QRectF(dx, dy, dw, dh), image, source);
+        const QRectF target(dx, dy, dw, dh);
+        SpendOnArea(target.normalized(), double(image.width()) * image.height());
+        painter_.drawImage(target, image, source);
+    }
+
+    // Painting a shape costs the pixels of the image it covers (its outline included); a line
+    // its length times the pen's width. Past the budget the picture is refused.
+    void SpendOnArea(const QRectF& bounds, double points = 0) {
+        const QRectF covered = painter_.transform()
+                                   .mapRect(bounds)
+                                   .adjusted(-1, -1, 1, 1)
+                                   .intersected(QRectF(QPointF(0, 0), QSizeF(pixels_)));
+        Spend(covered.width() * covered.height() + points);
+    }
+    void SpendOnLines(const QPolygonF& points) {
+        const QTransform& t = painter_.transform();
+        const double scale = std::max(std::abs(t.m11()), std::abs(t.m22()));
+        const double width = std::max(1.0, painter_.pen().widthF() * scale);
+        double length = 0;
+        for (qsizetype i = 1; i < points.size(); ++i) {
+            const QPointF step = t.map(points[i]) - t.map(points[i - 1]);
+            length += std::min(std::abs(step.x()) + std::abs(step.y()),
+                               double(pixels_.width() + pixels_.height()));
+        }
+        Spend((length + 1) * width + double(points.size()));
+    }
+    void Spend(double cost) {
+        budget_ -= cost;
+        if (!(budget_ >= 0)) throw std::runtime_error("metafile draws too much to be a picture");
     }
 
     QPainter painter_;
@@ -321,6 +374,7 @@ class Player {
     Qt::FillRule fillRule_ = Qt::OddEvenFill;
     ObjectTable objects_;
     int saved_ = 0;
+    double budget_;
 };
 
 std::optional<QRectF> FirstWindow(const std::vector<Record>& records) {

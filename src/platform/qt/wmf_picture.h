@@ -19,7 +19,8 @@ bool LooksLikeWmf(std::string_view data);
 
 // The picture, at 300 pixels to the inch for a placeable file (one pixel per logical unit for
 // a plain one), no side longer than 2,000 pixels. Throws std::runtime_error when the file is
-// cut short or its header makes no sense.
+// cut short, its header makes no sense, or it paints far more than a picture needs (its whole
+// image over 64 times).
 QImage RenderWmf(std::string_view data);
 
 }  // namespace vt
