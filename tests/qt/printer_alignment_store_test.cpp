@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <cmath>
 
@@ -50,6 +53,19 @@ TEST(PrinterAlignmentStore, KeptPerPrinterAndReadSafelyWhateverTheFileHolds) {
         config->sync();
         EXPECT_EQ(StoredAlignment(ward), read[i]) << i;
     }
+}
+
+TEST(PrinterAlignmentStore, AConfigurationThatCannotBeWrittenIsSaid) {
+    // A file where the configuration's folder should be: nothing can be written there.
+    const QString folder = QFileInfo(OpenUserConfig()->fileName()).absolutePath();
+    QDir().rename(folder, folder + ".kept");
+    QFile blocker(folder);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EXPECT_FALSE(StoreAlignment("Ward Labels", {1, 1}));
+    blocker.remove();
+    QDir().rename(folder + ".kept", folder);
+    EXPECT_TRUE(StoreAlignment("Ward Labels", {1, 1}));
 }
 
 }  // namespace

@@ -35,17 +35,19 @@ PrinterAlignment StoredAlignment(const std::string& printerName) {
     return {Read(*config, group + "/right_mm"), Read(*config, group + "/down_mm")};
 }
 
-void StoreAlignment(const std::string& printerName, const PrinterAlignment& alignment) {
-    if (printerName.empty()) return;
+bool StoreAlignment(const std::string& printerName, const PrinterAlignment& alignment) {
+    if (printerName.empty()) return true;
     const auto config = OpenUserConfig();
     const QString group = Group(printerName);
     const PrinterAlignment kept{Millimetres(alignment.rightMm), Millimetres(alignment.downMm)};
     if (kept == PrinterAlignment{}) {
         config->remove(group);
-        return;
+    } else {
+        config->setValue(group + "/right_mm", kept.rightMm);
+        config->setValue(group + "/down_mm", kept.downMm);
     }
-    config->setValue(group + "/right_mm", kept.rightMm);
-    config->setValue(group + "/down_mm", kept.downMm);
+    config->sync();
+    return config->status() == QSettings::NoError;
 }
 
 }  // namespace vt

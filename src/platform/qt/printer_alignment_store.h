@@ -10,7 +10,8 @@ namespace vt {
 // What the user's configuration holds for the printer; none when it holds nothing. A value that
 // is not a finite number reads as 0, one beyond kMaxAlignmentMm as kMaxAlignmentMm.
 PrinterAlignment StoredAlignment(const std::string& printerName);
-// Keep the alignment (taken within kMaxAlignmentMm) for the printer; none forgets it.
-void StoreAlignment(const std::string& printerName, const PrinterAlignment& alignment);
+// Keep the alignment (taken within kMaxAlignmentMm) for the printer; none forgets it. False when
+// the configuration file could not be written (the alignment is not kept).
+bool StoreAlignment(const std::string& printerName, const PrinterAlignment& alignment);
 
 }  // namespace vt

@@ -1,12 +1,14 @@
 #include "ui/main/view/alignment_dialog.h"
 
 #include <QDialogButtonBox>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cmath>
 #include <utility>
 
 #include "platform/qt/printer_alignment_store.h"
+#include "platform/qt/user_config.h"
 
 namespace vt {
 namespace {
@@ -101,7 +103,13 @@ PrinterAlignment AlignmentDialog::Shown() const {
 }
 
 void AlignmentDialog::accept() {
-    StoreAlignment(printerName_, Shown());
+    // An alignment that could not be kept is said, and the dialog stays with its values.
+    if (!StoreAlignment(printerName_, Shown())) {
+        QMessageBox::warning(this, windowTitle(),
+                             tr("The alignment could not be kept: %1 cannot be written.")
+                                 .arg(OpenUserConfig()->fileName()));
+        return;
+    }
     QDialog::accept();
 }
 
