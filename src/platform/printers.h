@@ -7,6 +7,7 @@
 
 #include "platform/shifted_surface.h"
 #include "platform/surface.h"
+#include "platform/units.h"
 
 namespace vt {
 
@@ -21,7 +22,11 @@ struct PrinterAlignment {
     friend bool operator==(const PrinterAlignment&, const PrinterAlignment&) = default;
 };
 inline constexpr double kMaxAlignmentMm = 10.0;
-inline constexpr double kTwipsPerMm = 1440.0 / 25.4;
+
+// An alignment distance as it may be used: within kMaxAlignmentMm, 0 for what is no number.
+inline double WithinAlignmentReach(double mm) {
+    return std::isfinite(mm) ? std::clamp(mm, -kMaxAlignmentMm, kMaxAlignmentMm) : 0.0;
+}
 
 class Printers {
   public:
@@ -60,12 +65,8 @@ class Printers {
     // (the test sheet of an alignment being set). The preview never goes through here.
     Surface& AlignedPrinter() { return AlignedPrinter(Alignment(CurrentName())); }
     Surface& AlignedPrinter(const PrinterAlignment& alignment) {
-        const auto twips = [](double mm) {
-            return std::isfinite(mm)
-                       ? std::clamp(mm, -kMaxAlignmentMm, kMaxAlignmentMm) * kTwipsPerMm
-                       : 0.0;
-        };
-        aligned_.Retarget(Printer(), twips(alignment.rightMm), twips(alignment.downMm));
+        aligned_.Retarget(Printer(), WithinAlignmentReach(alignment.rightMm) * kTwipsPerMm,
+                          WithinAlignmentReach(alignment.downMm) * kTwipsPerMm);
         return aligned_;
     }
 

@@ -7,13 +7,11 @@
 namespace vt {
 namespace {
 
-constexpr double kLineYNormal[] = {-30, 150, 310, 470, 630, 790};
-constexpr double kLineYBold[] = {-30, 170, 350, 520, 690, 870};
+constexpr double kLineYNormal[] = {-kFirstLineAbove, 150, 310, 470, 630, 790};
+constexpr double kLineYBold[] = {-kFirstLineAbove, 170, 350, 520, 690, 870};
 constexpr double kPreviewTwipsPerPixel = 15;
-// The frame's outline starts this far left of and above the label's corner, and the first text
-// line's cell this far above it.
+// The frame's outline starts this far left of and above the label's corner.
 constexpr double kFrameOutset = 10;
-constexpr double kFirstCellAbove = 30;
 // Text may end this close past the edge without counting as cut (rounding of the font's
 // advances).
 constexpr double kCutTolerance = 0.5;
@@ -29,8 +27,8 @@ class ClipToCell {
         const double pen = std::max(1, surface_.DrawWidth()) * surface_.TwipsPerDeviceUnit();
         const double left = st.LabelLeft - kFrameOutset - pen;
         const double right = st.LabelLeft + st.LabelWidth + pen;
-        surface_.SetClip(left, top - kFirstCellAbove - pen, right - left,
-                         st.LabelHeight + kFirstCellAbove + 2 * pen);
+        surface_.SetClip(left, top - kFirstLineAbove - pen, right - left,
+                         st.LabelHeight + kFirstLineAbove + 2 * pen);
     }
     ~ClipToCell() { surface_.NoClip(); }
     ClipToCell(const ClipToCell&) = delete;
@@ -140,8 +138,12 @@ void DrawExpiration(App& app) {
 }  // namespace
 
 void DrawLabelFrame(const AppState& st, double left, double top) {
-    st.PrintTarget->Line(left - 10, top - 10, left + st.LabelWidth, top + st.LabelHeight - 220,
-                         true);
+    st.PrintTarget->Line(left - kFrameOutset, top - kFrameOutset, left + st.LabelWidth,
+                         top + st.LabelHeight - 220, true);
+}
+
+double LabelTextIndent(const AppState& st) {
+    return st.NoPhoto == 1 ? 100 : 1300;
 }
 
 void DrawMenu(App& app) {
@@ -160,7 +162,7 @@ void DrawMenu(App& app) {
         st.TextOffset = 50;
     }
     app.form1.Label10.Caption = st.ResidentName;
-    st.TextIndent = st.NoPhoto == 1 ? 100 : 1300;
+    st.TextIndent = static_cast<Int16>(LabelTextIndent(st));
     // Tray labels print their lines lower; the frame and picture box stay where they are.
     if (st.PeriodIndex == 5) st.LabelTop += 150;
 

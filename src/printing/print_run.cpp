@@ -74,22 +74,11 @@ void ApplyCommandLine(App& app) {
     }
 }
 
-long LabelsPrinted(const RunReport& report) {
-    long labels = 0;
-    for (const RunReport::Printed& printed : report.printed) labels += printed.labels;
-    return labels;
-}
-
 void PrepareSurface(App& app) {
     AppState& st = app.st;
     st.PrintTarget = st.PreviewMode == 1 ? app.form1.Picture2 : &app.os.printers.AlignedPrinter();
     Surface& s = *st.PrintTarget;
-    s.SetHeight(15840);
-    s.SetWidth(12240);
-    if (st.PreviewMode != 1) {
-        s.SetPaperSize(1);
-        s.SetOrientation(1);
-    }
+    SetSheetPage(s, st.PreviewMode != 1);
     // The label font is the one the main window carries on its "No Photo" box: a narrow font.
     s.SetFontName("CB1");
     s.SetFontBold(false);
@@ -228,7 +217,7 @@ void Run(App& app, bool& printing) {
         // A stop (the program asked to end) leaves labels unprinted: not a success.
         if (st.StopRequested == 1) {
             EndProgramFailed(app, kExitFailed, "the automatic run was stopped before its end");
-        } else if (LabelsPrinted(st.Report) == 0) {
+        } else if (st.Report.Labels() == 0) {
             EndProgramFailed(app, kExitNothingPrinted,
                              "nothing printed: no resident has a label on the days, periods and "
                              "units of the settings");

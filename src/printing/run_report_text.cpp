@@ -7,13 +7,12 @@
 #include "platform/codepage.h"
 #include "platform/numbers.h"
 #include "platform/text.h"
+#include "platform/units.h"
 
 namespace vt {
 namespace {
 
 using Cause = RunReport::NoLabelCause;
-
-constexpr double kTwipsPerMillimetre = 1440 / 25.4;
 
 // The data files' texts are Windows-1252; the report is UTF-8.
 std::string Shown(const std::string& text) {
@@ -26,7 +25,7 @@ std::string Count(long n, const char* one, const char* many) {
 
 std::string Millimetres(double twips) {
     char text[32];
-    std::snprintf(text, sizeof text, "%.1f mm", twips / kTwipsPerMillimetre);
+    std::snprintf(text, sizeof text, "%.1f mm", twips / kTwipsPerMm);
     return text;
 }
 

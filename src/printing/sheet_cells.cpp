@@ -6,6 +6,15 @@
 
 namespace vt {
 
+void SetSheetPage(Surface& s, bool printer) {
+    s.SetHeight(kSheetHeight);
+    s.SetWidth(kSheetWidth);
+    if (printer) {
+        s.SetPaperSize(1);
+        s.SetOrientation(1);
+    }
+}
+
 long LabelColumns(const AppState& st) {
     long columns = 1;
     while (columns < 4 && st.ColumnX(static_cast<int>(columns) + 1) != 0) ++columns;
@@ -16,11 +25,15 @@ long LabelCellsPerSheet(const AppState& st) {
     return std::max(1L, long(st.RowsPerPage) * LabelColumns(st));
 }
 
+long StartCell(const AppState& st) {
+    const long start = st.StartAtLabel;
+    return start < 1 || start > LabelCellsPerSheet(st) ? 1 : start;
+}
+
 void StartAtCell(App& app) {
     AppState& st = app.st;
     const long columns = LabelColumns(st);
-    long start = st.StartAtLabel;
-    if (start < 1 || start > LabelCellsPerSheet(st)) start = 1;
+    const long start = StartCell(st);
     st.RowNo = static_cast<Int16>((start - 1) / columns + 1);
     st.ColumnNo = static_cast<Int16>((start - 1) % columns + 1);
     if (st.PreviewMode != 1 && st.DryRun != 1) return;

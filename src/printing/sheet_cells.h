@@ -2,13 +2,23 @@
 // The cells of a label sheet as a print run fills them: row by row, left to right, from the
 // top left cell (1).
 #include "app/app.h"
+#include "platform/surface.h"
 
 namespace vt {
+
+// The label sheet's page: letter, portrait. A printer also takes the paper size and the
+// orientation; a preview box only the size.
+inline constexpr double kSheetWidth = 12240;
+inline constexpr double kSheetHeight = 15840;
+void SetSheetPage(Surface& s, bool printer);
 
 // Labels across: the first column and each further column with a place, up to four.
 long LabelColumns(const AppState& st);
 // Rows times columns of the current label geometry; at least 1.
 long LabelCellsPerSheet(const AppState& st);
+
+// The cell the next run starts at: StartAtLabel, or 1 when that is not on the current sheet.
+long StartCell(const AppState& st);
 
 // Put the run's first label in the cell StartAtLabel names (cell 1 when it is not on the
 // sheet). The preview and the dry run show the cells left empty as outlines.

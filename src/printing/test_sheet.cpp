@@ -3,16 +3,14 @@
 #include <cstdio>
 #include <exception>
 
+#include "printing/label_drawing.h"
 #include "printing/sheet_cells.h"
 
 namespace vt {
 namespace {
 
-constexpr double kPageWidth = 12240;  // letter, portrait
-constexpr double kPageHeight = 15840;
 constexpr double kCrossArm = 90;
-constexpr double kFirstLineY = -30;  // a label's first text line, from the label's top
-constexpr double kTick = 57;         // 1 mm
+constexpr double kTick = 57;  // 1 mm
 constexpr double kHalfCentimetreTick = 113;
 constexpr double kCentimetreTick = 170;
 
@@ -25,7 +23,7 @@ std::string Millimetres(double mm) {
 // A tick every millimetre from the corner, longer each 5 and 10 mm, and the centimetres
 // numbered: along the top edge (across) or the left edge (down).
 void Ruler(Surface& s, bool across) {
-    const double length = across ? kPageWidth : kPageHeight;
+    const double length = across ? kSheetWidth : kSheetHeight;
     for (int mm = 1; mm * kTwipsPerMm < length; ++mm) {
         const double at = mm * kTwipsPerMm;
         const double tick = mm % 10 == 0  ? kCentimetreTick
@@ -51,10 +49,7 @@ void Cross(Surface& s, double x, double y) {
 
 void DrawSheet(App& app, Surface& s, const PrinterAlignment& alignment) {
     const AppState& st = app.st;
-    s.SetHeight(kPageHeight);
-    s.SetWidth(kPageWidth);
-    s.SetPaperSize(1);
-    s.SetOrientation(1);
+    SetSheetPage(s, true);
     s.SetFontName("CB1");
     s.SetFontBold(false);
     s.SetFontSize(8);
@@ -65,12 +60,12 @@ void DrawSheet(App& app, Surface& s, const PrinterAlignment& alignment) {
 
     const long columns = LabelColumns(st);
     const long cells = LabelCellsPerSheet(st);
-    const double indent = st.NoPhoto == 1 ? 100 : 1300;
+    const double indent = LabelTextIndent(st);
     for (long cell = 1; cell <= cells; ++cell) {
         const double left = st.ColumnX(static_cast<int>((cell - 1) % columns + 1));
         const double top = st.TopMargin + double((cell - 1) / columns) * st.LabelHeight;
         s.Line(left, top, left + st.LabelWidth, top + st.LabelHeight, true);
-        Cross(s, left + indent, top + kFirstLineY);
+        Cross(s, left + indent, top - kFirstLineAbove);
     }
 
     const double left = st.ColumnX(1) + indent + 150;

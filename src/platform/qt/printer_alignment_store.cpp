@@ -1,8 +1,6 @@
 #include "platform/qt/printer_alignment_store.h"
 
 #include <QUrl>
-#include <algorithm>
-#include <cmath>
 
 #include "platform/qt/user_config.h"
 
@@ -16,14 +14,10 @@ QString Group(const std::string& printerName) {
            QString::fromLatin1(QUrl::toPercentEncoding(QString::fromStdString(printerName)));
 }
 
-double Millimetres(double mm) {
-    return std::isfinite(mm) ? std::clamp(mm, -kMaxAlignmentMm, kMaxAlignmentMm) : 0.0;
-}
-
 double Read(const QSettings& config, const QString& key) {
     bool ok = false;
     const double mm = config.value(key).toDouble(&ok);
-    return ok ? Millimetres(mm) : 0.0;
+    return ok ? WithinAlignmentReach(mm) : 0.0;
 }
 
 }  // namespace
@@ -39,7 +33,8 @@ bool StoreAlignment(const std::string& printerName, const PrinterAlignment& alig
     if (printerName.empty()) return true;
     const auto config = OpenUserConfig();
     const QString group = Group(printerName);
-    const PrinterAlignment kept{Millimetres(alignment.rightMm), Millimetres(alignment.downMm)};
+    const PrinterAlignment kept{WithinAlignmentReach(alignment.rightMm),
+                                WithinAlignmentReach(alignment.downMm)};
     if (kept == PrinterAlignment{}) {
         config->remove(group);
     } else {

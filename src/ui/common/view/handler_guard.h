@@ -19,6 +19,9 @@ class HandlerGuard {
     // outermost handler ends, while the window still counts as busy: work put off during the run.
     HandlerGuard(QWidget& window, const bool& refreshing, Step refresh,
                  Step beforeOutermostEnds = {});
+    // The busy time it shares names the guard itself: it is not copied.
+    HandlerGuard(const HandlerGuard&) = delete;
+    HandlerGuard& operator=(const HandlerGuard&) = delete;
 
     // Runs after every handler, once the window is refreshed.
     void SetAfterHandler(Step afterHandler) { afterHandler_ = std::move(afterHandler); }

@@ -25,10 +25,9 @@ StartAtLabelView MakeStartAtLabelView(QWidget* parent) {
 }
 
 void ShowStartAtLabel(QSpinBox& box, const AppState& st) {
-    const long cells = LabelCellsPerSheet(st);
     const QSignalBlocker quiet(box);
-    box.setMaximum(static_cast<int>(cells));
-    box.setValue(st.StartAtLabel <= cells ? st.StartAtLabel : 1);
+    box.setMaximum(static_cast<int>(LabelCellsPerSheet(st)));
+    box.setValue(static_cast<int>(StartCell(st)));
 }
 
 }  // namespace vt

@@ -9,11 +9,10 @@
 
 #include "platform/qt/printer_alignment_store.h"
 #include "platform/qt/user_config.h"
+#include "platform/units.h"
 
 namespace vt {
 namespace {
-
-constexpr double kMmPerInch = 25.4;
 
 QString Inches(double mm) {
     const double inches = mm / kMmPerInch;
