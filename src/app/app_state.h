@@ -42,6 +42,10 @@ struct AppState {
     // Settings, loaded by GetSet.
     Int32 LabelTypeNo = 0;
     std::string PrinterName;
+    // The stored printer is not among the installed ones: another prints for now, and the
+    // stored name stays until the operator chooses a printer.
+    bool StoredPrinterMissing = false;
+    std::string MissingPrinterTold;  // the stored name the operator was told is missing
     Date LabelDate;
     std::string LabelDateText;
     Date ExpDate;

@@ -59,7 +59,8 @@ struct RunReport {
     std::vector<std::string> unprintedUserLines;  // user-defined label lines after the sixth
     int undrawnBarcodeType = 0;  // barcodes on, of a type the program cannot draw (not 3 or 6)
     std::string printer;
-    std::string output;  // the PDF file, or the printer queue
+    std::string output;        // the PDF file, or the printer queue and the jobs it accepted
+    long sheetsDelivered = 0;  // of `sheets`: in the PDF file put in place, or accepted
     Outcome outcome = Outcome::Completed;
     std::string failure;  // Failed: the cause
 

@@ -23,6 +23,11 @@ struct PrinterAlignment {
 };
 inline constexpr double kMaxAlignmentMm = 10.0;
 
+// The edges of a portrait letter sheet that a printer cannot print on, in twips.
+struct PageMargins {
+    double left = 0, top = 0, right = 0, bottom = 0;
+};
+
 // An alignment distance as it may be used: within kMaxAlignmentMm, 0 for what is no number.
 inline double WithinAlignmentReach(double mm) {
     return std::isfinite(mm) ? std::clamp(mm, -kMaxAlignmentMm, kMaxAlignmentMm) : 0.0;
@@ -46,15 +51,24 @@ class Printers {
     // The print run or menu print is over (normally, by an error or by a stop): close what it
     // opened. A run that printed nothing leaves no output.
     virtual void RunEnded() = 0;
-    // The run was stopped by the operator: nothing of it is kept that can still be taken
-    // back (the PDF file is not written, the open print job is aborted).
+    // The run was stopped (by the operator, or the program is ending): nothing of it is kept
+    // that can still be taken back (the PDF file is not written, the open page is not sent).
     virtual void RunCancelled() { RunEnded(); }
     // Where the last ended run went: the PDF file it wrote, or the printer queue; "" when it
     // printed nothing.
     virtual std::string LastOutput() const { return ""; }
+    // How many pages (sheets) of the last ended or cancelled run were delivered: in the PDF
+    // file that was put in place, or accepted by the print server.
+    virtual long LastDelivered() const { return 0; }
+    // Why the print service could not be asked for its printers the last time ("" when it
+    // answered): the installed list then holds the built-in PDF printer alone.
+    virtual std::string ServiceProblem() const { return ""; }
     // What the current run prints, "labels" or "menu"; the PDF printer names its file after it.
     // Every run starts as "labels" again.
     virtual void SetJobKind(const std::string& kind) { (void)kind; }
+    // The current printer's unprintable edges of a letter sheet, as its driver reports them.
+    // Pages that are drawn from the printable origin (the menu) start inside them.
+    virtual PageMargins PrintableMargins() { return {}; }
     // The alignment kept for a printer (none unless the operator set one).
     virtual PrinterAlignment Alignment(const std::string& name) {
         (void)name;

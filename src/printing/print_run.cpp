@@ -1,7 +1,9 @@
 #include "printing/print_run.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <stdexcept>
 
 #include "app/program_end.h"
 #include "platform/barcode.h"
@@ -45,6 +47,23 @@ bool DateConfirmed(App& app) {
                                  2) == MsgAnswer::Yes;
 }
 
+// "the printers are "A", "B"", or why the print service could not be asked.
+std::string InstalledPrinters(App& app) {
+    std::string installed;
+    for (const std::string& name : app.os.printers.Installed()) {
+        installed += (installed.empty() ? "" : ", ") + ("\"" + name + "\"");
+    }
+    const std::string problem = app.os.printers.ServiceProblem();
+    return "the printers are " + installed + (problem.empty() ? "" : " (" + problem + ")");
+}
+
+// The window comes back as it was before the run, whatever ended it.
+void RestoreWindows(App& app) {
+    app.form1.Form.Caption = app.st.SavedCaption;
+    app.form2.Form.Caption = " [ EASY ] " + app.st.SavedCaption;
+    if (app.st.SnackMenuOn == 1) app.form1.RichTextBox1.Visible = true;
+}
+
 // The command line's start date and printer replace the stored ones just read, for this run
 // only: the settings were saved before, so nothing of them is stored.
 void ApplyCommandLine(App& app) {
@@ -65,13 +84,35 @@ void ApplyCommandLine(App& app) {
         st.UserLabelCount = static_cast<Int32>(line.userLabels);
     }
     if (!line.printer.empty() && !app.os.printers.SetCurrent(line.printer)) {
-        std::string installed;
-        for (const std::string& name : app.os.printers.Installed()) {
-            installed += (installed.empty() ? "" : ", ") + ("\"" + name + "\"");
-        }
-        throw FileError("there is no printer named \"" + line.printer + "\"; the printers are " +
-                        installed);
+        throw FileError("there is no printer named \"" + line.printer + "\"; " +
+                        InstalledPrinters(app));
     }
+    // A run nobody watches prints where it was told to, or not at all.
+    if (line.printer.empty() && st.StoredPrinterMissing) {
+        throw FileError("the printer of the settings, \"" + RTrim(st.PrinterName) +
+                        "\", is not available; " + InstalledPrinters(app));
+    }
+}
+
+// Every day of the run is a date its labels can carry; found before the first label is drawn.
+// False when the command line's start date is the cause: the automatic run ends as misused.
+bool RunDaysFit(App& app) {
+    AppState& st = app.st;
+    const long days = std::max<long>(1, st.DaysToPrint);
+    try {
+        (void)st.LabelDate.AddDays(days - 1);
+        return true;
+    } catch (const std::out_of_range&) {
+    }
+    const std::string why = "the " + std::to_string(days) + " days of labels from " +
+                            st.LabelDate.Text() + " go past the last date a label can carry, " +
+                            "12-31-" + std::to_string(Date::kMaxYear);
+    if (st.AutoPrint == 1 && st.CommandLine.startDate) {
+        RestoreWindows(app);
+        EndProgramFailed(app, kExitBadUsage, "--date: " + why);
+        return false;
+    }
+    throw FileError(why);
 }
 
 void PrepareSurface(App& app) {
@@ -83,13 +124,6 @@ void PrepareSurface(App& app) {
     s.SetFontName("CB1");
     s.SetFontBold(false);
     s.SetFontSize(9);
-}
-
-// The window comes back as it was before the run, whatever ended it.
-void RestoreWindows(App& app) {
-    app.form1.Form.Caption = app.st.SavedCaption;
-    app.form2.Form.Caption = " [ EASY ] " + app.st.SavedCaption;
-    if (app.st.SnackMenuOn == 1) app.form1.RichTextBox1.Visible = true;
 }
 
 // The run report starts empty, with what is known before the first label: the printer, a
@@ -145,7 +179,35 @@ void EndStop(App& app) {
     if (!app.os.events.QuitRequested()) app.st.StopRequested = 0;
 }
 
-void Run(App& app, bool& printing) {
+// How far a run got: drawing labels for real, and its output ended (delivered or cancelled).
+struct RunProgress {
+    bool printing = false;
+    bool ended = false;
+};
+
+// A real run's end: the output is delivered (the PDF file in place, the last page accepted by
+// the print server) and only then logged. A stopped run (the operator's Stop, or the program
+// ending) keeps nothing that can be taken back and logs nothing.
+void EndOutput(App& app, RunProgress& progress) {
+    AppState& st = app.st;
+    if (st.RunStopOnly == 1 || st.StopRequested == 1) {
+        app.os.printers.RunCancelled();
+        progress.ended = true;
+        return;
+    }
+    if (st.PreviewMode == 0) st.PrintTarget->EndDoc();
+    app.os.printers.RunEnded();
+    progress.ended = true;
+    LogP(app);
+}
+
+// What the run delivered, for its report.
+void TakeOutput(App& app) {
+    app.st.Report.output = app.os.printers.LastOutput();
+    app.st.Report.sheetsDelivered = app.os.printers.LastDelivered();
+}
+
+void Run(App& app, RunProgress& progress) {
     AppState& st = app.st;
     app.form1.RichTextBox1.Visible = false;
     st.SavedCaption = app.form1.Form.Caption;
@@ -185,6 +247,7 @@ void Run(App& app, bool& printing) {
         return;
     }
     st.MealIndex = 1;
+    if (!RunDaysFit(app)) return;
     PrepareSurface(app);
     GetExpDate(app);
     if (st.LastUnit > st.UnitCount) st.LastUnit = st.UnitCount;
@@ -192,21 +255,16 @@ void Run(App& app, bool& printing) {
     if (st.RoutineHS == 1 && st.PreviewMode == 0) st.PeriodOn(4) = 1;
 
     StartReport(app);
-    printing = st.PreviewMode == 0 && st.DryRun != 1;
-    st.Report.running = printing;
+    progress.printing = st.PreviewMode == 0 && st.DryRun != 1;
+    st.Report.running = progress.printing;
     PrintDays(app);
     st.Report.running = false;
 
-    if (st.RunStopOnly == 1) {
-        app.os.printers.RunCancelled();
-    } else {
-        LogP(app);
-        if (st.PreviewMode == 0) st.PrintTarget->EndDoc();
-        app.os.printers.RunEnded();
-    }
-    if (printing) {
-        st.Report.output = app.os.printers.LastOutput();
-        if (st.StopRequested == 1) st.Report.outcome = RunReport::Outcome::Stopped;
+    const bool stopped = st.StopRequested == 1;
+    EndOutput(app, progress);
+    if (progress.printing) {
+        TakeOutput(app);
+        if (stopped) st.Report.outcome = RunReport::Outcome::Stopped;
         FinishReport(app);
         // The next run starts on a fresh sheet; a stopped run leaves the operator's cell.
         if (st.Report.outcome == RunReport::Outcome::Completed) st.StartAtLabel = 1;
@@ -236,32 +294,34 @@ void StopRun(App& app) {
 }
 
 void Command1_Click(App& app) {
-    bool printing = false;  // a real run has started drawing its labels
+    RunProgress progress;
     try {
-        Run(app, printing);
+        Run(app, progress);
     } catch (const std::exception& e) {
-        // The run stops where it is. What reached the printer goes out as it is, and the
-        // window is left ready for the next run.
-        try {
-            if (app.st.PreviewMode == 0 && app.st.RunStopOnly == 1) {
+        // The run stops where it is: what the print server accepted goes out, nothing else of
+        // it is kept (no PDF file, the open page is not sent, nothing logged), and the window
+        // is left ready for the next run.
+        if (!progress.ended && app.st.PreviewMode == 0) {
+            try {
                 app.os.printers.RunCancelled();
-            } else if (app.st.PreviewMode == 0) {
-                app.os.printers.RunEnded();
+            } catch (const std::exception&) {
             }
-        } catch (const std::exception&) {
         }
         EndStop(app);
         app.st.Report.running = false;
-        if (printing) {
+        std::string detail = e.what();
+        if (progress.printing) {
             app.st.Report.outcome = RunReport::Outcome::Failed;
             app.st.Report.failure = e.what();
-            app.st.Report.output = app.os.printers.LastOutput();
+            TakeOutput(app);
             FinishReport(app);
+            if (!detail.empty() && detail.back() != '.') detail += '.';
+            detail += " " + RunReportSummary(app.st.Report);
         }
         RestoreWindows(app);
         // The cause (the file, folder or printer and the system's reason) is the box's
         // detail, for the operator to tell whoever looks after the station.
-        app.os.dialogs.MsgBox(kErrorMessage, "Vittlon", MsgButtons::OK, 1, e.what());
+        app.os.dialogs.MsgBox(kErrorMessage, "Vittlon", MsgButtons::OK, 1, detail);
         // An automatic run ends the program whether it printed everything or not; the box
         // (on the error output, without a display) said why.
         if (app.st.AutoPrint == 1) EndProgram(app, kExitFailed);

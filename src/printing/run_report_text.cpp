@@ -118,8 +118,15 @@ void AddCutLines(std::string& text, const RunReport& report) {
 }  // namespace
 
 std::string RunReportSummary(const RunReport& report) {
-    return "Printed " + Count(report.Labels(), "label", "labels") + " on " +
-           Count(report.sheets, "sheet", "sheets") + " to " + Shown(report.printer);
+    const std::string printer = Shown(report.printer);
+    if (report.outcome == RunReport::Outcome::Completed) {
+        return "Printed " + Count(report.Labels(), "label", "labels") + " on " +
+               Count(report.sheets, "sheet", "sheets") + " to " + printer;
+    }
+    // A run that did not complete says what reached the printer or the file, not what it drew.
+    if (report.sheetsDelivered <= 0) return "Nothing went out to " + printer;
+    return "Sent " + Count(report.sheetsDelivered, "sheet", "sheets") + " to " + printer +
+           "; the rest did not go out";
 }
 
 std::string RunReportNoLabelText(const RunReport& report) {

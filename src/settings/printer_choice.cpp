@@ -29,9 +29,25 @@ void SelectSavedPrinter(App& app) {
     if (st.TempInt == 0 && st.DefaultPrinterNo >= 0 &&
         st.DefaultPrinterNo < static_cast<long>(listed.size())) {
         const std::string& fallback = listed[static_cast<std::size_t>(st.DefaultPrinterNo)];
-        if (app.os.printers.SetCurrent(fallback)) st.PrinterName = fallback;
+        app.os.printers.SetCurrent(fallback);
     }
     ShowCurrentPrinter(app);
+    // A stored printer that is away (its print server down, the queue removed) keeps its name:
+    // the fallback prints for now and is stored only when the operator chooses it. A station
+    // that never stored a printer takes the fallback as its own.
+    st.StoredPrinterMissing = st.TempInt == 0 && !Trim(stored).empty();
+    if (!st.StoredPrinterMissing) {
+        if (st.TempInt == 0) st.PrinterName = app.os.printers.CurrentName();
+        return;
+    }
+    if (st.AutoPrint == 1 || st.MissingPrinterTold == stored) return;  // the run says why
+    st.MissingPrinterTold = stored;
+    const std::string problem = app.os.printers.ServiceProblem();
+    app.os.dialogs.MsgBox("The printer " + RTrim(stored) + " is not available" +
+                              (problem.empty() ? "" : " (" + problem + ")") +
+                              ". Printing goes to " + app.os.printers.CurrentName() +
+                              " until you choose a printer in the printer list.",
+                          "Vittlon", MsgButtons::OK, 1);
 }
 
 void ShowCurrentPrinter(App& app) {

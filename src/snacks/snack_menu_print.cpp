@@ -1,5 +1,6 @@
 #include "snacks/snack_menu_print.h"
 
+#include <algorithm>
 #include <exception>
 #include <vector>
 
@@ -44,10 +45,15 @@ void PrintPage(App& app, const std::vector<std::string>& lines) {
     page.SetFontName(app.form1.Check8.Value == 1 ? kCheck8Font : kWindowFont);
     page.SetFontBold(false);
     page.SetFontSize(8);
+    // The lines are placed from the printable origin. The landscape page is the portrait sheet
+    // turned a quarter: its top and left edges are two of the sheet's sides.
+    const PageMargins margins = app.os.printers.PrintableMargins();
+    const double top = std::max(margins.left, margins.right);
+    const double left = std::max(margins.top, margins.bottom);
     for (std::size_t k = 0; k < lines.size(); ++k) {
         const int lineNo = static_cast<int>(k) + 1;
-        page.SetCurrentY((lineNo - 1) * kLinePitch);
-        page.SetCurrentX(kLeft);
+        page.SetCurrentY(top + (lineNo - 1) * kLinePitch);
+        page.SetCurrentX(left + kLeft);
         page.Print(st.InkjetMode == 1 ? InkjetMenuLine(lines[k], lineNo) : lines[k],
                    CodePage::Cp437);
     }

@@ -24,6 +24,7 @@ namespace fs = std::filesystem;
 constexpr int kDotsPerInch = 150;
 constexpr double kTwipsPerDot = 1440.0 / kDotsPerInch;
 constexpr double kLinePitch = 145;  // twips
+constexpr double kPrintableTop = 360;
 
 bool Dark(const QImage& page, int x, int y) {
     return qGray(page.pixel(x, y)) < 128;
@@ -34,6 +35,16 @@ int RightmostInk(const QImage& page) {
     for (int x = page.width() - 1; x >= 0; --x) {
         for (int y = 0; y < page.height(); ++y) {
             if (Dark(page, x, y)) return x;
+        }
+    }
+    return -1;
+}
+
+// The y of the topmost dark pixel of the page; -1 on a blank page.
+int TopmostInk(const QImage& page) {
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            if (Dark(page, x, y)) return y;
         }
     }
     return -1;
@@ -127,9 +138,13 @@ TEST_F(SnackMenuPdf, TheGridStaysOnThePageAndItsBordersDoNotBreak) {
     // The grid's right border is the rightmost ink, clear of a printer's quarter-inch margin.
     const int right = RightmostInk(page);
     EXPECT_LT(right, page.width() - kDotsPerInch / 4);
+    // The title line stands whole below the top edge, inside a quarter inch as on a printer.
+    EXPECT_GE(TopmostInk(page), kDotsPerInch / 4);
     // The demo list's grid has its heading on line 2 and its last rule on line 52: each of its
-    // eight borders is one unbroken line from the heading down to that rule.
-    const std::vector<int> borders = UnbrokenVerticals(page, 1.5 * kLinePitch, 51 * kLinePitch);
+    // eight borders is one unbroken line from the heading down to that rule. The lines start
+    // at the printable origin, a quarter inch in on the built-in PDF.
+    const std::vector<int> borders =
+        UnbrokenVerticals(page, kPrintableTop + 1.5 * kLinePitch, kPrintableTop + 51 * kLinePitch);
     ASSERT_EQ(borders.size(), 8u);
     EXPECT_NEAR(borders.back(), right, 1);
 }

@@ -188,8 +188,11 @@ TEST(PrintRun, AStopRequestEndsTheRunAtTheNextResident) {
     };
     f.Print();
     EXPECT_EQ(f.Printed().size(), 3u);
-    EXPECT_EQ(f.tp.printers.printer.Documents(), 1);  // the sheet so far goes out whole
-    EXPECT_EQ(f.tp.printers.runsEnded, 1);
+    // The program is ending: the sheet so far is not sent, nothing is kept or logged.
+    EXPECT_EQ(f.tp.printers.printer.Documents(), 0);
+    EXPECT_EQ(f.tp.printers.runsEnded, 0);
+    EXPECT_EQ(f.tp.printers.runsCancelled, 1);
+    EXPECT_EQ(f.app->st.Report.outcome, RunReport::Outcome::Stopped);
 }
 
 TEST(PrintRun, AFailureIsToldOnceAndTheNextRunWorks) {
@@ -203,16 +206,18 @@ TEST(PrintRun, AFailureIsToldOnceAndTheNextRunWorks) {
     Command1_Click(*f.app);
     ASSERT_EQ(f.tp.dialogs.asked.size(), 1u);
     EXPECT_EQ(f.tp.dialogs.asked[0].text, "An Error Has Occurred while Printing Your Labels.");
-    // The cause, for the operator to pass on.
-    EXPECT_EQ(f.tp.dialogs.asked[0].detail, "the print job on Office Laser failed");
+    // The cause, for the operator to pass on, and what went out: the failed run keeps nothing.
+    EXPECT_EQ(f.tp.dialogs.asked[0].detail,
+              "the print job on Office Laser failed. Nothing went out to " + f.tp.printers.current);
     EXPECT_EQ(f.app->form1.Form.Caption, caption);
-    EXPECT_EQ(f.tp.printers.runsEnded, 1);
+    EXPECT_EQ(f.tp.printers.runsEnded, 0);
+    EXPECT_EQ(f.tp.printers.runsCancelled, 1);
 
     f.tp.printers.printer.refusal = "";
     f.Print();
     EXPECT_EQ(f.Printed().size(), 2u);  // the label of each run
     EXPECT_EQ(f.tp.printers.printer.Documents(), 1);
-    EXPECT_EQ(f.tp.printers.runsEnded, 2);
+    EXPECT_EQ(f.tp.printers.runsEnded, 1);
     EXPECT_EQ(f.tp.dialogs.asked.size(), 1u);
 }
 

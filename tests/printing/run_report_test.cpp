@@ -161,6 +161,30 @@ TEST(RunReport, TheTextGroupsTheCausesAndTheFileIsNamedLikeThePdf) {
               "labels-20261208-143000-2.txt");
 }
 
+// A run that did not complete says what reached the printer or the file, never what it drew.
+TEST(RunReport, TheSummaryOfARunThatDidNotCompleteTellsWhatWentOut) {
+    struct Case {
+        RunReport::Outcome outcome;
+        long delivered;
+        const char* summary;
+    };
+    for (const Case& c : {
+             Case{RunReport::Outcome::Completed, 9, "Printed 262 labels on 9 sheets to Q1"},
+             Case{RunReport::Outcome::Failed, 0, "Nothing went out to Q1"},
+             Case{RunReport::Outcome::Stopped, 0, "Nothing went out to Q1"},
+             Case{RunReport::Outcome::Failed, 1, "Sent 1 sheet to Q1; the rest did not go out"},
+             Case{RunReport::Outcome::Stopped, 8, "Sent 8 sheets to Q1; the rest did not go out"},
+         }) {
+        RunReport report;
+        report.printer = "Q1";
+        report.printed = {{1, "WEST", 1, "10am", 262, "12-09-26", "12-09-26"}};
+        report.sheets = 9;
+        report.outcome = c.outcome;
+        report.sheetsDelivered = c.delivered;
+        EXPECT_EQ(RunReportSummary(report), c.summary);
+    }
+}
+
 TEST(RunReport, OnlyTheNewest500ReportsAreKept) {
     TempDir dir;
     const fs::path folder = dir.path() / "reports";

@@ -49,7 +49,9 @@ TEST(PrinterChoice, OfTwoPrintersSharingTheStoredThirtyCharactersTheLastWins) {
     EXPECT_EQ(f.app->form1.Combo1.Text, second);
 }
 
-TEST(PrinterChoice, APrinterNoLongerInstalledGivesTheDefaultWhichIsStoredNext) {
+TEST(PrinterChoice, AMissingPrinterPrintsOnTheDefaultButStaysStoredAndIsToldOnce) {
+    // The stored printer is away (its print server is down, the queue was removed): the
+    // default prints for now, the stored name is kept, and the operator is told once.
     StationFixture f;
     f.tp.printers.names = {"Kitchen", "Office Laser", kPdfPrinterName};
     StorePrinter(f, "Gone Printer");
@@ -59,12 +61,30 @@ TEST(PrinterChoice, APrinterNoLongerInstalledGivesTheDefaultWhichIsStoredNext) {
     f.tp.printers.current = kPdfPrinterName;
     GetSet(*app);
     EXPECT_EQ(f.tp.printers.current, "Office Laser");
-    EXPECT_EQ(app->st.TempInt, 0);
-    EXPECT_EQ(app->st.PrinterName, "Office Laser");
+    EXPECT_TRUE(app->st.StoredPrinterMissing);
+    EXPECT_EQ(app->st.PrinterName, PadTo("Gone Printer", 30));
     EXPECT_EQ(app->form1.Combo1.Text, "Office Laser");
+    ASSERT_EQ(f.tp.dialogs.asked.size(), 1u);
+    EXPECT_EQ(f.tp.dialogs.asked[0].text,
+              "The printer Gone Printer is not available. Printing goes to Office Laser until "
+              "you choose a printer in the printer list.");
 
-    SaveSet(*app);
-    EXPECT_EQ(Cols(SettingsRecord(f, 2), 1, 30), PadTo("Office Laser", 30));
+    SaveSet(*app);  // every run saves and loads again: the name stays, no second box
+    GetSet(*app);
+    EXPECT_EQ(Cols(SettingsRecord(f, 2), 1, 30), PadTo("Gone Printer", 30));
+    EXPECT_EQ(f.tp.dialogs.asked.size(), 1u);
+}
+
+TEST(PrinterChoice, AStationThatStoredNoPrinterTakesTheDefaultAsItsOwn) {
+    StationFixture f;
+    f.tp.printers.names = {"Kitchen", "Office Laser", kPdfPrinterName};
+    f.app->st.PrinterName = std::string(30, ' ');
+    f.app->form1.Combo1.List = f.tp.printers.names;
+    f.app->st.DefaultPrinterNo = 1;
+    SelectSavedPrinter(*f.app);
+    EXPECT_FALSE(f.app->st.StoredPrinterMissing);
+    EXPECT_EQ(f.app->st.PrinterName, "Office Laser");
+    EXPECT_TRUE(f.tp.dialogs.asked.empty());
 }
 
 TEST(PrinterChoice, APrinterIsMatchedOnlyByItsWholeStoredName) {
@@ -76,7 +96,7 @@ TEST(PrinterChoice, APrinterIsMatchedOnlyByItsWholeStoredName) {
     f.app->st.DefaultPrinterNo = 2;
     SelectSavedPrinter(*f.app);
     EXPECT_EQ(f.tp.printers.current, kPdfPrinterName);
-    EXPECT_EQ(f.app->st.PrinterName, kPdfPrinterName);
+    EXPECT_TRUE(f.app->st.StoredPrinterMissing);
 }
 
 TEST(PrinterChoice, WithoutPrintersTheListSaysSoAndTheUserLabelIsNotLoaded) {

@@ -111,7 +111,10 @@ TEST(SettingsDamage, RandomAndTruncatedFilesLoadInRangeAndReadBackTheSame) {
         const std::string loaded = LoadedState(*f.app);
 
         SaveSet(*f.app);
-        EXPECT_TRUE(f.tp.dialogs.asked.empty()) << round;
+        // A damaged printer name is a printer that is not installed: the one box allowed.
+        for (const auto& box : f.tp.dialogs.asked) {
+            EXPECT_EQ(box.text.rfind("The printer ", 0), 0u) << box.text << ", round " << round;
+        }
         const std::string stored = f.Bytes(SettingsPath(f));
         ASSERT_GE(stored.size(), 200u) << round;
         EXPECT_EQ(stored.substr(200), settings.size() > 200 ? settings.substr(200) : "")

@@ -131,10 +131,12 @@ TEST(MainWindow, ChoosingAnotherWeekSavesTheOpenListFirst) {
 
 TEST(MainWindow, PrinterAndLabelTypeLists) {
     WindowFixture f;
+    f.app->st.StoredPrinterMissing = true;  // the operator's choice replaces a missing one
     f.app->form1.Combo1.ListIndex = 1;
     Combo1_Click(*f.app);
     EXPECT_EQ(f.tp.printers.current, kPdfPrinterName);
     EXPECT_EQ(f.app->st.PrinterName, kPdfPrinterName);
+    EXPECT_FALSE(f.app->st.StoredPrinterMissing);
 
     f.app->st.ListFilling = -2222;
     f.app->form1.Combo2.ListIndex = 4;

@@ -7,8 +7,8 @@
 #include <thread>
 
 #include "batch_site.h"
-#include "private_cups.h"
 #include "program_process.h"
+#include "support/private_cups.h"
 #include "support/qt/run_tool.h"
 
 namespace vt::test {
@@ -49,7 +49,7 @@ TEST(BatchPrint, ToACupsPrinterOneJobPerSheet) {
     PrivateCups cups("Kitchen");
     if (!cups.started()) GTEST_SKIP() << "no private print server: " << cups.why();
     TempDir dir;
-    WriteBatchSite(dir.path() / "drives", 31, "A printer that left", Today());
+    WriteBatchSite(dir.path() / "drives", 31, "Kitchen", Today());
     Program program(dir.path() / "drives", dir.path() / "pdf", {cups.ServerSetting()});
     ASSERT_TRUE(program.started());
     ASSERT_EQ(program.WaitFor(120s), 0);

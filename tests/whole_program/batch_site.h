@@ -28,8 +28,11 @@ inline Date Today() {
                 static_cast<unsigned>(local.tm_mday));
 }
 
+// days, periods: how many days the labels are for and how many of the four periods each
+// resident has a nourishment in (a long run: 60 residents, 4 periods, 5 days are 40 sheets).
 inline void WriteBatchSite(const std::filesystem::path& drives, int residents,
-                           const std::string& printerName, const Date& today) {
+                           const std::string& printerName, const Date& today, int days = 1,
+                           int periods = 1) {
     site::SiteLayout layout;
     site::MakeFolders(drives, layout);
     site::SetupFile setup = site::SetupFileFor(layout);
@@ -45,7 +48,9 @@ inline void WriteBatchSite(const std::filesystem::path& drives, int residents,
         r.location = "E" + std::to_string(100 + i);
         r.name = "Resident" + std::to_string(i) + ", Pat";
         r.diets[0] = {5, "REGULAR"};
-        r.nourishments[0] = {"Juice " + std::to_string(i), "", ""};
+        for (int p = 0; p < periods; ++p) {
+            r.nourishments[static_cast<std::size_t>(p)] = {"Juice " + std::to_string(i), "", ""};
+        }
         site::WriteResidentFile(drives, layout, r);
         keys.push_back(r.key);
     }
@@ -53,6 +58,8 @@ inline void WriteBatchSite(const std::filesystem::path& drives, int residents,
 
     site::LabelSettings settings = SettingsWithoutPictures(today.AddDays(1).Text(), residents);
     settings.printerName = printerName;
+    settings.daysToPrint = days;
+    for (int p = 0; p < periods; ++p) settings.periodOn[static_cast<std::size_t>(p)] = 1;
     site::WriteLabelSettings(drives, layout, settings);
     site::WriteLabelTypes(drives, layout, {{"3 x 10", ThreeAcrossSheet()}});
     site::WriteSnackTemplate(drives, layout, 1, "1", site::SnackTemplate{});

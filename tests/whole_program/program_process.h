@@ -80,6 +80,16 @@ class Program {
     std::string ErrorOutput() const { return Read(errorFile_); }
     std::string Output() const { return Read(outputFile_); }
     void Signal(int sig) { ::kill(pid_, sig); }
+    // Whether the program holds a file open in `folder` (also one that has no name yet).
+    bool HasFileOpenIn(const std::filesystem::path& folder) const {
+        std::error_code error;
+        const std::filesystem::path fds = "/proc/" + std::to_string(pid_) + "/fd";
+        for (const auto& fd : std::filesystem::directory_iterator(fds, error)) {
+            const std::string target = std::filesystem::read_symlink(fd.path(), error).string();
+            if (!error && target.rfind(folder.string() + "/", 0) == 0) return true;
+        }
+        return false;
+    }
 
     // The exit status once it ended within the time; nullopt when it is still running.
     std::optional<int> WaitFor(std::chrono::milliseconds limit) {

@@ -2,6 +2,7 @@
 
 #include <QMarginsF>
 #include <QPageSize>
+#include <stdexcept>
 
 namespace vt {
 
@@ -13,6 +14,15 @@ QPageLayout PaperLayout(const PageSetup& setup) {
         setup.orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait;
     return QPageLayout(QPageSize(size), orientation, QMarginsF(0, 0, 0, 0), QPageLayout::Point,
                        QMarginsF(0, 0, 0, 0));
+}
+
+void SetPaper(QPagedPaintDevice& device, const PageSetup& setup) {
+    const QPageLayout layout = PaperLayout(setup);
+    if (!device.setPageLayout(layout) || !device.pageLayout().isEquivalentTo(layout)) {
+        throw std::runtime_error("the page layout " + layout.pageSize().name().toStdString() +
+                                 (setup.orientation == 2 ? " landscape" : " portrait") +
+                                 " with no margins was refused");
+    }
 }
 
 }  // namespace vt

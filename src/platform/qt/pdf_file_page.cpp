@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <stdexcept>
 #include <system_error>
 
 #include "platform/file_error.h"
@@ -82,7 +83,11 @@ void PdfFilePage::StartFile(const PageSetup& setup) {
     }
     auto writer = std::make_unique<QPdfWriter>(file.get());
     writer->setResolution(kDotsPerInch);
-    writer->setPageLayout(PaperLayout(setup));
+    try {
+        SetPaper(*writer, setup);
+    } catch (const std::runtime_error& e) {
+        throw FileError("cannot start a PDF file in " + folder_.string() + ": " + e.what());
+    }
     writer->setCreator(QStringLiteral("Vittlon"));
     painter_.emplace();
     if (!painter_->begin(writer.get())) {
@@ -99,9 +104,15 @@ QPainter& PdfFilePage::OpenPage(const PageSetup& setup) {
         StartFile(setup);
     } else if (!pageOpen_) {
         // The layout set between pages applies to the page that newPage() starts.
-        writer_->setPageLayout(PaperLayout(setup));
+        try {
+            SetPaper(*writer_, setup);
+        } catch (const std::runtime_error& e) {
+            throw FileError("cannot add a page to the PDF file in " + folder_.string() + ": " +
+                            e.what());
+        }
         writer_->newPage();
     }
+    if (!pageOpen_) ++pages_;
     pageOpen_ = true;
     return *painter_;
 }

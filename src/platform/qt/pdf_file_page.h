@@ -37,6 +37,8 @@ class PdfFilePage : public PageDevice {
     std::optional<std::filesystem::path> Finish(const std::string& kind);
     // Close the file and delete it: the run was stopped.
     void Discard();
+    // The pages drawn into the file so far.
+    long Pages() const { return pages_; }
 
   private:
     static constexpr int kDotsPerInch = 300;
@@ -47,6 +49,7 @@ class PdfFilePage : public PageDevice {
     std::filesystem::path fileName_;  // the one file's name; empty: named after kind and time
     QDateTime started_;
     bool pageOpen_ = false;
+    long pages_ = 0;
     // Destroyed in reverse order: the painter ends, the writer flushes, then the file goes.
     std::unique_ptr<QTemporaryFile> file_;
     std::unique_ptr<QPdfWriter> writer_;

@@ -1,30 +1,13 @@
 #include "platform/qt/printer_page.h"
 
-#include <cups/cups.h>
-
-#include <algorithm>
 #include <stdexcept>
 
+#include "platform/qt/cups_job.h"
 #include "platform/qt/paper_layout.h"
 
 namespace vt {
-namespace {
 
-// The newest print job of this user on the queue: the one just sent. 0 when the print server
-// tells none.
-int NewestJob(const QString& queue) {
-    cups_job_t* jobs = nullptr;
-    const int count =
-        cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.toUtf8().constData(), 1, CUPS_WHICHJOBS_ALL);
-    int newest = 0;
-    for (int i = 0; i < count; ++i) newest = std::max(newest, jobs[i].id);
-    cupsFreeJobs(count, jobs);
-    return newest;
-}
-
-}  // namespace
-
-PrinterPage::PrinterPage(QString printerName) : name_(std::move(printerName)) {}
+PrinterPage::PrinterPage(std::string printerName) : name_(std::move(printerName)) {}
 
 QSizeF PrinterPage::PageTwips() const {
     return QSizeF(kLetterWidthTwips, kLetterHeightTwips);
@@ -32,36 +15,48 @@ QSizeF PrinterPage::PageTwips() const {
 
 QPainter& PrinterPage::OpenPage(const PageSetup& setup) {
     if (painter_) return *painter_;
-    // A fresh QPrinter per job, so no setting of an earlier job leaks into this one.
-    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer_->setPrinterName(name_);
-    printer_->setResolution(kDotsPerInch);
-    printer_->setFullPage(true);
-    printer_->setPageLayout(PaperLayout(setup));
-    printer_->setDocName(QStringLiteral("Vittlon"));
+    setup_ = setup;
+    buffer_ = std::make_unique<QBuffer>();
+    buffer_->open(QIODevice::WriteOnly);
+    writer_ = std::make_unique<QPdfWriter>(buffer_.get());
+    writer_->setResolution(kDotsPerInch);
+    writer_->setCreator(QStringLiteral("Vittlon"));
+    writer_->setTitle(QStringLiteral("Vittlon"));
+    try {
+        SetPaper(*writer_, setup);
+    } catch (const std::runtime_error& e) {
+        Close();
+        throw std::runtime_error("cannot start a print job on " + name_ + ": " + e.what());
+    }
     painter_.emplace();
-    if (!painter_->begin(printer_.get())) {
-        painter_.reset();
-        printer_.reset();
-        throw std::runtime_error("cannot start a print job on " + name_.toStdString());
+    if (!painter_->begin(writer_.get())) {
+        Close();
+        throw std::runtime_error("cannot start a print job on " + name_);
     }
     return *painter_;
 }
 
 void PrinterPage::EndPage() {
     if (!painter_) return;
-    const bool sent = painter_->end();
-    painter_.reset();
-    printer_.reset();
-    if (!sent) throw std::runtime_error("the print job on " + name_.toStdString() + " failed");
-    if (const int job = NewestJob(name_); job > 0) jobs_.push_back(job);
+    const bool drawn = painter_->end();
+    const QByteArray pdf = buffer_->data();
+    Close();
+    if (!drawn || pdf.isEmpty()) {
+        throw std::runtime_error("the page for " + name_ + " could not be made");
+    }
+    const auto orientation =
+        setup_.orientation == 2 ? PaperOrientation::Landscape : PaperOrientation::Portrait;
+    jobs_.push_back(SendPdfJob(name_, pdf, orientation, "Vittlon"));
 }
 
 void PrinterPage::Abandon() {
-    if (!painter_) return;
-    printer_->abort();
+    Close();
+}
+
+void PrinterPage::Close() {
     painter_.reset();
-    printer_.reset();
+    writer_.reset();
+    buffer_.reset();
 }
 
 void PrinterPage::Clear() {

@@ -1,6 +1,10 @@
 #pragma once
-// A system (CUPS) printer: every page from the first drawing to EndPage is one print job.
-#include <QPrinter>
+// A system (CUPS) printer: every page from the first drawing to EndPage is one print job. The
+// page is drawn into a PDF document in memory and sent when it ends, so a page that is
+// abandoned never reaches the printer, and a page counts as printed only once the print server
+// has accepted it.
+#include <QBuffer>
+#include <QPdfWriter>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -12,12 +16,13 @@ namespace vt {
 
 class PrinterPage : public PageDevice {
   public:
-    explicit PrinterPage(QString printerName);
+    explicit PrinterPage(std::string printerName);
 
     double DotsPerInch() const override { return kDotsPerInch; }
     QSizeF PageTwips() const override;
     QPainter& OpenPage(const PageSetup& setup) override;
     bool PageOpen() const override { return painter_.has_value(); }
+    // Sends the page; throws PrintServerError when the print server does not accept it.
     void EndPage() override;
     void Abandon() override;
     std::vector<int> Jobs() const override { return jobs_; }
@@ -26,11 +31,15 @@ class PrinterPage : public PageDevice {
   private:
     static constexpr int kDotsPerInch = 300;
 
-    QString name_;
-    std::unique_ptr<QPrinter> printer_;
+    void Close();
+
+    std::string name_;
+    PageSetup setup_;
+    std::vector<int> jobs_;  // the accepted jobs, a page each
+    // Destroyed in reverse order: the painter ends, then the writer, then the buffer.
+    std::unique_ptr<QBuffer> buffer_;
+    std::unique_ptr<QPdfWriter> writer_;
     std::optional<QPainter> painter_;
-    std::vector<int>
-        jobs_;  // each page is a job  // declared after printer_: ends before the printer goes
 };
 
 }  // namespace vt

@@ -1,12 +1,13 @@
 #include "platform/qt/qt_printers.h"
 
-#include <QPrinterInfo>
-#include <QString>
 #include <algorithm>
 #include <chrono>
+#include <exception>
 #include <stdexcept>
 #include <utility>
 
+#include "platform/qt/cups_paper.h"
+#include "platform/qt/cups_queues.h"
 #include "platform/qt/paper_layout.h"
 #include "platform/qt/pdf_file_page.h"
 #include "platform/qt/printer_alignment_store.h"
@@ -16,9 +17,24 @@ namespace vt {
 namespace {
 constexpr const char* kDefaultKind = "labels";
 constexpr double kPrinterDotsPerInch = 300;
+// The edges a printer that tells none is taken to leave blank, as most office printers do; the
+// built-in PDF printer keeps them too, so its file shows the page a printer makes.
+constexpr double kNominalMarginTwips = 0.25 * kTwipsPerInch;
+
+// "printer queue NAME, jobs N to M": the jobs the print server accepted; "" for none.
+std::string QueueOutput(const std::string& queue, const std::vector<int>& jobs) {
+    if (jobs.empty()) return "";
+    std::string output = "printer queue " + queue;
+    if (jobs.size() == 1) return output + ", job " + std::to_string(jobs[0]);
+    return output + ", jobs " + std::to_string(jobs.front()) + " to " + std::to_string(jobs.back());
+}
+
 }  // namespace
 
-QtPrinters::QtPrinters() : current_(DefaultName()) {}
+QtPrinters::QtPrinters() {
+    AskPrintService();
+    current_ = defaultName_;
+}
 
 QtPrinters::~QtPrinters() = default;
 
@@ -30,19 +46,24 @@ std::vector<std::string> QtPrinters::Installed() {
 }
 
 std::vector<std::string> QtPrinters::AskPrintService() {
-    std::vector<std::string> names;
-    for (const QString& name : QPrinterInfo::availablePrinterNames()) {
-        names.push_back(name.toStdString());
+    // A server that did not answer is not asked again at once: each try waits the time limit.
+    const auto now = std::chrono::steady_clock::now();
+    if (!serviceProblem_.empty() && installedAt_ &&
+        now - *installedAt_ < std::chrono::seconds(60)) {
+        return installed_;
     }
-    names.push_back(kPdfPrinterName);
-    installed_ = names;
+    CupsQueues queues = ListCupsQueues();
+    queues.names.push_back(kPdfPrinterName);
+    installed_ = queues.names;
+    defaultName_ = queues.defaultName.empty() ? std::string(kPdfPrinterName) : queues.defaultName;
+    serviceProblem_ = queues.problem;
     installedAt_ = std::chrono::steady_clock::now();
-    return names;
+    return installed_;
 }
 
 std::string QtPrinters::DefaultName() {
-    const QString name = QPrinterInfo::defaultPrinterName();
-    return name.isEmpty() ? std::string(kPdfPrinterName) : name.toStdString();
+    Installed();
+    return defaultName_;
 }
 
 bool QtPrinters::SetCurrent(const std::string& name) {
@@ -60,17 +81,23 @@ void QtPrinters::RunEnded() {
     PdfFilePage* pdf = std::exchange(pdf_, nullptr);
     const std::string kind = std::exchange(kind_, kDefaultKind);
     lastOutput_.clear();
+    lastDelivered_ = 0;
     if (pdf) {
-        if (auto path = pdf->Finish(kind)) lastOutput_ = path->string();
-    } else if (device) {
-        if (device->PageOpen()) device->EndPage();
-        lastOutput_ = "printer queue " + current_;
-        const std::vector<int> jobs = device->Jobs();
-        if (jobs.size() == 1) lastOutput_ += ", job " + std::to_string(jobs[0]);
-        if (jobs.size() > 1) {
-            lastOutput_ +=
-                ", jobs " + std::to_string(jobs.front()) + " to " + std::to_string(jobs.back());
+        if (auto path = pdf->Finish(kind)) {
+            lastOutput_ = path->string();
+            lastDelivered_ = pdf->Pages();
         }
+    } else if (device) {
+        // The pages the print server took went out, also when the last one fails.
+        std::exception_ptr failure;
+        try {
+            if (device->PageOpen()) device->EndPage();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        lastOutput_ = QueueOutput(current_, device->Jobs());
+        lastDelivered_ = static_cast<long>(device->Jobs().size());
+        if (failure) std::rethrow_exception(failure);
     }
 }
 
@@ -79,10 +106,14 @@ void QtPrinters::RunCancelled() {
     PdfFilePage* pdf = std::exchange(pdf_, nullptr);
     kind_ = kDefaultKind;
     lastOutput_.clear();
+    lastDelivered_ = 0;
     if (pdf) {
         pdf->Discard();
     } else if (device) {
+        // What the print server took before the stop is on its way to paper.
         device->Abandon();
+        lastOutput_ = QueueOutput(current_, device->Jobs());
+        lastDelivered_ = static_cast<long>(device->Jobs().size());
     }
 }
 
@@ -100,6 +131,13 @@ void QtPrinters::SetJobKind(const std::string& kind) {
     kind_ = kind;
 }
 
+PageMargins QtPrinters::PrintableMargins() {
+    if (current_ != kPdfPrinterName) {
+        if (const std::optional<PageMargins> told = CupsLetterMargins(current_)) return *told;
+    }
+    return {kNominalMarginTwips, kNominalMarginTwips, kNominalMarginTwips, kNominalMarginTwips};
+}
+
 PrinterAlignment QtPrinters::Alignment(const std::string& name) {
     return StoredAlignment(name);
 }
@@ -114,7 +152,7 @@ PageDevice& QtPrinters::Device() {
             pdf_ = pdf.get();
             device_ = std::move(pdf);
         } else {
-            device_ = std::make_unique<PrinterPage>(QString::fromStdString(current_));
+            device_ = std::make_unique<PrinterPage>(current_);
         }
     }
     return *device_;

@@ -33,6 +33,9 @@ class QtPrinters : public Printers, private PageDevice {
     void RunCancelled() override;
     // "labels" or "menu" (letters, digits, '-' and '_'); throws std::invalid_argument else.
     void SetJobKind(const std::string& kind) override;
+    // As the print server reports them for the current printer; a quarter inch where it tells
+    // none, and for the built-in PDF printer.
+    PageMargins PrintableMargins() override;
     // The alignment the user keeps for the printer (StoredAlignment).
     PrinterAlignment Alignment(const std::string& name) override;
 
@@ -42,6 +45,8 @@ class QtPrinters : public Printers, private PageDevice {
 
     // The PDF file, or "printer queue NAME, jobs N to M" for a run sent to a printer.
     std::string LastOutput() const override { return lastOutput_; }
+    long LastDelivered() const override { return lastDelivered_; }
+    std::string ServiceProblem() const override { return serviceProblem_; }
 
   private:
     std::vector<std::string> AskPrintService();
@@ -56,10 +61,13 @@ class QtPrinters : public Printers, private PageDevice {
 
     std::vector<std::string> installed_;  // the last answer of the print service, and when
     std::optional<std::chrono::steady_clock::time_point> installedAt_;
+    std::string defaultName_;
+    std::string serviceProblem_;
     std::string current_;
     std::string kind_ = "labels";
     std::filesystem::path pdfFile_;  // empty: a new file per run in the PDF folder
     std::string lastOutput_;
+    long lastDelivered_ = 0;
     std::unique_ptr<PageDevice> device_;  // of the current printer, made at its first page
     PdfFilePage* pdf_ = nullptr;          // device_ when the current printer is the PDF printer
     PainterSurface surface_{*this};

@@ -130,6 +130,7 @@ void Combo1_Click(App& app) {
     }
     list.Text = chosen;
     app.st.PrinterName = chosen;
+    app.st.StoredPrinterMissing = false;
 }
 
 void Combo2_Click(App& app) {

@@ -1,4 +1,4 @@
-#include "private_cups.h"
+#include "support/private_cups.h"
 
 #include <signal.h>
 #include <spawn.h>
@@ -8,6 +8,7 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <thread>
 
@@ -32,7 +33,7 @@ bool Installed(const std::string& program) {
 
 }  // namespace
 
-PrivateCups::PrivateCups(const std::string& queue) {
+PrivateCups::PrivateCups(const std::string& queue, Driver driver) : queue_(queue) {
     if (!Installed("cupsd") || !Installed("lpadmin") || !Installed("lpstat")) {
         why_ = "cupsd, lpadmin or lpstat is not installed (cups-daemon, cups-client)";
         return;
@@ -44,7 +45,7 @@ PrivateCups::PrivateCups(const std::string& queue) {
     socket_ = root / "run" / "cups.sock";
     WriteHostFile(root / "conf" / "cupsd.conf",
                   "Listen " + socket_.string() +
-                      "\nBrowsing No\nLogLevel warn\n"
+                      "\nBrowsing No\nLogLevel warn\nMaxJobs 0\nPreserveJobHistory Yes\n"
                       "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
                       "<Policy default>\n  <Limit All>\n    Order allow,deny\n    Allow all\n"
                       "  </Limit>\n</Policy>\n");
@@ -77,12 +78,18 @@ PrivateCups::PrivateCups(const std::string& queue) {
     for (int i = 0; i < 100 && !fs::exists(socket_); ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
-    const std::string server = "CUPS_SERVER=" + socket_.string() + " ";
-    const std::string out = (root / "out.prn").string();
+    const std::string model = driver == Driver::GenericPostScript
+                                  ? " -m drv:///sample.drv/generic.ppd -o PageSize=A4"
+                                  : "";
+    if (driver == Driver::GenericPostScript && !fs::exists("/usr/lib/cups/filter/pdftops")) {
+        why_ = "the cups-filters chain is not installed (cups-filters)";
+        return;
+    }
     if (!fs::exists(socket_) ||
-        std::system((server + "lpadmin -p " + queue + " -E -v file://" + out + " >/dev/null 2>&1")
-                        .c_str()) != 0 ||
-        std::system((server + "lpadmin -d " + queue + " >/dev/null 2>&1").c_str()) != 0) {
+        std::system(
+            Lp("lpadmin -p " + queue + " -E -v file://" + OutputFile().string() + model).c_str()) !=
+            0 ||
+        std::system(Lp("lpadmin -d " + queue).c_str()) != 0) {
         why_ = "the private cupsd did not take a queue";
         return;
     }
@@ -91,9 +98,14 @@ PrivateCups::PrivateCups(const std::string& queue) {
 
 PrivateCups::~PrivateCups() {
     if (pid_ > 0) {
+        ::kill(pid_, SIGCONT);
         ::kill(pid_, SIGTERM);
         ::waitpid(pid_, nullptr, 0);
     }
+}
+
+std::string PrivateCups::Lp(const std::string& command) const {
+    return "CUPS_SERVER=" + socket_.string() + " " + command + " >/dev/null 2>&1";
 }
 
 int PrivateCups::CompletedJobs() const {
@@ -102,6 +114,43 @@ int PrivateCups::CompletedJobs() const {
     int lines = 0;
     for (char ch : out) lines += ch == '\n' ? 1 : 0;
     return lines;
+}
+
+bool PrivateCups::WaitForCompleted(int jobs, std::chrono::seconds limit) const {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (CompletedJobs() < jobs) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return true;
+}
+
+std::string PrivateCups::PageLog() const {
+    return ReadHostFile(dir_.path() / "log" / "page_log");
+}
+
+std::string PrivateCups::AccessLog() const {
+    return ReadHostFile(dir_.path() / "log" / "access_log");
+}
+
+void PrivateCups::Reject() {
+    std::system(Lp("cupsreject " + queue_).c_str());
+}
+
+void PrivateCups::Freeze() {
+    ::kill(pid_, SIGSTOP);
+}
+
+void PrivateCups::Thaw() {
+    ::kill(pid_, SIGCONT);
+}
+
+void PrivateCups::Stop() {
+    if (pid_ <= 0) return;
+    ::kill(pid_, SIGCONT);
+    ::kill(pid_, SIGTERM);
+    ::waitpid(pid_, nullptr, 0);
+    pid_ = -1;
 }
 
 }  // namespace vt::test
