@@ -107,15 +107,7 @@ void TwoLabels(App& app) {
 }
 
 void TestSheet(App& app) {
-    AppState& st = app.st;
-    st.TopMargin = 720;
-    st.LabelHeight = 1440;
-    st.LabelWidth = 3780;
-    st.RowsPerPage = 10;
-    st.ColumnX(1) = 270;
-    st.ColumnX(2) = 4230;
-    st.ColumnX(3) = 8190;
-    st.NoPhoto = 1;
+    UseThreeAcrossSheet(app.st);
     ASSERT_TRUE(PrintTestSheet(app, {}));
 }
 

@@ -9,6 +9,7 @@
 
 #include "platform/qt/qt_printers.h"
 #include "printing/test_sheet.h"
+#include "support/label_state.h"
 #include "support/qt/run_tool.h"
 #include "support/station_fixture.h"
 
@@ -25,15 +26,7 @@ TEST(TestSheetPdf, HasOneOutlinePerCellOfTheLabelType) {
     ASSERT_TRUE(printers.SetCurrent(kPdfPrinterName));
     Platform platform{f.tp.drives, f.tp.clock, f.tp.dialogs, f.tp.events, printers, f.tp.pictures};
     App app(platform);
-    AppState& st = app.st;
-    st.TopMargin = 720;  // three across, ten down
-    st.LabelHeight = 1440;
-    st.LabelWidth = 3780;
-    st.RowsPerPage = 10;
-    st.ColumnX(1) = 270;
-    st.ColumnX(2) = 4230;
-    st.ColumnX(3) = 8190;
-    st.NoPhoto = 1;
+    UseThreeAcrossSheet(app.st);
     ASSERT_TRUE(PrintTestSheet(app, {}));
     ::unsetenv("VITTLON_PDF_DIR");
 

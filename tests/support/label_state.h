@@ -48,6 +48,19 @@ inline site::LabelGeometry ThreeAcrossSheet() {
     return {"", 720, 1440, 3780, 10, {270, 4230, 8190, 0}};
 }
 
+// The state's sheet geometry set to that sheet, without pictures, as the test sheet reads it.
+inline void UseThreeAcrossSheet(AppState& st) {
+    const site::LabelGeometry sheet = ThreeAcrossSheet();
+    st.TopMargin = sheet.top;
+    st.LabelHeight = sheet.height;
+    st.LabelWidth = sheet.width;
+    st.RowsPerPage = static_cast<Int16>(sheet.rows);
+    for (int column = 1; column <= 3; ++column) {
+        st.ColumnX(column) = sheet.columnX[static_cast<std::size_t>(column - 1)];
+    }
+    st.NoPhoto = 1;
+}
+
 // Settings that print without pictures from `startDate` on, residents 1 to `lastResident` of
 // each unit; the window's design values otherwise.
 inline site::LabelSettings SettingsWithoutPictures(const std::string& startDate, int lastResident) {

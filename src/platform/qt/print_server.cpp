@@ -1,8 +1,6 @@
 #include "platform/qt/print_server.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 
 #include "platform/qt/termination_signals.h"
 #include "platform/qt/user_config.h"
@@ -30,13 +28,10 @@ PrintServer::PrintServer() : limit_(TimeLimit()) {
     if (server[0] != '/') name_ += ":" + std::to_string(ippPort());
     if (TerminationRequested()) throw PrintServerError("the program is ending");
     const int msec = static_cast<int>(std::chrono::milliseconds(limit_).count());
-    errno = 0;
     http_ = httpConnect2(server, ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, msec, nullptr);
-    if (!http_) {
-        const int error = errno;
-        throw PrintServerError(name_ + " cannot be reached" +
-                               (error != 0 ? std::string(": ") + std::strerror(error) : ""));
-    }
+    // libcups leaves no usable reason for a failed connection (errno and its own error are
+    // stale): say what to look at instead.
+    if (!http_) throw PrintServerError(name_ + " cannot be reached");
     httpSetTimeout(http_, kPollSeconds, &PrintServer::KeepWaiting, this);
 }
 
