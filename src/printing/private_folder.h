@@ -4,7 +4,8 @@
 // beforehand, so nothing planted in advance is ever taken for it.
 #include <filesystem>
 #include <string>
-#include <string_view>
+
+#include "platform/private_file.h"
 
 namespace vt {
 
@@ -23,14 +24,5 @@ class PrivateFolder {
   private:
     std::filesystem::path path_;
 };
-
-// A folder itself (not a link to one) that belongs to this user and that no one else may enter,
-// list or write into.
-bool IsPrivateFolder(const std::filesystem::path& folder);
-
-// Write a new file that only this user may read. Throws FileError, writing nothing, when the
-// folder it goes in is not private or the name is taken (by a file or a link): nothing is ever
-// written through a link or into a folder someone else controls.
-void WritePrivateFile(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace vt

@@ -1,14 +1,15 @@
 #include "printing/run_report_file.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <ctime>
+#include <optional>
+#include <regex>
 #include <string>
 #include <system_error>
 #include <vector>
 
-#include "platform/drives.h"
 #include "platform/file_error.h"
+#include "platform/private_file.h"
+#include "platform/state_folder.h"
 #include "printing/run_report_text.h"
 
 namespace vt {
@@ -25,26 +26,26 @@ std::string BaseName(const RunReport& report) {
     const fs::path output(report.output);
     const std::string stem = output.stem().string();
     if (output.extension() == ".pdf" && stem.rfind(kPrefix, 0) == 0) return stem;
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char stamp[32];
-    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
-    return kPrefix + std::string(stamp);
+    return kPrefix + LocalTimeStamp();
 }
 
-bool IsReport(const fs::path& path) {
-    const std::string name = path.filename().string();
-    return name.rfind(kPrefix, 0) == 0 && path.extension() == ".txt";
+// Only a name the program gives a report: a user's "labels-2019-inventory.txt" is not one.
+bool IsReportName(const std::string& name) {
+    static const std::regex report(R"(labels-\d{8}-\d{6}(-\d+)*\.txt)");
+    return std::regex_match(name, report);
 }
 
-// The oldest reports beyond the newest 500 go; the names sort by their time. A report that
-// cannot be removed stays: it costs only room.
+// The oldest reports beyond the newest 500 go; the names sort by their time. Only regular files
+// are removed, never a link or what it points at. A report that cannot be removed stays: it
+// costs only room.
 void KeepNewest(const fs::path& folder) {
     std::error_code error;
     std::vector<fs::path> reports;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        if (it->is_regular_file(error) && IsReport(it->path())) reports.push_back(it->path());
+        if (it->symlink_status(error).type() == fs::file_type::regular &&
+            IsReportName(it->path().filename().string())) {
+            reports.push_back(it->path());
+        }
     }
     if (reports.size() <= kReportsKept) return;
     std::sort(reports.begin(), reports.end());
@@ -54,27 +55,24 @@ void KeepNewest(const fs::path& folder) {
 }  // namespace
 
 fs::path RunReportFolder() {
-    if (const char* state = std::getenv("XDG_STATE_HOME"); state && *state == '/') {
-        return fs::path(state) / "vittlon" / "reports";
+    const std::optional<fs::path> state = UserStateFolder();
+    if (!state) {
+        throw FileError(
+            "there is no folder to keep the run report in: neither XDG_STATE_HOME "
+            "nor HOME is set");
     }
-    const char* home = std::getenv("HOME");
-    return fs::path(home && *home ? home : "/tmp") / ".local" / "state" / "vittlon" / "reports";
+    return *state / "reports";
+}
+
+fs::path SaveRunReport(const RunReport& report) {
+    return SaveRunReport(report, RunReportFolder());
 }
 
 fs::path SaveRunReport(const RunReport& report, const fs::path& folder) {
-    std::error_code error;
-    fs::create_directories(folder, error);
-    if (error) {
-        throw FileError("the run report folder " + folder.string() +
-                        " could not be made: " + error.message());
-    }
+    MakePrivateFolder(folder);
     // Two runs in the same second (a PDF placed as "-2") keep both reports.
-    const std::string base = BaseName(report);
-    fs::path path = folder / (base + ".txt");
-    for (int n = 2; fs::exists(path, error); ++n) {
-        path = folder / (base + "-" + std::to_string(n) + ".txt");
-    }
-    WriteFileAtomically(path, RunReportText(report));
+    const fs::path path =
+        WriteNewPrivateFile(folder, BaseName(report), "txt", RunReportText(report));
     KeepNewest(folder);
     return path;
 }

@@ -4,11 +4,13 @@
 
 #include <filesystem>
 
+#include "platform/file_error.h"
 #include "printing/run_report_file.h"
 #include "printing/run_report_text.h"
 #include "settings/user_label_text.h"
 #include "support/error_output.h"
 #include "support/run_fixture.h"
+#include "support/scoped_env.h"
 
 namespace vt::test {
 namespace {
@@ -185,21 +187,49 @@ TEST(RunReport, TheSummaryOfARunThatDidNotCompleteTellsWhatWentOut) {
     }
 }
 
-TEST(RunReport, OnlyTheNewest500ReportsAreKept) {
+TEST(RunReport, OnlyTheNewest500ReportsAreKeptAndNothingElseIsTouched) {
     TempDir dir;
     const fs::path folder = dir.path() / "reports";
     fs::create_directories(folder);
     for (int i = 0; i < 500; ++i) {
         WriteHostFile(folder / ("labels-20250101-" + std::to_string(100000 + i) + ".txt"), "old");
     }
-    WriteHostFile(folder / "notes.txt", "the operator's own");
+    // Among the oldest names: a user's own file, and a link to a file elsewhere.
+    WriteHostFile(folder / "labels-2019-inventory.txt", "the operator's own");
+    WriteHostFile(dir.path() / "elsewhere.txt", "not ours");
+    fs::create_symlink(dir.path() / "elsewhere.txt", folder / "labels-20000101-000000.txt");
     RunReport report;
     report.output = "/pdf/labels-20261208-143000.pdf";
     SaveRunReport(report, folder);
     EXPECT_FALSE(fs::exists(folder / "labels-20250101-100000.txt"));
     EXPECT_TRUE(fs::exists(folder / "labels-20250101-100001.txt"));
     EXPECT_TRUE(fs::exists(folder / "labels-20261208-143000.txt"));
-    EXPECT_TRUE(fs::exists(folder / "notes.txt"));
+    EXPECT_TRUE(fs::exists(folder / "labels-2019-inventory.txt"));
+    EXPECT_TRUE(fs::is_symlink(folder / "labels-20000101-000000.txt"));
+    EXPECT_EQ(ReadHostFile(dir.path() / "elsewhere.txt"), "not ours");
+}
+
+// Reports name residents: only this user reads them, runs of one second keep a report each,
+// and without a home no folder is guessed.
+TEST(RunReport, ReportsArePrivateNewFilesAndNeedAHome) {
+    TempDir dir;
+    const fs::path folder = dir.path() / "state" / "reports";
+    RunReport report;
+    report.output = "/pdf/labels-20261208-143000.pdf";
+    std::vector<fs::path> saved;
+    for (int run = 0; run < 3; ++run) saved.push_back(SaveRunReport(report, folder));
+    EXPECT_EQ(saved, (std::vector<fs::path>{folder / "labels-20261208-143000.txt",
+                                            folder / "labels-20261208-143000-2.txt",
+                                            folder / "labels-20261208-143000-3.txt"}));
+    for (const fs::path& made : {folder, folder.parent_path()}) {
+        EXPECT_EQ(fs::status(made).permissions() & fs::perms::all, fs::perms::owner_all) << made;
+    }
+    EXPECT_EQ(fs::status(saved[0]).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+
+    ScopedEnv noState("XDG_STATE_HOME", nullptr);
+    ScopedEnv noHome("HOME", nullptr);
+    EXPECT_THROW(SaveRunReport(report), FileError);
 }
 
 TEST(RunReport, ARealRunSavesItsReportAndThePreviewDoesNot) {

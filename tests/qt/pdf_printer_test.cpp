@@ -7,8 +7,10 @@
 #include <fstream>
 #include <vector>
 
+#include "platform/file_error.h"
 #include "platform/qt/qt_printers.h"
 #include "support/qt/run_tool.h"
+#include "support/scoped_env.h"
 #include "support/test_support.h"
 
 namespace vt {
@@ -107,6 +109,14 @@ TEST_F(PdfPrinter, RunThatDrewNothingLeavesNoFile) {
     printers.RunEnded();
     EXPECT_TRUE(Pdfs(folder).empty());
     EXPECT_EQ(printers.LastOutput(), "");
+}
+
+TEST(PdfPrinterFolder, WithoutAHomeNoFolderIsGuessed) {
+    test::ScopedEnv noFolder("VITTLON_PDF_DIR", nullptr);
+    test::ScopedEnv noHome("HOME", nullptr);
+    QtPrinters printers;
+    ASSERT_TRUE(printers.SetCurrent(kPdfPrinterName));
+    EXPECT_THROW(printers.Printer().Print("label", CodePage::Cp1252), FileError);
 }
 
 TEST_F(PdfPrinter, TakenNameGetsSuffixAndKindNamesTheFile) {

@@ -1,5 +1,6 @@
 #pragma once
 // An environment variable set for one test, the old value put back at its end.
+#include <cstddef>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -11,6 +12,11 @@ class ScopedEnv {
     ScopedEnv(const char* name, const std::string& value) : name_(name) {
         if (const char* old = std::getenv(name)) old_ = old;
         ::setenv(name, value.c_str(), 1);
+    }
+    // Unset for the test.
+    ScopedEnv(const char* name, std::nullptr_t) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        ::unsetenv(name);
     }
     ScopedEnv(const ScopedEnv&) = delete;
     ScopedEnv& operator=(const ScopedEnv&) = delete;

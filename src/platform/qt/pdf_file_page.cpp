@@ -60,8 +60,12 @@ PdfFilePage::PdfFilePage(std::filesystem::path folder, std::filesystem::path fil
 
 std::filesystem::path PdfFilePage::DefaultFolder() {
     if (const char* dir = std::getenv("VITTLON_PDF_DIR"); dir && *dir) return dir;
+    // Without a home (a service) no folder is guessed: the working folder may be anyone's.
     const char* home = std::getenv("HOME");
-    return std::filesystem::path(home && *home ? home : ".") / "Documents" / "Vittlon";
+    if (!home || *home != '/') {
+        throw FileError("there is no folder for the PDF file: set VITTLON_PDF_DIR, or HOME");
+    }
+    return std::filesystem::path(home) / "Documents" / "Vittlon";
 }
 
 QSizeF PdfFilePage::PageTwips() const {

@@ -21,7 +21,7 @@ class PdfFilePage : public PageDevice {
     // is done).
     explicit PdfFilePage(std::filesystem::path folder, std::filesystem::path fileName = {});
 
-    // $VITTLON_PDF_DIR, otherwise ~/Documents/Vittlon.
+    // $VITTLON_PDF_DIR, otherwise ~/Documents/Vittlon. Throws FileError without either.
     static std::filesystem::path DefaultFolder();
 
     double DotsPerInch() const override { return kDotsPerInch; }
