@@ -1,9 +1,14 @@
 #include "printing/print_log.h"
 
 #include <exception>
+#include <filesystem>
+#include <optional>
 
+#include "platform/error_output.h"
+#include "platform/file_error.h"
 #include "platform/numbers.h"
 #include "platform/record_file.h"
+#include "platform/record_lock.h"
 #include "platform/text.h"
 
 namespace vt {
@@ -25,6 +30,15 @@ std::string LogEntry(const std::string& stationDate) {
             EntryChar(Val(Mid(stationDate, 7, 2)), 0, 99)};
 }
 
+constexpr std::uint64_t kCopyRecord = 903;  // the unit file's records 903 and 904
+
+// The host file of a path the log writes (created if missing when it is written).
+std::filesystem::path Target(App& app, const std::string& winPath) {
+    const std::optional<std::filesystem::path> target = app.os.drives.Target(winPath);
+    if (!target) throw FileError("cannot open " + winPath + ": the path is refused");
+    return *target;
+}
+
 bool IsLogLine(const std::string& line) {
     const unsigned char second = static_cast<unsigned char>(line[1]);
     return line.substr(120, 2) == "\r\n" && second >= 32 && second <= 65;
@@ -35,6 +49,9 @@ void WriteLog(App& app) {
     const std::string entry = LogEntry(st.StationDates(1));
 
     const std::string logPath = st.SetupTable(23) + "\\setup\\L1." + st.StationCode;
+    // Another run (a second station, a second start) extends the same line: the whole log is
+    // locked from before its length is taken until the line is written back.
+    const RecordLock logLock(Target(app, logPath), 0, 0);
     RecordFile log(app.os.drives, logPath, kLineLength);
     const std::uintmax_t lengthBefore = log.SizeBytes();
     std::uint64_t r = lengthBefore == 0 ? 1 : (lengthBefore - 1) / kLineLength + 1;
@@ -53,7 +70,10 @@ void WriteLog(App& app) {
     log.Write(r, st.LogLine);
     st.LogHeader = log.Read(1);
 
-    RecordFile unit1(app.os.drives, st.SetupTable(40) + "\\sfl1." + st.StationCode, kLineLength);
+    const std::string unitPath = st.SetupTable(40) + "\\sfl1." + st.StationCode;
+    const RecordLock unitLock(Target(app, unitPath), kCopyRecord * kLineLength - kLineLength,
+                              2 * kLineLength);
+    RecordFile unit1(app.os.drives, unitPath, kLineLength);
     unit1.Write(903, st.LogHeader);
     unit1.Write(904, st.LogLine);
 
@@ -70,8 +90,10 @@ void LogP(App& app) {
     if (app.st.PreviewMode == 1 || app.st.DryRun == 1) return;
     try {
         WriteLog(app);
-    } catch (const std::exception&) {
-        // Logging stops at the failing step; the print run goes on.
+    } catch (const std::exception& e) {
+        // Logging stops at the failing step; the print run goes on. Whoever looks after the
+        // station learns of the entry that is missing.
+        TellErrorOutput(std::string("the print log entry was not written: ") + e.what());
     }
 }
 

@@ -1,7 +1,14 @@
 // The print log: one 3-character date entry per printed run, its copies and its backup.
 #include "printing/print_log.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
 
 #include "support/station_fixture.h"
 
@@ -80,6 +87,44 @@ TEST(PrintLog, PreviewsAreNotLoggedAndFailuresAreSilent) {
     std::filesystem::remove_all(broken.Host("c:\\zel\\setup"));
     broken.Log();
     EXPECT_TRUE(broken.tp.dialogs.asked.empty());
+}
+
+}  // namespace
+}  // namespace vt::test
+
+namespace vt::test {
+namespace {
+
+// Another run (a second station) holds the log for its read-modify-write while this run logs:
+// this one waits for it and adds its entry after the other's, in the log and in the unit
+// file's copies. The other run is a child process, as fcntl locks are a process's.
+TEST(PrintLog, ARunWaitsForAnotherRunsEntryAndKeepsIt) {
+    LogFixture f;
+    const std::filesystem::path log = f.Host(f.logPath);
+    const std::filesystem::path locked = f.tp.root() / "locked";
+    const std::string other = std::string(",(;") + std::string(117, ' ') + "\r\n";  // 11-07-26
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const int fd = ::open(log.c_str(), O_RDWR | O_CREAT, 0666);
+        struct flock all = {};
+        all.l_type = F_WRLCK;
+        all.l_whence = SEEK_SET;
+        if (fd < 0 || ::fcntl(fd, F_SETLKW, &all) != 0) ::_exit(1);
+        ::close(::open(locked.c_str(), O_WRONLY | O_CREAT, 0600));
+        ::sleep(1);  // a slow share: the other run's write is held up
+        const bool written = ::pwrite(fd, other.data(), other.size(), 0) == ssize_t(other.size());
+        ::_exit(written ? 0 : 1);
+    }
+    while (!std::filesystem::exists(locked))
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    f.Log();
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_EQ(status, 0);
+    const std::string both = ",(;" + kEntry + std::string(114, ' ') + "\r\n";
+    EXPECT_EQ(f.Bytes(f.logPath), both);
+    EXPECT_EQ(f.Record(f.unit1, 904), both);
 }
 
 }  // namespace
