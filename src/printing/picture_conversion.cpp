@@ -12,6 +12,8 @@
 namespace vt {
 namespace {
 
+constexpr const char* kPictureFolderPrefix = "vittlon-pictures-";
+
 constexpr std::size_t kBlock = 200;
 
 bool HasBlock(const std::string& bytes, std::size_t n) {
@@ -70,8 +72,16 @@ std::string UnprotectPicture(std::string bytes) {
 std::string PictureTempFolder() {
     // Made the first time a copy is needed, and removed with any copy left in it when the
     // program ends. A folder that cannot be made is tried again at the next picture.
-    static const PrivateFolder folder("vittlon-pictures-");
+    static const PrivateFolder folder(kPictureFolderPrefix);
     return folder.path().string();
+}
+
+void RemoveStalePictureFolders() {
+    try {
+        RemoveStalePrivateFolders(kPictureFolderPrefix);
+    } catch (const FileError&) {
+        // No temporary folder to look in: nothing was left there either.
+    }
 }
 
 void ConvertJPG(App& app) {

@@ -26,6 +26,8 @@ std::string UnprotectPicture(std::string bytes);
 // the first time it is asked for, removed when the program ends. Throws FileError when it
 // cannot be made.
 std::string PictureTempFolder();
+// Removes the picture folders that programs killed before their end left behind.
+void RemoveStalePictureFolders();
 
 // Delete the temporary plain picture copy at PicturePath; every failure is ignored.
 void kxfil(App& app);

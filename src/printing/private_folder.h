@@ -23,6 +23,11 @@ class PrivateFolder {
 
   private:
     std::filesystem::path path_;
+    int lock_ = -1;  // an flock on the folder while this program uses it
 };
+
+// Removes this user's folders "<prefix>XXXXXX" that no running program holds any more (left by
+// a program that was killed), with what is in them.
+void RemoveStalePrivateFolders(const std::string& prefix);
 
 }  // namespace vt

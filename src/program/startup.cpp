@@ -10,6 +10,7 @@
 #include "platform/numbers.h"
 #include "platform/record_file.h"
 #include "platform/text.h"
+#include "printing/picture_conversion.h"
 #include "printing/print_run.h"
 #include "program/setup_file.h"
 #include "settings/label_settings.h"
@@ -107,6 +108,7 @@ void TellSetupNotFound(App& app) {
 
 void RunStartUp(App& app) {
     AppState& st = app.st;
+    RemoveStalePictureFolders();
     st.LabelDateText = "01-01-06";
     st.LabelDate = app.os.clock.Today();
     // The date edits show today until the settings give a start date.

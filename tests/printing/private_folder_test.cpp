@@ -63,5 +63,24 @@ TEST(PrivateFolder, IsMadeInTheRuntimeFolderOnlyWhenThatIsPrivateAndGoesWithItsO
     EXPECT_EQ(folder.path().parent_path(), temporary);
 }
 
+// A folder of a program that was killed holds no lock: the next start removes it, and leaves
+// those of running programs and other accounts.
+TEST(PrivateFolder, OnlyFoldersNoProgramHoldsAreRemovedAsStale) {
+    TempDir dir;
+    const fs::path runtime = MakeFolder(dir.path() / "runtime", fs::perms::owner_all);
+    const ScopedEnv runtimeEnv("XDG_RUNTIME_DIR", runtime.string());
+    const PrivateFolder running("copies-");
+    const fs::path stale = MakeFolder(runtime / "copies-Ab12Cd", fs::perms::owner_all);
+    WriteHostFile(stale / "copy", "picture");
+    const fs::path foreign = MakeFolder(runtime / "copies-Zz99Yy", fs::perms::all);
+    ASSERT_EQ(::chown(foreign.c_str(), kSomeoneElse, kSomeoneElse), 0);
+    const fs::path other = MakeFolder(runtime / "copies-of-my-own", fs::perms::owner_all);
+    RemoveStalePrivateFolders("copies-");
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_TRUE(fs::exists(running.path()));
+    EXPECT_TRUE(fs::exists(foreign));
+    EXPECT_TRUE(fs::exists(other));
+}
+
 }  // namespace
 }  // namespace vt::test
