@@ -3,11 +3,13 @@
 // place; the names are the documented ones. A field starts as 0, an empty text or an empty array.
 // Flags are 16-bit integers holding 0 or 1. Texts are single-byte Windows-1252.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "app/command_line_run.h"
 #include "app/run_report.h"
 #include "platform/date.h"
+#include "platform/file_stamp.h"
 #include "platform/surface.h"
 #include "platform/vb_array.h"
 
@@ -15,6 +17,15 @@ namespace vt {
 
 using Int16 = std::int16_t;
 using Int32 = std::int32_t;
+
+// A text file this station edits while another station (or a second copy of the program) may
+// change it too: the text as it was loaded or last saved here, and the file's stamp then
+// (nullopt: there was no file).
+struct SharedText {
+    bool known = false;  // loaded or saved here at least once
+    std::string text;
+    std::optional<FileStamp> stamp;
+};
 
 struct AppState {
     // Site configuration, set once by start-up.
@@ -133,6 +144,7 @@ struct AppState {
     std::string SnackFile;
     std::string SnackTemplate;
     std::string SnackText;
+    SharedText SnackShared;  // SnackFile as loaded or saved here
     Int32 SnackCursor = 0;
     Int16 InsertMode = 0;
     std::string ULabelFile;
@@ -140,6 +152,7 @@ struct AppState {
     // 1 while ULabelText could not be written to ULabelFile: the file is older than the text,
     // so reading the settings back must not put the file's text over it.
     Int16 ULabelUnsaved = 0;
+    SharedText ULabelShared;  // ULabelFile as loaded or saved here
     VbArray<std::string> UserLines{0, 9};
     std::string PicturePath;
     std::string ConvertPath;

@@ -1,5 +1,8 @@
 #include "settings/user_label_text.h"
 
+#include <optional>
+
+#include "settings/shared_text.h"
 #include "settings/station_files.h"
 
 namespace vt {
@@ -35,8 +38,13 @@ void LoadUserLabel(App& app) {
     if (st.ULabelUnsaved == 1) return;  // the window's text is newer than the file
     app.form2.Text1.Text = "";
     st.ULabelFile = UserLabelPath(st);
-    if (!app.os.drives.FileExists(st.ULabelFile)) return;
+    const std::optional<FileStamp> stamp = StampNow(app, st.ULabelFile);
+    if (!app.os.drives.FileExists(st.ULabelFile)) {
+        NoteLoaded(st.ULabelShared, "", std::nullopt);
+        return;
+    }
     st.ULabelText = ReadTextField(app.os.drives.ReadWhole(st.ULabelFile));
+    NoteLoaded(st.ULabelShared, st.ULabelText, stamp);
     app.form2.Text1.Text = st.ULabelText;
     MakeU(app);
 }

@@ -1,11 +1,14 @@
 #include "snacks/snack_document.h"
 
 #include <algorithm>
+#include <optional>
+#include <string>
 
 #include "platform/file_error.h"
 #include "platform/numbers.h"
 #include "platform/record_image.h"
 #include "platform/text.h"
+#include "settings/shared_text.h"
 
 namespace vt {
 namespace {
@@ -111,7 +114,9 @@ void loadfil(App& app) {
 
     RichTextBox& editor = app.form1.RichTextBox1;
     try {
+        const std::optional<FileStamp> stamp = StampNow(app, st.SnackFile);
         editor.Text = app.os.drives.ReadWhole(st.SnackFile);
+        NoteLoaded(st.SnackShared, editor.Text, stamp);
     } catch (const FileError& e) {
         // The editor must not keep another week's text under this week's file name.
         app.os.dialogs.MsgBox("The snack list could not be read.", "Vittlon", MsgButtons::OK, 1,
@@ -129,9 +134,21 @@ void loadfil(App& app) {
 }
 
 void savefil(App& app) {
-    if (app.st.SnackFile.empty()) return;
+    AppState& st = app.st;
+    if (st.SnackFile.empty()) return;
+    RichTextBox& editor = app.form1.RichTextBox1;
     try {
-        app.os.drives.WriteWhole(app.st.SnackFile, app.form1.RichTextBox1.Text);
+        std::string theirs;
+        const auto asIs = [](const std::string& bytes) { return bytes; };
+        if (SaveSharedText(app, st.SnackFile, "The snack list", st.SnackShared, editor.Text,
+                           editor.Text, asIs, theirs) == SharedSave::TheirsKept) {
+            // The editor goes on with the text the file kept.
+            editor.Text = theirs;
+            st.SnackText = theirs;
+            const long end = static_cast<long>(theirs.size());
+            editor.SelStart = std::min<long>(editor.SelStart, end);
+            editor.SelLength = std::min<long>(editor.SelLength, end - editor.SelStart);
+        }
     } catch (const FileError& e) {
         // The file keeps its last saved state; the operator is told that the edits were not
         // saved.

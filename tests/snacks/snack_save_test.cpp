@@ -76,3 +76,48 @@ TEST(SnackSave, AFullDiskKeepsTheSavedFileAndTheEditorsEdits) {
 
 }  // namespace
 }  // namespace vt::test
+
+namespace vt::test {
+namespace {
+
+// Another station saves the week while this one has it open. Untouched here, the list is not
+// written; edited here too, the operator chooses which text the file keeps, and the other goes
+// to a recovery copy that the message names: neither is lost.
+TEST(SnackSave, AnotherStationsEditIsNeverOverwrittenSilently) {
+    for (const bool keepMine : {false, true}) {
+        SCOPED_TRACE(keepMine);
+        SaveFixture f;
+        site::WriteSnackTemplate(f.tp.root(), f.layout, 1, "1", site::SnackTemplate{});
+        loadfil(*f.app);
+        std::string theirs = f.Bytes(f.week);
+        theirs[681] = 'T';
+        WriteHostFile(f.Host(f.week), theirs);  // the other station's save
+        savefil(*f.app);                        // this one ends without an edit
+        EXPECT_EQ(f.Bytes(f.week), theirs);
+        EXPECT_TRUE(f.tp.dialogs.asked.empty());
+
+        std::string mine = f.app->form1.RichTextBox1.Text;
+        mine[681] = 'M';
+        f.app->form1.RichTextBox1.Text = mine;
+        if (keepMine) f.tp.dialogs.answers.push_back(MsgAnswer::Yes);
+        savefil(*f.app);
+        ASSERT_EQ(f.tp.dialogs.asked.size(), 2u);
+        EXPECT_EQ(f.tp.dialogs.asked[0].text,
+                  "The snack list " + f.week +
+                      " was changed at another station since it was opened here.\r\nSave your "
+                      "changes over it? (No keeps the other text.)");
+        EXPECT_EQ(f.Bytes(f.week), keepMine ? mine : theirs);
+        EXPECT_EQ(f.app->form1.RichTextBox1.Text, keepMine ? mine : theirs);
+        const fs::path recovery = f.tp.root() / "state" / "vittlon" / "recovery";
+        ASSERT_TRUE(fs::exists(recovery));
+        const fs::path copy = fs::directory_iterator(recovery)->path();
+        EXPECT_EQ(ReadHostFile(copy), keepMine ? theirs : mine);
+        EXPECT_NE(f.tp.dialogs.asked[1].text.find(copy.string()), std::string::npos);
+
+        savefil(*f.app);  // settled: nothing more is asked or written
+        EXPECT_EQ(f.tp.dialogs.asked.size(), 2u);
+    }
+}
+
+}  // namespace
+}  // namespace vt::test

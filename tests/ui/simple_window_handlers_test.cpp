@@ -123,6 +123,24 @@ TEST(SimpleWindow, AWriteErrorKeepsTheOldFileWhole) {
     EXPECT_EQ(f.app->st.ULabelUnsaved, 1);
 }
 
+// The user-label text follows the snack list's rule: another station's text is never
+// replaced silently; by default the file keeps it and the window shows it.
+TEST(SimpleWindow, AnotherStationsUserLabelTextIsKept) {
+    SimpleFixture f;
+    f.TypeAndLeave("Ours");
+    WriteHostFile(f.Host(f.layout.UserLabelPath()), "\"Theirs\"\r\n");
+    f.TypeAndLeave("Ours, edited");
+    ASSERT_EQ(f.tp.dialogs.asked.size(), 2u);  // the question, and where our text went
+    EXPECT_NE(f.tp.dialogs.asked[1].text.find("recovery"), std::string::npos);
+    EXPECT_EQ(f.UserLabelBytes(), "\"Theirs\"\r\n");
+    EXPECT_EQ(f.app->form2.Text1.Text, "Theirs");
+
+    WriteHostFile(f.Host(f.layout.UserLabelPath()), "\"Theirs again\"\r\n");
+    f.TypeAndLeave("Theirs");  // left without a change: nothing is written
+    EXPECT_EQ(f.UserLabelBytes(), "\"Theirs again\"\r\n");
+    EXPECT_EQ(f.tp.dialogs.asked.size(), 2u);
+}
+
 TEST(SimpleWindow, ShowForm2CopiesThePeriodsTitleAndTrayLabelSetting) {
     SimpleFixture f;
     Form1& main = f.app->form1;

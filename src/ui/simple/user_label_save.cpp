@@ -2,7 +2,9 @@
 
 #include <exception>
 
+#include "settings/shared_text.h"
 #include "settings/station_files.h"
+#include "settings/user_label_text.h"
 
 namespace vt {
 
@@ -20,7 +22,13 @@ void SaveUserLabel(App& app) {
     // Without a printer the settings never named the file; it has the same place anyway.
     if (st.ULabelFile.empty() && st.SetupTable.size() >= 2) st.ULabelFile = UserLabelPath(st);
     try {
-        app.os.drives.WriteWhole(st.ULabelFile, UserLabelFileBytes(st.ULabelText));
+        std::string theirs;
+        if (SaveSharedText(app, st.ULabelFile, "The User Label text", st.ULabelShared,
+                           st.ULabelText, UserLabelFileBytes(st.ULabelText), ReadTextField,
+                           theirs) == SharedSave::TheirsKept) {
+            st.ULabelText = theirs;
+            app.form2.Text1.Text = theirs;
+        }
         st.ULabelUnsaved = 0;
     } catch (const std::exception& e) {
         st.ULabelUnsaved = 1;
