@@ -80,10 +80,11 @@ TEST(LeftOut, AUnitWhoseResidentListCannotBeReadIsLeftOut) {
     EXPECT_EQ(PrintedNames(f), std::vector<std::string>{"R1001 First, Unit"});
     EXPECT_TRUE(f.tp.dialogs.asked.empty()) << "the run was not stopped";
     const auto lines = errors.Lines();
-    ASSERT_EQ(lines.size(), 2u);
+    ASSERT_EQ(lines.size(), 3u);
     ExpectLine(lines[0], "unit 2", "\\sfl2.D1");
-    // Nor can the run report be saved; the run does not fail for it.
-    EXPECT_NE(lines[1].find("the run report could not be saved"), std::string::npos) << lines[1];
+    // Nor can the log entry or the run report be written; the run does not fail for them.
+    EXPECT_NE(lines[1].find("the print log entry was not written"), std::string::npos) << lines[1];
+    EXPECT_NE(lines[2].find("the run report could not be saved"), std::string::npos) << lines[2];
 }
 
 }  // namespace
