@@ -22,14 +22,17 @@ std::optional<fs::path> UserStateFolder() {
     return std::nullopt;
 }
 
-fs::path PrivateStateFolder(const std::string& name) {
+fs::path StateFolder(const std::string& name, const std::string& what) {
     const std::optional<fs::path> state = UserStateFolder();
     if (!state) {
-        throw FileError(
-            "there is no state folder to keep files in: neither XDG_STATE_HOME nor "
-            "HOME is set");
+        throw FileError("there is no folder to keep " + what +
+                        " in: neither XDG_STATE_HOME nor HOME is set");
     }
-    const fs::path folder = *state / name;
+    return *state / name;
+}
+
+fs::path PrivateStateFolder(const std::string& name, const std::string& what) {
+    const fs::path folder = StateFolder(name, what);
     MakePrivateFolder(folder);
     return folder;
 }

@@ -11,9 +11,11 @@ namespace vt {
 // nullopt when neither is set (a service without a home): no shared folder is guessed instead.
 std::optional<std::filesystem::path> UserStateFolder();
 
-// Its sub-folder `name`, as MakePrivateFolder leaves it. Throws FileError when there is no
-// state folder.
-std::filesystem::path PrivateStateFolder(const std::string& name);
+// Its sub-folder `name` (not made). Throws FileError, naming `what` is kept there, when there
+// is no state folder.
+std::filesystem::path StateFolder(const std::string& name, const std::string& what);
+// The same, made as MakePrivateFolder leaves it.
+std::filesystem::path PrivateStateFolder(const std::string& name, const std::string& what);
 
 // Makes the folder and any missing folder on the way with mode 0700; a folder of ours that is
 // open to others is closed to them. Throws FileError when it cannot be made, or is a link or

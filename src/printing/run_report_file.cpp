@@ -1,7 +1,6 @@
 #include "printing/run_report_file.h"
 
 #include <algorithm>
-#include <optional>
 #include <regex>
 #include <string>
 #include <system_error>
@@ -55,13 +54,7 @@ void KeepNewest(const fs::path& folder) {
 }  // namespace
 
 fs::path RunReportFolder() {
-    const std::optional<fs::path> state = UserStateFolder();
-    if (!state) {
-        throw FileError(
-            "there is no folder to keep the run report in: neither XDG_STATE_HOME "
-            "nor HOME is set");
-    }
-    return *state / "reports";
+    return StateFolder("reports", "the run report");
 }
 
 fs::path SaveRunReport(const RunReport& report) {

@@ -16,8 +16,8 @@ constexpr const char* kTitle = "Vittlon";
 // The text not kept, as a new private file named after the station's file and the time.
 std::filesystem::path KeepRecoveryCopy(const std::string& winPath, const std::string& bytes) {
     const std::string name = winPath.substr(winPath.find_last_of("\\/") + 1);
-    return WriteNewPrivateFile(PrivateStateFolder("recovery"), name + "-" + LocalTimeStamp(), "txt",
-                               bytes);
+    return WriteNewPrivateFile(PrivateStateFolder("recovery", "a recovery copy"),
+                               name + "-" + LocalTimeStamp(), "txt", bytes);
 }
 
 void Write(App& app, const std::string& winPath, SharedText& kept, const std::string& text,

@@ -27,16 +27,13 @@ class PrintServer {
 
     // Starts the time limit for the next call on http().
     http_t* Call();
-    // "the print server at <where>".
-    const std::string& Name() const { return name_; }
     // Why the last call failed: the server's message, "no answer within N s", or the signal.
     std::string Failure() const;
     // The last call was given up (time limit or signal): the server is not to be asked again.
     bool GaveUp() const;
 
-    static std::chrono::seconds TimeLimit();
-
   private:
+    static std::chrono::seconds TimeLimit();
     static int KeepWaiting(http_t* http, void* self);
 
     std::string name_;

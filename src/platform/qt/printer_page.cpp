@@ -2,12 +2,11 @@
 
 #include <stdexcept>
 
-#include "platform/qt/cups_job.h"
 #include "platform/qt/paper_layout.h"
 
 namespace vt {
 
-PrinterPage::PrinterPage(std::string printerName) : name_(std::move(printerName)) {}
+PrinterPage::PrinterPage(std::string printerName) : name_(std::move(printerName)), cups_(name_) {}
 
 QSizeF PrinterPage::PageTwips() const {
     return QSizeF(kLetterWidthTwips, kLetterHeightTwips);
@@ -46,7 +45,7 @@ void PrinterPage::EndPage() {
     }
     const auto orientation =
         setup_.orientation == 2 ? PaperOrientation::Landscape : PaperOrientation::Portrait;
-    jobs_.push_back(SendPdfJob(name_, pdf, orientation, "Vittlon"));
+    jobs_.push_back(cups_.Send(pdf, orientation, "Vittlon"));
 }
 
 void PrinterPage::Abandon() {

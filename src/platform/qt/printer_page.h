@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/qt/cups_job.h"
 #include "platform/qt/page_device.h"
 
 namespace vt {
@@ -34,6 +35,7 @@ class PrinterPage : public PageDevice {
     void Close();
 
     std::string name_;
+    CupsJobs cups_;
     PageSetup setup_;
     std::vector<int> jobs_;  // the accepted jobs, a page each
     // Destroyed in reverse order: the painter ends, then the writer, then the buffer.

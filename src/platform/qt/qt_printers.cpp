@@ -95,8 +95,7 @@ void QtPrinters::RunEnded() {
         } catch (...) {
             failure = std::current_exception();
         }
-        lastOutput_ = QueueOutput(current_, device->Jobs());
-        lastDelivered_ = static_cast<long>(device->Jobs().size());
+        TakeJobs(*device);
         if (failure) std::rethrow_exception(failure);
     }
 }
@@ -112,9 +111,13 @@ void QtPrinters::RunCancelled() {
     } else if (device) {
         // What the print server took before the stop is on its way to paper.
         device->Abandon();
-        lastOutput_ = QueueOutput(current_, device->Jobs());
-        lastDelivered_ = static_cast<long>(device->Jobs().size());
+        TakeJobs(*device);
     }
+}
+
+void QtPrinters::TakeJobs(const PageDevice& device) {
+    lastOutput_ = QueueOutput(current_, device.Jobs());
+    lastDelivered_ = static_cast<long>(device.Jobs().size());
 }
 
 void QtPrinters::SetPdfFile(const std::filesystem::path& file) {

@@ -51,6 +51,8 @@ class QtPrinters : public Printers, private PageDevice {
   private:
     std::vector<std::string> AskPrintService();
     PageDevice& Device();
+    // The jobs a printer's device went out as become the last run's output.
+    void TakeJobs(const PageDevice& device);
 
     double DotsPerInch() const override;
     QSizeF PageTwips() const override;
