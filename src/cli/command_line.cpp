@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 
+#include "platform/codepage.h"
 #include "platform/printers.h"
 
 #ifndef VITTLON_VERSION
@@ -46,10 +47,21 @@ const char* const kHelp =
     "2 bad usage; 3 nothing printed (a start date of today or past without --yes, or no\n"
     "label to print). See vittlon(1).\n";
 
+// The parser works on one character per byte of the arguments, so that every value turns back
+// into the bytes that were typed.
+QString Chars(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+std::string Bytes(const QString& chars) {
+    return chars.toLatin1().toStdString();
+}
+
 CommandLine BadUsage(const QString& why) {
     CommandLine line;
     line.action = CommandLine::Action::BadUsage;
-    line.text = "vittlon: " + why.toStdString() + "\nTry 'vittlon --help' for the options.\n";
+    // What was typed goes back to the terminal as it came.
+    line.text = "vittlon: " + Bytes(why) + "\nTry 'vittlon --help' for the options.\n";
     return line;
 }
 
@@ -73,13 +85,13 @@ std::optional<Date> StartDate(const QString& text) {
 
 }  // namespace
 
-QStringList ArgumentsOf(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-    return arguments;
+std::vector<std::string> ArgumentsOf(int argc, char** argv) {
+    return std::vector<std::string>(argv, argv + argc);
 }
 
-CommandLine ParseCommandLine(const QStringList& arguments) {
+CommandLine ParseCommandLine(const std::vector<std::string>& bytes) {
+    QStringList arguments;
+    for (const std::string& argument : bytes) arguments << Chars(argument);
     QCommandLineParser parser;
     const QCommandLineOption help({"h", "help"}, "");
     const QCommandLineOption version({"v", "version"}, "");
@@ -106,7 +118,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     }
     if (parser.isSet(drives)) {
         if (parser.value(drives).isEmpty()) return BadUsage("--drives needs a folder");
-        line.drives = parser.value(drives).toStdString();
+        line.drives = Bytes(parser.value(drives));
     }
     line.run.print = parser.isSet(print);
     for (const QCommandLineOption& runOnly : {printer, output, date, yes, startAt, userLabels}) {
@@ -116,7 +128,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     }
     if (parser.isSet(printer)) {
         if (parser.value(printer).isEmpty()) return BadUsage("--printer needs a printer's name");
-        line.run.printer = parser.value(printer).toStdString();
+        line.run.printer = FromUtf8(Bytes(parser.value(printer)));
     }
     if (parser.isSet(output)) {
         const QString file = parser.value(output);
@@ -125,9 +137,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         }
         if (!line.run.printer.empty() && line.run.printer != kPdfPrinterName) {
             return BadUsage(QString("--output writes through the printer \"") + kPdfPrinterName +
-                            "\", not \"" + QString::fromStdString(line.run.printer) + "\"");
+                            "\", not \"" + parser.value(printer) + "\"");
         }
-        line.outputPdf = file.toStdString();
+        line.outputPdf = Bytes(file);
         line.run.printer = kPdfPrinterName;
     }
     if (parser.isSet(date)) {

@@ -2,10 +2,10 @@
 // The program's command line: all of it optional; without arguments the windows open as they
 // always did. Parsed before the Qt application exists, so that --help and --version need no
 // display and --print can run without one.
-#include <QStringList>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/command_line_run.h"
 
@@ -24,10 +24,10 @@ struct CommandLine {
     CommandLineRun run;
 };
 
-// arguments: the program's name first, as argv holds them.
-CommandLine ParseCommandLine(const QStringList& arguments);
+// arguments: the program's name first, byte for byte as argv holds them. File names keep their
+// bytes (a name need not be UTF-8); a printer's name, typed as UTF-8, becomes the program's text.
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
-// argv as Qt strings (the locale's encoding, as the shell passed them).
-QStringList ArgumentsOf(int argc, char** argv);
+std::vector<std::string> ArgumentsOf(int argc, char** argv);
 
 }  // namespace vt

@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 namespace {
 
 [[noreturn]] void Fail(const std::string& what, const fs::path& path, int error) {
-    throw FileError(what, path.string(), SystemReason(error));
+    throw FileError(what, ShownPath(path), SystemReason(error));
 }
 
 // The temporary files of a target are named ".<name>.tmp<pid>-<n>".

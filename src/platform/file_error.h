@@ -1,11 +1,20 @@
 #pragma once
 #include <cerrno>
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <system_error>
 #include <utility>
 
+#include "platform/codepage.h"
+
 namespace vt {
+
+// A file name of this system as the program's text, for a message: names are UTF-8 by custom;
+// a byte that is not shows as '?'.
+inline std::string ShownPath(const std::filesystem::path& path) {
+    return FromUtf8(path.string());
+}
 
 // The system's words for an error number ("Permission denied"); a call that failed without
 // leaving one (a stream can) is told as an I/O error.

@@ -21,13 +21,13 @@ bool IsPrivateFolder(const fs::path& folder) {
 
 void WritePrivateFile(const fs::path& path, std::string_view bytes) {
     if (!IsPrivateFolder(path.parent_path())) {
-        throw FileError("cannot write", path.string(), "the folder is not private");
+        throw FileError("cannot write", ShownPath(path), "the folder is not private");
     }
     // Written whole under a name of its own (mkostemp: mode 0600), then linked to its name:
     // link refuses any name already there, a link included, and never follows one.
     std::string part = (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkostemp(part.data(), O_CLOEXEC);
-    if (fd < 0) throw FileError("cannot create", path.string(), SystemReason());
+    if (fd < 0) throw FileError("cannot create", ShownPath(path), SystemReason());
     int error = 0;
     while (!bytes.empty() && error == 0) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
@@ -40,7 +40,7 @@ void WritePrivateFile(const fs::path& path, std::string_view bytes) {
     if (::close(fd) != 0 && error == 0) error = errno;
     if (error == 0 && ::link(part.c_str(), path.c_str()) != 0) error = errno;
     ::unlink(part.c_str());
-    if (error != 0) throw FileError("cannot write", path.string(), SystemReason(error));
+    if (error != 0) throw FileError("cannot write", ShownPath(path), SystemReason(error));
 }
 
 fs::path WriteNewPrivateFile(const fs::path& folder, const std::string& base,

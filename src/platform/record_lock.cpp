@@ -13,7 +13,7 @@ namespace vt {
 RecordLock::RecordLock(const std::filesystem::path& file, std::uint64_t offset,
                        std::uint64_t length, std::chrono::milliseconds limit) {
     fd_ = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    if (fd_ < 0) throw FileError("cannot open", file.string(), SystemReason());
+    if (fd_ < 0) throw FileError("cannot open", ShownPath(file), SystemReason());
     struct flock range = {};
     range.l_type = F_WRLCK;
     range.l_whence = SEEK_SET;
@@ -25,7 +25,7 @@ RecordLock::RecordLock(const std::filesystem::path& file, std::uint64_t offset,
         if ((error != EACCES && error != EAGAIN && error != EINTR) ||
             std::chrono::steady_clock::now() >= end) {
             ::close(fd_);
-            throw FileError("cannot lock", file.string(),
+            throw FileError("cannot lock", ShownPath(file),
                             error == EACCES || error == EAGAIN
                                 ? "another program holds it (waited " +
                                       std::to_string(limit.count() / 1000) + " s)"

@@ -43,16 +43,16 @@ void MakePrivateFolder(const fs::path& folder) {
     for (const fs::path& part : folder) {
         made /= part;
         if (::mkdir(made.c_str(), 0700) != 0 && errno != EEXIST) {
-            throw FileError("cannot create", made.string(), SystemReason());
+            throw FileError("cannot create", ShownPath(made), SystemReason());
         }
     }
     struct stat status {};
     if (::lstat(folder.c_str(), &status) != 0 || !S_ISDIR(status.st_mode) ||
         status.st_uid != ::geteuid()) {
-        throw FileError("cannot use", folder.string(), "it is not a folder of this user's");
+        throw FileError("cannot use", ShownPath(folder), "it is not a folder of this user's");
     }
     if (!IsPrivateFolder(folder) && ::chmod(folder.c_str(), 0700) != 0) {
-        throw FileError("cannot close to others", folder.string(), SystemReason());
+        throw FileError("cannot close to others", ShownPath(folder), SystemReason());
     }
 }
 

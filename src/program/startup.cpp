@@ -94,7 +94,7 @@ void TellSetupNotFound(App& app) {
     std::error_code error;
     std::filesystem::path root = std::filesystem::absolute(app.os.drives.root(), error);
     if (error) root = app.os.drives.root();
-    const std::string folder = FromUtf8(root.lexically_normal().string());
+    const std::string folder = ShownPath(root.lexically_normal());
     const std::string detail =
         std::string("Looked for ") + kSetupFileOnC + " and the same file on the other drives in " +
         "the drives folder " + folder +

@@ -59,7 +59,7 @@ SharedSave SaveSharedText(App& app, const std::string& winPath, const std::strin
     if (ours) Write(app, winPath, kept, text, bytes);
     app.os.dialogs.MsgBox(std::string(ours ? "Your changes were saved. The other text is in "
                                            : "The other text was kept. Your changes are in ") +
-                              copy.string() + ".",
+                              ShownPath(copy) + ".",
                           kTitle, MsgButtons::OK, 1);
     if (ours) return SharedSave::Saved;
     theirs = textOf(theirBytes);

@@ -4,13 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "platform/printers.h"
 
 namespace vt::test {
 namespace {
 
-CommandLine Parse(QStringList arguments) {
-    arguments.prepend("vittlon");
+CommandLine Parse(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), "vittlon");
     return ParseCommandLine(arguments);
 }
 
@@ -52,6 +55,17 @@ TEST(CommandLine, APrintRunTakesItsDateOutputAndAnswer) {
     EXPECT_EQ(queue.run.startAtLabel, 1);
     EXPECT_EQ(queue.run.userLabels, 0);
 
+    // File names keep their bytes, UTF-8 or not; a printer's name becomes the program's text.
+    const CommandLine bytes = Parse({"--drives", "/srv/dr\xffives", "--print", "--printer",
+                                     "K\xc3\xbc"
+                                     "che"});
+    EXPECT_EQ(bytes.drives, "/srv/dr\xffives");
+    EXPECT_EQ(bytes.run.printer,
+              "K\xfc"
+              "che");
+    EXPECT_EQ(Parse({"--print", "--output", "bad\xff\xfename.pdf"}).outputPdf,
+              "bad\xff\xfename.pdf");
+
     const CommandLine partUsed = Parse({"--print", "--start-at", "7", "--user-labels", "4"});
     EXPECT_EQ(partUsed.run.startAtLabel, 7);
     EXPECT_EQ(partUsed.run.userLabels, 4);
@@ -59,7 +73,7 @@ TEST(CommandLine, APrintRunTakesItsDateOutputAndAnswer) {
 
 TEST(CommandLine, BadUsageIsRefusedWithWhatWasWrong) {
     struct Case {
-        QStringList arguments;
+        std::vector<std::string> arguments;
         const char* saysWhat;
     };
     const Case cases[] = {
@@ -72,6 +86,11 @@ TEST(CommandLine, BadUsageIsRefusedWithWhatWasWrong) {
         {{"--print", "--date", "2027-01-04"}, "2027-01-04"},
         {{"--print", "--date", "12-31-1999"}, "12-31-1999"},
         {{"--print", "--output", "labels.txt"}, "labels.txt"},
+        {{"--print", "--output",
+          "K\xc3\xbc"
+          "che.txt"},
+         "'K\xc3\xbc"
+         "che.txt'"},
         {{"--print", "--printer", "Kitchen", "--output", "a.pdf"}, "Kitchen"},
         {{"--print", "--printer", ""}, "--printer"},
         {{"--start-at", "7"}, "--start-at works only with --print"},
@@ -82,8 +101,7 @@ TEST(CommandLine, BadUsageIsRefusedWithWhatWasWrong) {
     };
     for (const Case& c : cases) {
         const CommandLine line = Parse(c.arguments);
-        EXPECT_EQ(line.action, CommandLine::Action::BadUsage)
-            << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(line.action, CommandLine::Action::BadUsage) << c.arguments.back();
         EXPECT_NE(line.text.find(c.saysWhat), std::string::npos) << line.text;
         EXPECT_NE(line.text.find("vittlon --help"), std::string::npos) << line.text;
     }

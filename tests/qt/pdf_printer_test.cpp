@@ -48,10 +48,13 @@ std::vector<Word> Words(const fs::path& pdf) {
     return words;
 }
 
+// The finished files (a run's file is written under a hidden name until it ends).
 std::vector<fs::path> Pdfs(const fs::path& folder) {
     std::vector<fs::path> found;
     if (!fs::exists(folder)) return found;
-    for (const auto& entry : fs::directory_iterator(folder)) found.push_back(entry.path());
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        if (entry.path().filename().string()[0] != '.') found.push_back(entry.path());
+    }
     return found;
 }
 
@@ -109,6 +112,18 @@ TEST_F(PdfPrinter, RunThatDrewNothingLeavesNoFile) {
     printers.RunEnded();
     EXPECT_TRUE(Pdfs(folder).empty());
     EXPECT_EQ(printers.LastOutput(), "");
+}
+
+TEST_F(PdfPrinter, AFolderNameThatIsNotUtf8KeepsItsBytes) {
+    const fs::path bytes = temp.path() /
+                           "K\xc3\xbc"
+                           "che\xff";
+    ::setenv("VITTLON_PDF_DIR", bytes.c_str(), 1);
+    Text(1440, 1440, "label");
+    printers.RunEnded();
+    const auto files = Pdfs(bytes);
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_EQ(fs::path(printers.LastOutput()), files[0]);
 }
 
 TEST(PdfPrinterFolder, WithoutAHomeNoFolderIsGuessed) {

@@ -71,21 +71,33 @@ bool WaitUntil(const std::function<bool()>& ready, std::chrono::milliseconds lim
     return true;
 }
 
+// The queue's name is UTF-8 at the print server and Windows-1252 in the settings file; the
+// messages name it once, in UTF-8.
 TEST(PrintFaults, AQueueThatRefusesJobsFailsTheRunAndNothingIsLogged) {
-    PrivateCups cups("Kitchen");
+    PrivateCups cups(
+        "K\xc3\xbc"
+        "che");
     if (!cups.started()) GTEST_SKIP() << "no private print server: " << cups.why();
     cups.Reject();
-    Station s(62, "Kitchen");
+    Station s(62,
+              "K\xfc"
+              "che");
     Program program(s.drives, s.pdf, {cups.ServerSetting()});
     ASSERT_EQ(program.WaitFor(60s), 1) << program.ErrorOutput();
-    EXPECT_NE(program.Output().find("Run: failed: the printer Kitchen did not take the job"),
+    EXPECT_NE(program.Output().find("Run: failed: the printer K\xc3\xbc"
+                                    "che did not take the job"),
               std::string::npos)
         << program.Output();
-    EXPECT_NE(program.Output().find("Nothing went out to Kitchen"), std::string::npos);
+    EXPECT_NE(program.Output().find("Nothing went out to K\xc3\xbc"
+                                    "che"),
+              std::string::npos);
     EXPECT_NE(program.ErrorOutput().find("not accepting jobs"), std::string::npos)
         << program.ErrorOutput();
     EXPECT_EQ(s.PrintLog(), "");
     EXPECT_EQ(cups.CompletedJobs(), 0);
+    EXPECT_EQ(s.StoredPrinter(), PadTo("K\xfc"
+                                       "che",
+                                       30));
 }
 
 // The print server stops answering while the run sends its sheets: the run gives up after the

@@ -1,5 +1,6 @@
 #include "platform/qt/cups_job.h"
 
+#include "platform/codepage.h"
 #include "platform/qt/cups_queues.h"
 
 namespace vt {
@@ -23,7 +24,7 @@ struct JobOptions {
 }  // namespace
 
 CupsJobs::CupsJobs(std::string printer)
-    : printer_(std::move(printer)), queue_(printer_.substr(0, printer_.find('/'))) {}
+    : printer_(std::move(printer)), queue_(ToUtf8(printer_.substr(0, printer_.find('/')))) {}
 
 CupsJobs::~CupsJobs() {
     cupsFreeOptions(optionCount_, options_);

@@ -1,8 +1,15 @@
 #include "platform/qt/cups_queues.h"
 
+#include "platform/codepage.h"
 #include "platform/qt/print_server.h"
 
 namespace vt {
+
+std::string PrinterNameOf(const cups_dest_t& dest) {
+    std::string name = dest.name;
+    if (dest.instance) name += std::string("/") + dest.instance;
+    return FromUtf8(name);
+}
 
 CupsDestinations::CupsDestinations(PrintServer& server) {
     count_ = cupsGetDests2(server.Call(), &dests_);
@@ -21,11 +28,10 @@ CupsDestinations::~CupsDestinations() {
 }
 
 cups_dest_t* CupsDestinations::Find(const std::string& printer) const {
-    const std::size_t slash = printer.find('/');
-    const std::string queue = printer.substr(0, slash);
-    const std::string instance = slash == std::string::npos ? "" : printer.substr(slash + 1);
-    return cupsGetDest(queue.c_str(), instance.empty() ? nullptr : instance.c_str(), count_,
-                       dests_);
+    for (int i = 0; i < count_; ++i) {
+        if (PrinterNameOf(dests_[i]) == printer) return &dests_[i];
+    }
+    return nullptr;
 }
 
 CupsQueues ListCupsQueues() {
@@ -35,8 +41,7 @@ CupsQueues ListCupsQueues() {
         const CupsDestinations dests(server);
         for (int i = 0; i < dests.count(); ++i) {
             const cups_dest_t& dest = dests.at(i);
-            std::string name = dest.name;
-            if (dest.instance) name += std::string("/") + dest.instance;
+            std::string name = PrinterNameOf(dest);
             if (dest.is_default) queues.defaultName = name;
             queues.names.push_back(std::move(name));
         }

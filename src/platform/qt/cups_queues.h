@@ -1,6 +1,7 @@
 #pragma once
 // The print server's printers: their names in the server's order ("name/instance" for an
-// instance the user set up) and the default one.
+// instance the user set up) and the default one. The server's names are UTF-8; the program's
+// are its own text, as the settings file stores them.
 #include <cups/cups.h>
 
 #include <string>
@@ -9,6 +10,9 @@
 namespace vt {
 
 class PrintServer;
+
+// A destination's name as the program's text.
+std::string PrinterNameOf(const cups_dest_t& dest);
 
 struct CupsQueues {
     std::vector<std::string> names;
@@ -30,7 +34,8 @@ class CupsDestinations {
 
     int count() const { return count_; }
     const cups_dest_t& at(int i) const { return dests_[i]; }
-    // The destination of a printer name ("name" or "name/instance"); nullptr when none.
+    // The destination of a printer name ("name" or "name/instance", the program's text);
+    // nullptr when none.
     cups_dest_t* Find(const std::string& printer) const;
 
   private:

@@ -2,6 +2,8 @@
 
 #include <fcntl.h>
 #include <stdio.h>
+#include <stdlib.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
@@ -27,7 +29,7 @@ std::filesystem::path PlaceWithoutReplacing(const std::filesystem::path& from,
         }
         if (errno == EEXIST) continue;
         if (errno != EINVAL && errno != ENOSYS) {
-            throw FileError("cannot name the PDF file " + target.string() + ": " +
+            throw FileError("cannot name the PDF file " + ShownPath(target) + ": " +
                             std::generic_category().message(errno));
         }
         // A file system without the no-replace rename: look first, then rename.
@@ -35,7 +37,8 @@ std::filesystem::path PlaceWithoutReplacing(const std::filesystem::path& from,
         std::error_code error;
         std::filesystem::rename(from, target, error);
         if (error) {
-            throw FileError("cannot name the PDF file " + target.string() + ": " + error.message());
+            throw FileError("cannot name the PDF file " + ShownPath(target) + ": " +
+                            error.message());
         }
         return target;
     }
@@ -48,12 +51,38 @@ std::filesystem::path PlaceReplacing(const std::filesystem::path& from,
     std::error_code error;
     std::filesystem::rename(from, target, error);
     if (error) {
-        throw FileError("cannot name the PDF file " + target.string() + ": " + error.message());
+        throw FileError("cannot name the PDF file " + ShownPath(target) + ": " + error.message());
     }
     return target;
 }
 
+// A new file in `folder` for this run alone, open for writing.
+std::unique_ptr<PartFile> CreatePartFile(const std::filesystem::path& folder) {
+    const std::string suffix = ".pdf.part";
+    std::string name = (folder / (".vittlon-XXXXXX" + suffix)).string();
+    const int fd = ::mkostemps(name.data(), static_cast<int>(suffix.size()), O_CLOEXEC);
+    if (fd < 0) {
+        throw FileError("cannot write a PDF file in " + ShownPath(folder) + ": " + SystemReason());
+    }
+    auto part = std::make_unique<PartFile>();
+    part->path = name;
+    if (!part->file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        throw FileError("cannot write a PDF file in " + ShownPath(folder) + ": " +
+                        FromUtf8(part->file.errorString().toStdString()));
+    }
+    return part;
+}
+
 }  // namespace
+
+PartFile::~PartFile() {
+    file.close();
+    if (!placed) {
+        std::error_code ignored;
+        std::filesystem::remove(path, ignored);
+    }
+}
 
 PdfFilePage::PdfFilePage(std::filesystem::path folder, std::filesystem::path fileName)
     : folder_(std::move(folder)), fileName_(std::move(fileName)) {}
@@ -76,27 +105,22 @@ void PdfFilePage::StartFile(const PageSetup& setup) {
     std::error_code error;
     std::filesystem::create_directories(folder_, error);
     if (error) {
-        throw FileError("cannot create the PDF folder " + folder_.string() + ": " +
+        throw FileError("cannot create the PDF folder " + ShownPath(folder_) + ": " +
                         error.message());
     }
-    const QString pattern = QString::fromStdString((folder_ / ".vittlon-XXXXXX.pdf.part").string());
-    auto file = std::make_unique<QTemporaryFile>(pattern);
-    if (!file->open()) {
-        throw FileError("cannot write a PDF file in " + folder_.string() + ": " +
-                        file->errorString().toStdString());
-    }
-    auto writer = std::make_unique<QPdfWriter>(file.get());
+    std::unique_ptr<PartFile> file = CreatePartFile(folder_);
+    auto writer = std::make_unique<QPdfWriter>(&file->file);
     writer->setResolution(kDotsPerInch);
     try {
         SetPaper(*writer, setup);
     } catch (const std::runtime_error& e) {
-        throw FileError("cannot start a PDF file in " + folder_.string() + ": " + e.what());
+        throw FileError("cannot start a PDF file in " + ShownPath(folder_) + ": " + e.what());
     }
     writer->setCreator(QStringLiteral("Vittlon"));
     painter_.emplace();
     if (!painter_->begin(writer.get())) {
         painter_.reset();
-        throw FileError("cannot start a PDF file in " + folder_.string());
+        throw FileError("cannot start a PDF file in " + ShownPath(folder_));
     }
     file_ = std::move(file);
     writer_ = std::move(writer);
@@ -111,7 +135,7 @@ QPainter& PdfFilePage::OpenPage(const PageSetup& setup) {
         try {
             SetPaper(*writer_, setup);
         } catch (const std::runtime_error& e) {
-            throw FileError("cannot add a page to the PDF file in " + folder_.string() + ": " +
+            throw FileError("cannot add a page to the PDF file in " + ShownPath(folder_) + ": " +
                             e.what());
         }
         writer_->newPage();
@@ -143,23 +167,25 @@ std::optional<std::filesystem::path> PdfFilePage::Finish(const std::string& kind
     const bool written = painter_->end();
     painter_.reset();
     writer_.reset();
-    std::unique_ptr<QTemporaryFile> file = std::move(file_);
-    if (!written || !file->flush() || file->error() != QFileDevice::NoError) {
-        throw FileError("the PDF file in " + folder_.string() +
-                        " could not be written: " + file->errorString().toStdString());
+    std::unique_ptr<PartFile> part = std::move(file_);
+    QFile& file = part->file;
+    const bool synced = written && file.flush() && ::fsync(file.handle()) == 0;
+    if (!synced || file.error() != QFileDevice::NoError) {
+        const std::string why = file.error() != QFileDevice::NoError
+                                    ? FromUtf8(file.errorString().toStdString())
+                                    : SystemReason();
+        throw FileError("the PDF file in " + ShownPath(folder_) + " could not be written: " + why);
     }
-    file->close();
+    file.close();
     if (!fileName_.empty()) {
-        const std::filesystem::path placed =
-            PlaceReplacing(file->fileName().toStdString(), folder_ / fileName_);
-        file->setAutoRemove(false);
+        const std::filesystem::path placed = PlaceReplacing(part->path, folder_ / fileName_);
+        part->placed = true;
         return placed;
     }
     const std::string base =
         kind + "-" + started_.toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
-    const std::filesystem::path placed =
-        PlaceWithoutReplacing(file->fileName().toStdString(), folder_, base);
-    file->setAutoRemove(false);
+    const std::filesystem::path placed = PlaceWithoutReplacing(part->path, folder_, base);
+    part->placed = true;
     return placed;
 }
 

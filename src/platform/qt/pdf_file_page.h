@@ -3,8 +3,8 @@
 // under a temporary name and renamed into place when the run ends, so a file that carries its
 // final name is always complete; a run that drew nothing leaves no file at all.
 #include <QDateTime>
+#include <QFile>
 #include <QPdfWriter>
-#include <QTemporaryFile>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -13,6 +13,15 @@
 #include "platform/qt/page_device.h"
 
 namespace vt {
+
+// The file a run is being written to, under a hidden temporary name in the target folder (made
+// from the folder's bytes, which need not be UTF-8); removed unless it was placed.
+struct PartFile {
+    std::filesystem::path path;
+    QFile file;
+    bool placed = false;
+    ~PartFile();
+};
 
 class PdfFilePage : public PageDevice {
   public:
@@ -51,7 +60,7 @@ class PdfFilePage : public PageDevice {
     bool pageOpen_ = false;
     long pages_ = 0;
     // Destroyed in reverse order: the painter ends, the writer flushes, then the file goes.
-    std::unique_ptr<QTemporaryFile> file_;
+    std::unique_ptr<PartFile> file_;
     std::unique_ptr<QPdfWriter> writer_;
     std::optional<QPainter> painter_;
 };

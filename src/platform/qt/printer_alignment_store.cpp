@@ -2,6 +2,7 @@
 
 #include <QUrl>
 
+#include "platform/codepage.h"
 #include "platform/qt/user_config.h"
 
 namespace vt {
@@ -10,8 +11,8 @@ namespace {
 // A printer name may hold '/' (a group separator), spaces and any other character: percent
 // encoded, it is one group of its own.
 QString Group(const std::string& printerName) {
-    return QStringLiteral("alignment/") +
-           QString::fromLatin1(QUrl::toPercentEncoding(QString::fromStdString(printerName)));
+    return QStringLiteral("alignment/") + QString::fromLatin1(QUrl::toPercentEncoding(
+                                              QString::fromStdString(ToUtf8(printerName))));
 }
 
 double Read(const QSettings& config, const QString& key) {
