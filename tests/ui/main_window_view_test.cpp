@@ -120,6 +120,19 @@ TEST(MainWindowView, StartAtLabelIsOneForBothWindowsAndAlignmentTriesOutTheCurre
     EXPECT_EQ(s.Pdfs("test-sheet").size(), 1);
 }
 
+TEST(MainWindowView, AnotherStartBringsTheMinimizedWindowsBack) {
+    DemoStation s;
+    ProgramWindows windows(s.app, s.dialogs, s.events);
+    ASSERT_TRUE(windows.Start());
+    windows.Main().showMinimized();
+    windows.Simple().showMinimized();
+    windows.ToFront();
+    EXPECT_FALSE(windows.Main().isMinimized());
+    EXPECT_FALSE(windows.Simple().isMinimized());
+    EXPECT_TRUE(windows.Main().isVisible());
+    EXPECT_FALSE(windows.Report().isVisible()) << "a closed window stays closed";
+}
+
 TEST(MainWindowView, EnterInTheHeightStoresAndRedraws) {
     ViewFixture f;
     QLineEdit* height = f.TextWithTip(f.app.form1.Text6.ToolTipText);

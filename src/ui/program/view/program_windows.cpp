@@ -1,5 +1,6 @@
 #include "ui/program/view/program_windows.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 
 #include "app/program_end.h"
@@ -87,6 +88,18 @@ void ProgramWindows::TellEndedRun() {
 
 bool ProgramWindows::Headless() {
     return QGuiApplication::platformName() == "offscreen";
+}
+
+void ProgramWindows::ToFront() {
+    // The simple window opens in front of the main one; a box that waits for an answer stays in
+    // front of both.
+    for (QWidget* window : {static_cast<QWidget*>(&main_), static_cast<QWidget*>(&simple_),
+                            static_cast<QWidget*>(&report_), QApplication::activeModalWidget()}) {
+        if (window == nullptr || !window->isVisible()) continue;
+        if (window->isMinimized()) window->showNormal();
+        window->raise();
+        window->activateWindow();
+    }
 }
 
 void ProgramWindows::Leave() {

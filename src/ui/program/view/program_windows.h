@@ -25,6 +25,9 @@ class ProgramWindows {
     bool Start();
     // End the program as its exit button does (a termination request).
     void Leave();
+    // Bring the shown windows to the front, as they were before they were minimized (another
+    // start of the program asks for them).
+    void ToFront();
 
     MainWindow& Main() { return main_; }
     SimpleWindow& Simple() { return simple_; }
