@@ -50,6 +50,10 @@ double RecordingSurface::Print(const std::string& text, CodePage cp) {
     ops.push_back(std::move(op));
     x_ = 0;
     y_ += fontSize_ * kLineFactor;
+    return TextWidth(text, cp);
+}
+
+double RecordingSurface::TextWidth(const std::string& text, CodePage) {
     const std::size_t inked = text.find_last_not_of(' ') + 1;  // npos + 1 = 0: all blanks
     return static_cast<double>(inked) * fontSize_ * 20 * kRecordedCharacterEms;
 }

@@ -43,6 +43,7 @@ class RecordingSurface : public SurfaceState {
     int Documents() const;
 
     double Print(const std::string& text, CodePage cp = CodePage::Cp1252) override;
+    double TextWidth(const std::string& text, CodePage cp = CodePage::Cp1252) override;
     void Line(double x1, double y1, double x2, double y2, bool box = false) override;
     void PaintPicture(const Picture& picture, double x, double y, double width,
                       double height) override;

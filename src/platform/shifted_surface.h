@@ -25,6 +25,9 @@ class ShiftedSurface : public Surface {
     double CurrentX() const override { return t().CurrentX() - right_; }
     double CurrentY() const override { return t().CurrentY() - down_; }
     double Print(const std::string& text, CodePage cp = CodePage::Cp1252) override;
+    double TextWidth(const std::string& text, CodePage cp = CodePage::Cp1252) override {
+        return t().TextWidth(text, cp);
+    }
     void Line(double x1, double y1, double x2, double y2, bool box = false) override;
     void PaintPicture(const Picture& picture, double x, double y, double width,
                       double height) override;

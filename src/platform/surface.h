@@ -34,6 +34,8 @@ class Surface {
     // is 0 and CurrentY is one line lower, as a printer's Print leaves them. Returns the width
     // of the text up to its last character that is not a blank, in twips.
     virtual double Print(const std::string& text, CodePage cp = CodePage::Cp1252) = 0;
+    // The width Print would return for `text` in the current font, without drawing it.
+    virtual double TextWidth(const std::string& text, CodePage cp = CodePage::Cp1252) = 0;
     // A black line, or with box = true a rectangle outline, in the current DrawWidth.
     virtual void Line(double x1, double y1, double x2, double y2, bool box = false) = 0;
     // A picture scaled into the rectangle.

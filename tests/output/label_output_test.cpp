@@ -91,8 +91,8 @@ TEST_F(LabelPdf, BothBarcodesDecodeToPeriodLetterAndResidentKey) {
     EXPECT_EQ(values, QStringList({"H99871", "M1234"})) << decoded.toStdString();
 }
 
-// A line far too long for its label is cut at the label's right edge: no word of it reaches
-// the neighbouring label, in the PDF's text neither.
+// A line far too long for its label is cut at its cell's edge, where the next label's frame
+// begins: no word of it reaches the neighbouring label, in the PDF's text neither.
 TEST_F(LabelPdf, ALineTooLongForItsLabelIsCutAtItsEdge) {
     if (!HaveTool("pdftotext")) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     QtPrinters printers;
@@ -100,10 +100,12 @@ TEST_F(LabelPdf, ALineTooLongForItsLabelIsCutAtItsEdge) {
     StationFixture f;
     Surface& page = printers.Printer();
     SetLabel(*f.app, page, 270, "1234");
+    f.app->st.ColumnX(1) = 270;
+    f.app->st.ColumnX(2) = 270 + 3780 + 180;  // the next label, 1/8 inch to the right
     f.app->st.NourishLine1 =
         "Apple Banana Cherry Damson Elderberry Fig Grape Huckleberry Imbe Jackfruit Kiwi";
     DrawMenu(*f.app);
-    SetLabel(*f.app, page, 270 + 3780 + 180, "5678");  // the next label, 1/8 inch to the right
+    SetLabel(*f.app, page, 270 + 3780 + 180, "5678");
     DrawMenu(*f.app);
     page.EndDoc();
     printers.RunEnded();
@@ -112,7 +114,7 @@ TEST_F(LabelPdf, ALineTooLongForItsLabelIsCutAtItsEdge) {
         RunTool("pdftotext", {"-bbox", QString::fromStdString(printers.LastOutput()), "-"});
     static const QRegularExpression word(
         R"re(<word xMin="([\d.]+)" yMin="[\d.]+" xMax="([\d.]+)"[^>]*>([^<]*)</word>)re");
-    const double edge = (270 + 3780) / 20.0;  // points
+    const double edge = (270 + 3780 + 180 - 10) / 20.0;  // points
     QStringList kept;
     for (auto it = word.globalMatch(html); it.hasNext();) {
         const auto m = it.next();

@@ -99,6 +99,8 @@ TEST(LabelLayout, BarcodeOnPaperAtTheXYFactorAndShifts) {
         LabelFixture f;
         f.app->st.BarcodeOn = 1;
         f.app->st.BarcodeXYFactor = factor;
+        // No text where the bars go (they would make way for it).
+        f.app->st.DietLine = f.app->st.NourishLine1 = "";
         f.Draw();
         const Barcod& code = f.app->form1.Barcod1;
         EXPECT_EQ(code.Text, "M1234");
@@ -119,6 +121,37 @@ TEST(LabelLayout, BarcodeOnPaperAtTheXYFactorAndShifts) {
         EXPECT_TRUE(readable->fontBold);
         EXPECT_EQ(f.surface.FontSize(), 9);
         EXPECT_FALSE(f.surface.FontBold());
+    }
+}
+
+// Where the settings put the bars across a text line (the last nourishment line, with the
+// usual settings), they begin below it, as high as set down to the cell's foot; they end before
+// an expiration text beside them. The date moves left where its place is too near the cell's
+// edge, so that it prints whole on its own label.
+TEST(LabelLayout, TheBarsMakeWayForTheTextsAndTheDatePrintsWhole) {
+    for (const double nextColumn : {0.0, L + 3650}) {
+        LabelFixture f;
+        f.app->st.BarcodeOn = 1;
+        f.app->st.DaysToExpire = 2;
+        f.app->st.NourishLine3 = "Milk 2% 8 oz carton";
+        f.app->st.ColumnX(1) = static_cast<Int32>(L);
+        f.app->st.ColumnX(2) = static_cast<Int32>(nextColumn);
+        f.Draw();
+        const double dot = 4.8;
+        const double cellRight = (nextColumn == 0 ? f.surface.Width() : nextColumn) - 10 - dot;
+        const RecordedOp* milk = f.Text("Milk 2% 8 oz carton");
+        const RecordedOp* date = f.Text("12-10-26");
+        ASSERT_TRUE(milk && date);
+        const double dateWidth = 8 * 9 * 20 * kRecordedCharacterEms;
+        EXPECT_EQ(date->x1, std::min(L + 3600 - 420, cellRight - dateWidth)) << nextColumn;
+        const auto bars = f.Ops(RecordedOp::Kind::FillDeviceRect);
+        ASSERT_FALSE(bars.empty());
+        for (const RecordedOp& bar : bars) {
+            EXPECT_GE(bar.y1 * dot, milk->y1 + 9 * 20 * 1.2);
+            EXPECT_NEAR((bar.y1 + bar.y2) * dot, T + 1430 - 30, 1e-6) << "down to the cell's foot";
+            EXPECT_LT((bar.x1 + bar.x2) * dot, date->x1);
+        }
+        EXPECT_DOUBLE_EQ(bars.front().x1, L / 4.8f + 290) << "the bars begin where they are set";
     }
 }
 

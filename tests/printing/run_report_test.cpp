@@ -38,7 +38,8 @@ std::vector<Entry> Entries(const RunReport& report) {
     return entries;
 }
 
-// Unit 1 (named "WEST", so that every label's first line fits a 2,900-twip label) holds one
+// Unit 1 (named "WEST", so that every label's first line fits a 2,900-twip label, its columns
+// 2,950 twips apart) holds one
 // resident of each kind: printed, no data file, an unsafe key, a data file over the size any
 // real one has, inactive, nothing by mouth, nothing ordered for 10am, and a name too long for
 // the label.
@@ -46,6 +47,7 @@ struct EveryCauseStation : RunFixture {
     EveryCauseStation() {
         SetUnits({"WEST                "});
         geometry.width = 2900;
+        geometry.columnX = {270, 3220, 6170, 0};
         settings.daysToPrint = 2;  // the same residents come by twice: each is listed once
         Add(1, 1, "1001", "Able, Ann");
         units[1].push_back("1002");   // slot 2: in the list, no data file
@@ -87,13 +89,14 @@ TEST(RunReport, EachResidentWithoutALabelIsListedOnceWithItsCause) {
     EXPECT_EQ(report.printed[0].lastDate, "12-10-26");
     EXPECT_EQ(report.sheets, 1);
 
-    // 32 characters of 90 twips from 100 twips in: 80 twips past the label's edge, each day.
+    // 32 characters of 90 twips from 100 twips in, past the cell, which ends where the next
+    // label's frame (10 twips left of it, one printer dot wide) begins: each day.
     ASSERT_EQ(report.cutLines.size(), 2u);
     EXPECT_EQ(report.cutLines[0].key, "1008");
     EXPECT_EQ(report.cutLines[0].date, "12-09-26");
     EXPECT_EQ(report.cutLines[0].period, "10a");
     EXPECT_EQ(report.cutLines[0].line, "ROOM12 Longfellowshire, Maximili");
-    EXPECT_DOUBLE_EQ(report.cutLines[0].overTwips, 80);
+    EXPECT_NEAR(report.cutLines[0].overTwips, 100 + 32 * 90 - (2950 - 10 - 4.8), 1e-9);
     EXPECT_EQ(report.cutLines[1].date, "12-10-26");
     EXPECT_EQ(report.outcome, RunReport::Outcome::Completed);
     EXPECT_EQ(report.printer, "Vittlon PDF");
@@ -117,8 +120,8 @@ TEST(RunReport, UserLabelLinesAfterTheSixthAndTooLongLinesAreListed) {
     ASSERT_EQ(report.cutLines.size(), 30u);
     EXPECT_EQ(report.cutLines[0].key, "");
     EXPECT_EQ(report.cutLines[0].line, "A line far too long for any label of this sheet");
-    // 47 characters of 90 twips from 100 twips in, on a label 3,780 twips wide.
-    EXPECT_DOUBLE_EQ(report.cutLines[0].overTwips, 100 + 47 * 90 - 3780);
+    // 47 characters of 90 twips from 100 twips in, in a cell up to the next label's frame.
+    EXPECT_NEAR(report.cutLines[0].overTwips, 100 + 47 * 90 - (4230 - 270 - 10 - 4.8), 1e-9);
 }
 
 TEST(RunReport, TheTextGroupsTheCausesAndTheFileIsNamedLikeThePdf) {
@@ -272,7 +275,8 @@ TEST(LabelClip, EveryDrawingOfALabelStaysInItsCell) {
         ++drawn;
         const double pen = 4.8;  // one printer dot
         // The cell of the label this drawing belongs to: columns at 270, 4230, 8190, rows from
-        // 720 down, 3780 x 1440 twips.
+        // 720 down, 3780 x 1440 twips; the cell reaches the next label's frame (the sheet's
+        // edge after the last column) and the next row's first line.
         const double x = op.kind == RecordedOp::Kind::FillDeviceRect ? op.x1 * pen : op.x1;
         const double y = op.kind == RecordedOp::Kind::FillDeviceRect ? op.y1 * pen : op.y1;
         EXPECT_GE(x, op.clip->x) << op.text;
@@ -281,8 +285,9 @@ TEST(LabelClip, EveryDrawingOfALabelStaysInItsCell) {
         EXPECT_LE(y, op.clip->y + op.clip->height) << op.text;
         const double left = op.clip->x + 10 + pen;
         EXPECT_TRUE(left == 270 || left == 4230 || left == 8190) << left;
-        EXPECT_DOUBLE_EQ(op.clip->width, 3780 + 10 + 2 * pen);
-        EXPECT_DOUBLE_EQ(op.clip->height, 1440 + 30 + 2 * pen);
+        const double next = left == 8190 ? 12240 : left + 3960;
+        EXPECT_DOUBLE_EQ(op.clip->width, next - left);
+        EXPECT_DOUBLE_EQ(op.clip->height, 1440 + pen);
     }
     EXPECT_GT(drawn, 4 * 8);
 }
@@ -323,6 +328,7 @@ TEST(LabelClip, OnlyThePreviewMarksACutLine) {
     RunFixture f;
     f.Add(1, 1, "1001", "Abernathy, Margaret");
     f.geometry.width = 2500;
+    f.geometry.columnX = {270, 2950, 5630, 0};
     f.Add(1, 2, "1002", "Brennan-Featherstonehaugh").location = "ROOM12";  // 32 characters
     const auto marks = [](const RecordingSurface& surface) {
         std::vector<RecordedOp> found;
@@ -335,7 +341,8 @@ TEST(LabelClip, OnlyThePreviewMarksACutLine) {
     const auto shown = marks(f.preview);
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].rgb, 0xD00000u);
-    EXPECT_DOUBLE_EQ(shown[0].x1 + shown[0].x2, 4230 + 2500);  // at the second label's edge
+    // At the second label's cell edge, where the third label's frame (a pixel wide) begins.
+    EXPECT_DOUBLE_EQ(shown[0].x1 + shown[0].x2, 5630 - 10 - 15);
     EXPECT_EQ(f.app->st.Report.cutLines.size(), 1u);
     f.Print();
     EXPECT_TRUE(marks(f.tp.printers.printer).empty());

@@ -12,25 +12,12 @@
 #include "platform/qt/box_drawing.h"
 #include "platform/qt/font_names.h"
 #include "platform/qt/qt_picture_data.h"
+#include "platform/qt/text_layout.h"
 
 namespace vt {
 namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
-constexpr double kTwipsPerPoint = 20.0;
-
-bool HasBoxDrawing(const QString& text) {
-    return std::any_of(text.begin(), text.end(), IsBoxDrawing);
-}
-
-// The text as it is laid out: a box-drawing character takes the width of a digit. In a fixed
-// pitch font that is the width of every character; a grid in a proportional font (the snack
-// menu in the "This Font" font) then spans about as much as its text, where the font's own line
-// drawing glyphs, wider than its letters, would run the rules off the page.
-QString BoxDrawingAsDigits(QString text) {
-    std::replace_if(text.begin(), text.end(), IsBoxDrawing, QChar(u'0'));
-    return text;
-}
 
 // A laid-out line whose box-drawing characters become rules: the text between them is drawn
 // where the layout puts it, each box-drawing character as strokes across its whole cell. The
@@ -63,18 +50,6 @@ void DrawWithRules(QPainter& painter, const QString& text, const QTextLine& line
     painter.fillPath(rules, Qt::black);
 }
 
-// One line of text shaped in the painter's font, box-drawing characters as digits.
-std::unique_ptr<QTextLayout> LaidOut(const QString& line, QPainter& painter) {
-    auto layout = std::make_unique<QTextLayout>(
-        HasBoxDrawing(line) ? BoxDrawingAsDigits(line) : line, painter.font(), painter.device());
-    layout->setTextOption(QTextOption(Qt::AlignLeft | Qt::AlignTop));
-    layout->beginLayout();
-    QTextLine textLine = layout->createLine();
-    textLine.setPosition(QPointF(0, 0));
-    layout->endLayout();
-    return layout;
-}
-
 bool SameClip(const std::optional<SurfaceState::Rect>& a,
               const std::optional<SurfaceState::Rect>& b) {
     if (!a || !b) return !a && !b;
@@ -91,12 +66,7 @@ double PainterSurface::TwipsPerDeviceUnit() const {
 }
 
 QFont PainterSurface::CurrentFont() const {
-    QFont font = InstalledFont(fontName_);
-    // The painter works in twips, so a pixel size in twips is the point size the caller meant
-    // at every resolution; a point size would be scaled by the device's resolution again.
-    font.setPixelSize(std::max(1, int(std::lround(fontSize_ * kTwipsPerPoint))));
-    font.setBold(fontBold_);
-    return font;
+    return SurfaceFont(fontName_, fontSize_, fontBold_);
 }
 
 QPainter& PainterSurface::Painter() {
@@ -141,19 +111,17 @@ double PainterSurface::Print(const std::string& text, CodePage cp) {
         return 0;
     }
     // The text is shaped once for its width and for drawing; again only when it is cut.
-    qsizetype inked = line.size();
-    while (inked > 0 && line[inked - 1].isSpace()) --inked;
     QString shown = line;
-    std::unique_ptr<QTextLayout> layout = LaidOut(shown, painter);
+    std::unique_ptr<QTextLayout> layout = LaidOut(shown, painter.font(), painter.device());
     QTextLine textLine = layout->lineAt(0);
-    const double width = textLine.cursorToX(int(inked));
+    const double width = InkedWidth(line, textLine);
     if (clip_ && x_ + width > clip_->x + clip_->width) {
         // Text that runs past the clip (a label's own cell) is cut before the first character
         // that would cross it: not a part of it is on the page, in a PDF's text neither.
-        int keep = int(inked);
+        int keep = int(line.size());
         while (keep > 0 && x_ + textLine.cursorToX(keep) > clip_->x + clip_->width) --keep;
         shown = line.left(keep);
-        layout = LaidOut(shown, painter);
+        layout = LaidOut(shown, painter.font(), painter.device());
         textLine = layout->lineAt(0);
     }
     ClipFor(painter, QRectF(x_, y_, textLine.naturalTextWidth(), metrics.height()));
@@ -176,6 +144,10 @@ double PainterSurface::Print(const std::string& text, CodePage cp) {
     x_ = 0;
     y_ += metrics.height();
     return width;
+}
+
+double PainterSurface::TextWidth(const std::string& text, CodePage cp) {
+    return InkedWidth(text, cp, CurrentFont(), Painter().device());
 }
 
 void PainterSurface::Line(double x1, double y1, double x2, double y2, bool box) {

@@ -16,6 +16,7 @@ class PainterSurface : public SurfaceState {
     explicit PainterSurface(PageDevice& device);
 
     double Print(const std::string& text, CodePage cp = CodePage::Cp1252) override;
+    double TextWidth(const std::string& text, CodePage cp = CodePage::Cp1252) override;
     void Line(double x1, double y1, double x2, double y2, bool box = false) override;
     void PaintPicture(const Picture& picture, double x, double y, double width,
                       double height) override;

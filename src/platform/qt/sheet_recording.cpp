@@ -10,6 +10,7 @@
 
 #include "platform/qt/painter_surface.h"
 #include "platform/qt/qt_picture_data.h"
+#include "platform/qt/text_layout.h"
 
 namespace vt {
 namespace {
@@ -195,6 +196,10 @@ double SheetRecording::Print(const std::string& text, CodePage cp) {
     x_ = 0;
     y_ += fontSize_ * kTwipsPerPoint;
     return 0;
+}
+
+double SheetRecording::TextWidth(const std::string& text, CodePage cp) {
+    return InkedWidth(text, cp, SurfaceFont(fontName_, fontSize_, fontBold_), nullptr);
 }
 
 void SheetRecording::Line(double x1, double y1, double x2, double y2, bool box) {

@@ -37,6 +37,8 @@ class SheetRecording : public SurfaceState {
     // Text is not measured: Print returns 0, so a run drawn here reports no cut lines. Label
     // drawing places every text itself; the position after a text is only an estimate.
     double Print(const std::string& text, CodePage cp = CodePage::Cp1252) override;
+    // Measured as a printer measures it, for the texts label drawing must place whole.
+    double TextWidth(const std::string& text, CodePage cp = CodePage::Cp1252) override;
     void Line(double x1, double y1, double x2, double y2, bool box = false) override;
     void PaintPicture(const Picture& picture, double x, double y, double width,
                       double height) override;

@@ -1,0 +1,166 @@
+// The specified label layouts on real stock, in the PDF: every line prints whole where the
+// layout puts it, and nothing of a label reaches its neighbours' cells or the bars.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <QImage>
+#include <QRegularExpression>
+#include <QStringList>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/qt/qt_printers.h"
+#include "printing/label_drawing.h"
+#include "support/label_state.h"
+#include "support/qt/run_tool.h"
+#include "support/station_fixture.h"
+#include "support/test_support.h"
+
+namespace vt::test {
+namespace {
+namespace fs = std::filesystem;
+
+struct Stock {
+    const char* name;
+    Int32 width;
+    Int32 height;
+    Int32 columns[3];
+};
+
+struct Style {
+    bool bold;
+    bool tray;
+};
+
+fs::path PrintSheet(const fs::path& folder, const Stock& stock, const Style& style) {
+    ::setenv("VITTLON_PDF_DIR", folder.c_str(), 1);
+    QtPrinters printers;
+    printers.SetCurrent(kPdfPrinterName);
+    StationFixture f;
+    App& app = *f.app;
+    Surface& page = printers.Printer();
+    for (int row = 0; row < 2; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            PutLabel(app, page);
+            AppState& st = app.st;
+            for (int c = 1; c <= 3; ++c) st.ColumnX(c) = stock.columns[c - 1];
+            st.ColumnX(4) = 0;
+            st.LabelWidth = stock.width;
+            st.LabelHeight = stock.height;
+            st.LabelLeft = stock.columns[column];
+            st.LabelTop = 720 + row * stock.height;
+            st.NoPhoto = 0;
+            st.BarcodeOn = 1;
+            st.DaysToExpire = 2;
+            st.ExpDateText = "12-11-26";
+            st.LabelDateText = "12-09-26";
+            st.LabelDayName = "Wed";
+            st.NourishLine1 = "Orange juice 4 oz";
+            st.NourishLine2 = "Graham crackers 2 ea";
+            st.NourishLine3 = "Milk 2% 8 oz carton";
+            st.DietLine = "PUREED CCHO 1800";
+            st.ResidentName = "E101A Abernathy, Margaret";
+            st.ResidentId = std::to_string(1001 + row * 3 + column);
+            st.PeriodIndex = style.tray ? 5 : 1;
+            st.MealIndex = 2;
+            app.form1.Check11.Value = style.bold ? 1 : 0;
+            page.SetFontName("CB1");
+            DrawMenu(app);
+        }
+    }
+    page.EndDoc();
+    printers.RunEnded();
+    ::unsetenv("VITTLON_PDF_DIR");
+    return printers.LastOutput();
+}
+
+struct Word {
+    QString text;
+    double xMin, yMin, xMax, yMax;  // points
+};
+
+std::vector<Word> Words(const fs::path& pdf) {
+    const QString html = RunTool("pdftotext", {"-bbox", QString::fromStdString(pdf.string()), "-"});
+    static const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    std::vector<Word> words;
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        words.push_back({m.captured(5), m.captured(1).toDouble(), m.captured(2).toDouble(),
+                         m.captured(3).toDouble(), m.captured(4).toDouble()});
+    }
+    return words;
+}
+
+// Dark pixels of the page without its text (frames, bars) across the middle of a word, where
+// its letters are (a frame line may pass above the capitals of a line placed across it).
+int DarkWithoutText(const QImage& page, double dpi, const Word& w) {
+    const double px = dpi / 72;
+    const double height = w.yMax - w.yMin;
+    int dark = 0;
+    for (int y = int((w.yMin + 0.35 * height) * px); y < int((w.yMin + 0.75 * height) * px); ++y) {
+        for (int x = int(w.xMin * px) + 1; x < int(w.xMax * px) - 1; ++x) {
+            if (qGray(page.pixel(x, y)) < 128) ++dark;
+        }
+    }
+    return dark;
+}
+
+// Two rows of three labels with pictures, barcodes and expiration, on a narrow type whose
+// columns stand 3,900 and 4,000 twips apart and on the common 3-across Letter stock; normal,
+// bold and tray labels. Every line prints whole inside its label's cell, no bar crosses a
+// text, and every barcode reads.
+TEST(LabelLayoutPdf, EveryLinePrintsWholeInItsCellClearOfTheBars) {
+    for (const char* tool : {"pdftotext", "pdftoppm", "zbarimg", "gs"}) {
+        if (!HaveTool(tool)) GTEST_SKIP() << tool << " is not installed";
+    }
+    const Stock stocks[] = {{"narrow", 3600, 1440, {270, 4170, 8170}},
+                            {"letter", 3780, 1440, {225, 4230, 8235}}};
+    TempDir dir;
+    for (const Stock& stock : stocks) {
+        for (const Style style : {Style{false, false}, Style{true, false}, Style{false, true}}) {
+            const std::string name =
+                std::string(stock.name) + (style.bold ? "-bold" : "") + (style.tray ? "-tray" : "");
+            const fs::path pdf = PrintSheet(dir.path() / name, stock, style);
+            const std::vector<Word> words = Words(pdf);
+            QStringList seen;
+            for (const Word& w : words) seen << w.text;
+            for (const char* whole : {"Expires:", "12-11-26", "carton", "Margaret"}) {
+                EXPECT_EQ(seen.count(whole), 6) << name << " " << whole;
+            }
+            EXPECT_EQ(seen.count(style.tray ? "[Lunch]" : "12-09-26"), 6) << name;
+
+            const double dpi = 150;
+            const QString image = QString::fromStdString((dir.path() / name).string());
+            RunTool("gs", {"-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-dFILTERTEXT",
+                           "-sDEVICE=pnggray", "-r150", "-sOutputFile=" + image + "-bars.png",
+                           QString::fromStdString(pdf.string())});
+            const QImage bars(image + "-bars.png");
+            ASSERT_FALSE(bars.isNull()) << name;
+            for (const Word& w : words) {
+                const double x = w.xMin * 20 + 5;  // pdftotext rounds
+                int column = 0;
+                while (column < 2 && x >= stock.columns[column + 1]) ++column;
+                const double right = column < 2 ? stock.columns[column + 1] - 10 : 12240;
+                EXPECT_LE(w.xMax * 20, right + 1) << name << " " << w.text.toStdString();
+                // The text column beside the picture box: no bar or line inside a word.
+                if (x >= stock.columns[column] + 1300) {
+                    EXPECT_EQ(DarkWithoutText(bars, dpi, w), 0)
+                        << name << " " << w.text.toStdString();
+                }
+            }
+            RunTool("pdftoppm", {"-r", "300", "-png", "-singlefile",
+                                 QString::fromStdString(pdf.string()), image});
+            const QString decoded = RunTool("zbarimg", {"--raw", "-q", image + ".png"});
+            QStringList values = decoded.split('\n', Qt::SkipEmptyParts);
+            values.sort();
+            EXPECT_EQ(values, QStringList({"M1001", "M1002", "M1003", "M1004", "M1005", "M1006"}))
+                << name;
+            for (const QString& value : values) EXPECT_EQ(seen.count(value), 1) << name;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vt::test
