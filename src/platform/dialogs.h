@@ -1,5 +1,6 @@
 #pragma once
 // Message boxes and the input box. Texts are single-byte Windows-1252 like everything else.
+#include <optional>
 #include <string>
 
 namespace vt {
@@ -15,9 +16,9 @@ class Dialogs {
     virtual MsgAnswer MsgBox(const std::string& text, const std::string& title,
                              MsgButtons buttons = MsgButtons::OK, int defaultButton = 1,
                              const std::string& detail = "") = 0;
-    // The text typed; "" when the operator cancels.
-    virtual std::string InputBox(const std::string& prompt, const std::string& title,
-                                 const std::string& defaultText = "") = 0;
+    // The text typed (it may be empty); nullopt when the operator cancels or nobody can answer.
+    virtual std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
+                                                const std::string& defaultText = "") = 0;
 };
 
 }  // namespace vt

@@ -20,8 +20,8 @@ class DryDialogs : public Dialogs {
         failure = detail.empty() ? text : detail;
         return MsgAnswer::OK;
     }
-    std::string InputBox(const std::string&, const std::string&,
-                         const std::string& defaultText) override {
+    std::optional<std::string> InputBox(const std::string&, const std::string&,
+                                        const std::string& defaultText) override {
         return defaultText;
     }
 };

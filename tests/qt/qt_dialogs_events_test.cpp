@@ -64,7 +64,7 @@ TEST(QtDialogs, TheCauseIsTheBoxsDetailedText) {
     EXPECT_EQ(detail, "/srv/pdf: Permission denied");
 }
 
-TEST(QtDialogs, InputBoxReturnsWindows1252AndEmptyOnCancel) {
+TEST(QtDialogs, InputBoxReturnsWindows1252AndNothingOnCancel) {
     QtDialogs dialogs;
     QString offered;
     WhenModal([&](QWidget& box) {
@@ -77,7 +77,7 @@ TEST(QtDialogs, InputBoxReturnsWindows1252AndEmptyOnCancel) {
     EXPECT_EQ(offered, QString::fromUtf8("René"));
 
     WhenModal([](QWidget& box) { QTest::keyClick(&box, Qt::Key_Escape); });
-    EXPECT_EQ(dialogs.InputBox("Name?", "T", "typed before"), "");
+    EXPECT_EQ(dialogs.InputBox("Name?", "T", "typed before"), std::nullopt);
 }
 
 TEST(QtEvents, DoEventsRunsPendingEventsThenRefreshes) {

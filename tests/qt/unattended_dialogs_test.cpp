@@ -12,7 +12,7 @@ TEST(UnattendedDialogs, QuestionsGetTheirDefaultAnswerAndInputIsCancelled) {
     EXPECT_EQ(dialogs.MsgBox("Printed.", "Vittlon"), MsgAnswer::OK);
     EXPECT_EQ(dialogs.MsgBox("Print?", "Vittlon", MsgButtons::YesNo, 2), MsgAnswer::No);
     EXPECT_EQ(dialogs.MsgBox("Print?", "Vittlon", MsgButtons::YesNo, 1), MsgAnswer::Yes);
-    EXPECT_EQ(dialogs.InputBox("Name", "Title", "default"), "");
+    EXPECT_EQ(dialogs.InputBox("Name", "Title", "default"), std::nullopt);
 }
 
 TEST(UnattendedDialogs, AMessageWithItsCauseIsOneLineOnTheErrorOutput) {

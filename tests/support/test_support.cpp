@@ -51,11 +51,11 @@ MsgAnswer ScriptedDialogs::MsgBox(const std::string& text, const std::string& ti
     return defaultButton == 2 ? MsgAnswer::No : MsgAnswer::Yes;
 }
 
-std::string ScriptedDialogs::InputBox(const std::string& prompt, const std::string&,
-                                      const std::string&) {
+std::optional<std::string> ScriptedDialogs::InputBox(const std::string& prompt, const std::string&,
+                                                     const std::string&) {
     prompts.push_back(prompt);
-    if (inputs.empty()) return "";
-    std::string s = inputs.front();
+    if (inputs.empty()) return std::nullopt;
+    std::optional<std::string> s = inputs.front();
     inputs.pop_front();
     return s;
 }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,15 +41,15 @@ class ScriptedDialogs : public Dialogs {
         int defaultButton;
         std::string detail;
     };
-    std::deque<MsgAnswer> answers;   // empty: OK / the default button
-    std::deque<std::string> inputs;  // empty: "" (cancel)
+    std::deque<MsgAnswer> answers;                  // empty: OK / the default button
+    std::deque<std::optional<std::string>> inputs;  // empty: cancel
     std::vector<Asked> asked;
     std::vector<std::string> prompts;
 
     MsgAnswer MsgBox(const std::string& text, const std::string& title, MsgButtons buttons,
                      int defaultButton, const std::string& detail) override;
-    std::string InputBox(const std::string& prompt, const std::string& title,
-                         const std::string& defaultText) override;
+    std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
+                                        const std::string& defaultText) override;
 };
 
 class FakeEvents : public Events {

@@ -92,7 +92,14 @@ TEST(MainWindow, ARightClickRenamesThePeriodOnBothWindows) {
     StoreAndReread(*f.app);
     EXPECT_EQ(f.app->st.PeriodNames(2), "Noon");
 
-    f.tp.dialogs.inputs.clear();  // cancelled: the name is emptied, as the box answers ""
+    // Cancel or Escape changes nothing; an empty answer given with OK is kept.
+    const std::string third = f.app->form1.Check3.Caption;
+    const std::string thirdSimple = f.app->form2.Check3.Caption;
+    f.tp.dialogs.inputs = {std::nullopt};
+    Check_MouseUp(*f.app, 3, kRightButton);
+    EXPECT_EQ(f.app->form1.Check3.Caption, third);
+    EXPECT_EQ(f.app->form2.Check3.Caption, thirdSimple);
+    f.tp.dialogs.inputs = {""};
     Check_MouseUp(*f.app, 3, kRightButton);
     EXPECT_EQ(f.app->form1.Check3.Caption, "");
 }

@@ -42,14 +42,14 @@ MsgAnswer QtDialogs::MsgBox(const std::string& text, const std::string& title, M
     return box.clickedButton() == box.button(QMessageBox::Yes) ? MsgAnswer::Yes : MsgAnswer::No;
 }
 
-std::string QtDialogs::InputBox(const std::string& prompt, const std::string& title,
-                                const std::string& defaultText) {
-    if (unattended_) return "";
+std::optional<std::string> QtDialogs::InputBox(const std::string& prompt, const std::string& title,
+                                               const std::string& defaultText) {
+    if (unattended_) return std::nullopt;
     bool accepted = false;
     const QString typed =
         QInputDialog::getText(parent_, FromCp1252(title), FromCp1252(prompt), QLineEdit::Normal,
                               FromCp1252(defaultText), &accepted);
-    if (!accepted) return "";
+    if (!accepted) return std::nullopt;
     return FromUtf8(typed.toStdString());
 }
 

@@ -21,8 +21,8 @@ class QtDialogs : public Dialogs {
     MsgAnswer MsgBox(const std::string& text, const std::string& title,
                      MsgButtons buttons = MsgButtons::OK, int defaultButton = 1,
                      const std::string& detail = "") override;
-    std::string InputBox(const std::string& prompt, const std::string& title,
-                         const std::string& defaultText = "") override;
+    std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
+                                        const std::string& defaultText = "") override;
 
   private:
     QPointer<QWidget> parent_;

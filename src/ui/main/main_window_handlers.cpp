@@ -43,11 +43,13 @@ bool StoresWhenLeft(int n) {
 
 void RenamePeriod(App& app, int n) {
     CheckBox& box = *PeriodBox(app.form1, n);
-    // The answer is taken as it comes: a cancelled box gives an empty name.
-    const std::string name = app.os.dialogs.InputBox("Nourishment Period Name",
-                                                     "Name of Nourishment Period", box.Caption);
-    box.Caption = name;
-    PeriodBox(app.form2, n)->Caption = name;
+    // An answer given with OK is taken as it comes, an empty one too; a cancelled box changes
+    // nothing.
+    const std::optional<std::string> name = app.os.dialogs.InputBox(
+        "Nourishment Period Name", "Name of Nourishment Period", box.Caption);
+    if (!name) return;
+    box.Caption = *name;
+    PeriodBox(app.form2, n)->Caption = *name;
 }
 
 }  // namespace
