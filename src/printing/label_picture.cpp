@@ -95,6 +95,9 @@ void DrawLabelPicture(App& app) {
     const double t = st.LabelTop;
     s.Line(l - 10, t - 10, l + 1210, t + 1210, true);
 
+    // A free-text label carries nothing of the resident in the slot the run walks: the box
+    // stays empty.
+    if (st.UserLabelMode == 1) return;
     if (app.os.drives.FileExists(PictureFile(st, ".vly"))) return;
 
     // A plain picture is stored in the protected form before it is shown. A dry run stores

@@ -83,15 +83,22 @@ TEST(LabelLayout, TrayLabelsPrintTheMealTagLower) {
     }
 }
 
-TEST(LabelLayout, UserDefinedLabelsReplaceEveryLine) {
+// The six user lines replace every line, and nothing of the resident in the slot the run walks
+// is on the label: its picture box stays empty, whatever pictures and screens the resident has.
+TEST(LabelLayout, UserDefinedLabelsReplaceEveryLineAndCarryNoPicture) {
     LabelFixture f;
     f.app->st.UserLabelMode = 1;
+    f.WritePicture(".gif", "GIF");
+    f.WritePicture(".flt", "5 ");
     for (long i = 1; i <= 6; ++i) f.app->st.UserLines(i) = "user line " + std::to_string(i);
     f.Draw();
     const auto texts = f.Ops(RecordedOp::Kind::Text);
     ASSERT_EQ(texts.size(), 6u);
     for (std::size_t i = 0; i < 6; ++i)
         EXPECT_EQ(texts[i].text, "user line " + std::to_string(i + 1));
+    EXPECT_TRUE(f.Ops(RecordedOp::Kind::Picture).empty());
+    EXPECT_TRUE(f.Ops(RecordedOp::Kind::Line).empty()) << "no privacy screen";
+    EXPECT_EQ(f.Ops(RecordedOp::Kind::Box).size(), 2u) << "the frame and the empty picture box";
 }
 
 TEST(LabelLayout, BarcodeOnPaperAtTheXYFactorAndShifts) {
