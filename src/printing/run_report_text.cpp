@@ -78,29 +78,37 @@ void AddPrinted(std::string& text, const RunReport& report) {
     }
 }
 
+// Residents the run left out altogether, by cause: each is counted once.
 void AddNoLabel(std::string& text, const RunReport& report) {
     std::map<Cause, std::vector<const RunReport::NoLabel*>> byCause;
-    for (const RunReport::NoLabel& entry : report.noLabel) byCause[entry.cause].push_back(&entry);
+    for (const RunReport::NoLabel& entry : report.noLabel) {
+        if (entry.cause != Cause::NothingOrdered) byCause[entry.cause].push_back(&entry);
+    }
     text += "\nResidents who got no label\n";
     if (byCause.empty()) text += "  none\n";
     for (const auto& [cause, entries] : byCause) {
         text += "  " + std::string(CauseTitle(cause)) + ": " + NumText(long(entries.size())) + "\n";
-        if (cause == Cause::NothingOrdered) {
-            std::map<std::string, long> perPeriod;
-            for (const RunReport::NoLabel* entry : entries) {
-                ++perPeriod[entry->period];
-            }
-            for (const auto& [period, count] : perPeriod) {
-                text +=
-                    "    " + Shown(period) + ": " + Count(count, "resident", "residents") + "\n";
-            }
-        }
         for (const RunReport::NoLabel* entry : entries) {
             text += "    " + Who(*entry);
-            if (cause == Cause::NothingOrdered) text += ", " + Shown(entry->period);
             if (!entry->reason.empty()) text += ": " + Shown(entry->reason);
             text += "\n";
         }
+    }
+}
+
+// A period with nothing ordered is normal (no 2pm snack): those residents got their other
+// periods' labels. Listed by period, each resident once in a period.
+void AddNothingOrdered(std::string& text, const RunReport& report) {
+    std::map<std::string, std::vector<const RunReport::NoLabel*>> byPeriod;
+    for (const RunReport::NoLabel& entry : report.noLabel) {
+        if (entry.cause == Cause::NothingOrdered) byPeriod[entry.period].push_back(&entry);
+    }
+    text += "\nNothing ordered for a period (no label for that period)\n";
+    if (byPeriod.empty()) text += "  none\n";
+    for (const auto& [period, entries] : byPeriod) {
+        text += "  " + Shown(period) + ": " + Count(long(entries.size()), "resident", "residents") +
+                "\n";
+        for (const RunReport::NoLabel* entry : entries) text += "    " + Who(*entry) + "\n";
     }
 }
 
@@ -132,13 +140,20 @@ std::string RunReportSummary(const RunReport& report) {
 std::string RunReportNoLabelText(const RunReport& report) {
     std::string text;
     AddNoLabel(text, report);
+    AddNothingOrdered(text, report);
     return text;
 }
 
 bool RunReportNeedsAttention(const RunReport& report) {
-    if (!report.cutLines.empty()) return true;
+    // What someone has to mend: a resident's file that is missing, damaged or refused, a line
+    // that does not fit, a barcode that cannot be drawn. Inactive residents, nothing by mouth
+    // and nothing ordered are the day's normal and are only listed.
+    if (!report.cutLines.empty() || report.undrawnBarcodeType != 0) return true;
     for (const RunReport::NoLabel& entry : report.noLabel) {
-        if (entry.cause != Cause::NothingOrdered) return true;
+        if (entry.cause == Cause::NoDataFile || entry.cause == Cause::Unreadable ||
+            entry.cause == Cause::UnsafeKey) {
+            return true;
+        }
     }
     return false;
 }
@@ -150,6 +165,7 @@ std::string RunReportText(const RunReport& report) {
     if (!report.output.empty()) text += "Output: " + report.output + "\n";
     AddPrinted(text, report);
     AddNoLabel(text, report);
+    AddNothingOrdered(text, report);
     AddCutLines(text, report);
     if (!report.unprintedUserLines.empty()) {
         text += "\nUser label lines after the sixth, not printed\n";

@@ -10,12 +10,13 @@ namespace vt {
 // The whole report: the outcome and the output, the labels by unit and period, the residents
 // who got no label by cause, the lines cut at their label's edge, what was not printed.
 std::string RunReportText(const RunReport& report);
-// The residents who got no label, by cause: that part of the whole report, under its heading.
+// The residents who got no label, by cause, and those with nothing ordered for a period: those
+// parts of the whole report, under their headings.
 std::string RunReportNoLabelText(const RunReport& report);
 // One line for a status bar: "Printed 120 labels on 5 sheets to Vittlon PDF".
 std::string RunReportSummary(const RunReport& report);
-// Whether the report holds something the operator must look at: a resident who got no label
-// for a reason other than nothing ordered, or a cut line.
+// Whether the report holds something someone must mend: a resident's data file that is missing,
+// damaged or refused, a cut line, a barcode type that cannot be drawn.
 bool RunReportNeedsAttention(const RunReport& report);
 
 }  // namespace vt

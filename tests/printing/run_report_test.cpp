@@ -132,7 +132,8 @@ TEST(RunReport, TheTextGroupsTheCausesAndTheFileIsNamedLikeThePdf) {
     report.sheets = 1;
     report.noLabel = {{Cause::Unreadable, 1, 4, "1004", "", "c:\\d\\1004.~D1: File too large", ""},
                       {Cause::NothingOrdered, 1, 7, "1007", "R1007 Nothing, Ned", "", "10am"},
-                      {Cause::NothingOrdered, 1, 9, "1009", "R1009 Caf\xE9, Zo\xEB", "", "10am"}};
+                      {Cause::NothingOrdered, 1, 9, "1009", "R1009 Caf\xE9, Zo\xEB", "", "10am"},
+                      {Cause::NothingOrdered, 1, 7, "1007", "R1007 Nothing, Ned", "", "2pm"}};
     report.cutLines = {{"1008", "12-09-26", "10am", "ROOM12 Longfellowshire", 80}};
     report.unprintedUserLines = {"Seven"};
     report.undrawnBarcodeType = 4;
@@ -146,10 +147,12 @@ TEST(RunReport, TheTextGroupsTheCausesAndTheFileIsNamedLikeThePdf) {
         "\nResidents who got no label\n"
         "  Data file could not be read or is damaged: 1\n"
         "    unit 1, slot 4, resident 1004: c:\\d\\1004.~D1: File too large\n"
-        "  Nothing ordered for the period: 2\n"
-        "    10am: 2 residents\n"
-        "    unit 1, slot 7, resident 1007 R1007 Nothing, Ned, 10am\n"
-        "    unit 1, slot 9, resident 1009 R1009 Caf\xC3\xA9, Zo\xC3\xAB, 10am\n"
+        "\nNothing ordered for a period (no label for that period)\n"
+        "  10am: 2 residents\n"
+        "    unit 1, slot 7, resident 1007 R1007 Nothing, Ned\n"
+        "    unit 1, slot 9, resident 1009 R1009 Caf\xC3\xA9, Zo\xC3\xAB\n"
+        "  2pm: 1 resident\n"
+        "    unit 1, slot 7, resident 1007 R1007 Nothing, Ned\n"
         "\nLines cut off at their label's edge\n"
         "  resident 1008, 12-09-26, 10am: \"ROOM12 Longfellowshire\", 1.4 mm too long\n"
         "\nUser label lines after the sixth, not printed\n"
@@ -164,6 +167,29 @@ TEST(RunReport, TheTextGroupsTheCausesAndTheFileIsNamedLikeThePdf) {
     // A second run in the same second keeps both.
     EXPECT_EQ(SaveRunReport(report, dir.path() / "reports").filename(),
               "labels-20261208-143000-2.txt");
+}
+
+// The report opens by itself only for what someone has to mend; the day's normal (inactive
+// residents, nothing by mouth, nothing ordered for a period) is only listed.
+TEST(RunReport, OnlyWhatNeedsSomeoneOpensTheReport) {
+    const struct {
+        Cause cause;
+        bool opens;
+    } rows[] = {{Cause::NoDataFile, true},      {Cause::Unreadable, true},
+                {Cause::UnsafeKey, true},       {Cause::Inactive, false},
+                {Cause::NothingByMouth, false}, {Cause::NothingOrdered, false}};
+    for (const auto& row : rows) {
+        RunReport report;
+        report.noLabel = {{row.cause, 1, 2, "1002", "", "", ""}};
+        EXPECT_EQ(RunReportNeedsAttention(report), row.opens) << int(row.cause);
+    }
+    RunReport report;
+    EXPECT_FALSE(RunReportNeedsAttention(report));
+    report.undrawnBarcodeType = 4;
+    EXPECT_TRUE(RunReportNeedsAttention(report));
+    report.undrawnBarcodeType = 0;
+    report.cutLines = {{"1008", "12-09-26", "10am", "ROOM12 Longfellowshire", 80}};
+    EXPECT_TRUE(RunReportNeedsAttention(report));
 }
 
 // A run that did not complete says what reached the printer or the file, never what it drew.
