@@ -63,6 +63,8 @@ struct RunReport {
     long sheetsDelivered = 0;  // of `sheets`: in the PDF file put in place, or accepted
     Outcome outcome = Outcome::Completed;
     std::string failure;  // Failed: the cause
+    // The run's own settings print no label ("no period is ticked"); "" when they can.
+    std::string nothingBecause;
 
     long Labels() const {
         long labels = 0;

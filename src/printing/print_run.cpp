@@ -255,6 +255,7 @@ void Run(App& app, RunProgress& progress) {
     if (st.RoutineHS == 1 && st.PreviewMode == 0) st.PeriodOn(4) = 1;
 
     StartReport(app);
+    st.Report.nothingBecause = NothingToPrintBecause(st);
     progress.printing = st.PreviewMode == 0 && st.DryRun != 1;
     st.Report.running = progress.printing;
     PrintDays(app);
@@ -276,9 +277,12 @@ void Run(App& app, RunProgress& progress) {
         if (st.StopRequested == 1) {
             EndProgramFailed(app, kExitFailed, "the automatic run was stopped before its end");
         } else if (st.Report.Labels() == 0) {
-            EndProgramFailed(app, kExitNothingPrinted,
-                             "nothing printed: no resident has a label on the days, periods and "
-                             "units of the settings");
+            const std::string& because = st.Report.nothingBecause;
+            EndProgramFailed(
+                app, kExitNothingPrinted,
+                "nothing printed: " + (because.empty() ? "no resident has a label on the days, "
+                                                         "periods and units of the settings"
+                                                       : because));
         } else {
             EndProgram(app, kExitDone);
         }

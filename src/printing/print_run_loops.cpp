@@ -346,6 +346,19 @@ std::string ShortUnitName(const std::string& name) {
     return shortName;
 }
 
+std::string NothingToPrintBecause(const AppState& st) {
+    if (UserRun(st)) return "";
+    if (st.FirstUnit > st.LastUnit) {
+        return "the unit range " + std::to_string(st.FirstUnit) + " to " +
+               std::to_string(st.LastUnit) + " holds no unit";
+    }
+    if (st.DaysToPrint <= 0) return "the number of days to print (\"# of Days\") is 0";
+    bool period = st.TrayLabelsOn == 1 || st.RoutineHS == 1;
+    for (int p = 1; p <= 4; ++p) period = period || st.PeriodOn(p) == 1;
+    if (!period) return "no nourishment period and no tray labels are ticked";
+    return "";
+}
+
 long UserLabelsAsPeriodsMake(const AppState& st) {
     long perDay = st.TrayLabelsOn == 1 ? kUserSlots * kTrayMeals : 0;
     for (int p = 1; p <= 4; ++p) {

@@ -13,6 +13,10 @@ void PrintDays(App& app);
 // it to the periods and days: 30 a period (tray labels three meals each) and day.
 long UserLabelsAsPeriodsMake(const AppState& st);
 
+// Why these settings print no label at all (an empty unit range, no day, no period); "" when
+// they can print one.
+std::string NothingToPrintBecause(const AppState& st);
+
 // A unit's name as printed: cut at a double blank, and after the first letter of "WING" or
 // "STATION" (EAST WING becomes EAST W).
 std::string ShortUnitName(const std::string& name);

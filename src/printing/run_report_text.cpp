@@ -59,7 +59,8 @@ std::string Who(const RunReport::NoLabel& entry) {
 std::string Outcome(const RunReport& report) {
     switch (report.outcome) {
         case RunReport::Outcome::Completed:
-            return "completed";
+            return report.nothingBecause.empty() ? "completed"
+                                                 : "nothing printed: " + report.nothingBecause;
         case RunReport::Outcome::Stopped:
             return "stopped before its end";
         case RunReport::Outcome::Failed:
@@ -128,6 +129,7 @@ void AddCutLines(std::string& text, const RunReport& report) {
 std::string RunReportSummary(const RunReport& report) {
     const std::string printer = Shown(report.printer);
     if (report.outcome == RunReport::Outcome::Completed) {
+        if (!report.nothingBecause.empty()) return "Nothing printed: " + report.nothingBecause;
         return "Printed " + Count(report.Labels(), "label", "labels") + " on " +
                Count(report.sheets, "sheet", "sheets") + " to " + printer;
     }

@@ -1,8 +1,10 @@
 // The print run: days, periods, units, residents, copies, tray meals, places on the sheet.
 #include <gtest/gtest.h>
 
+#include "app/program_end.h"
 #include "platform/text.h"
 #include "printing/print_run_loops.h"
+#include "printing/run_report_text.h"
 #include "site/dining_file.h"
 #include "support/run_fixture.h"
 
@@ -228,6 +230,36 @@ TEST(PrintRun, TheAutomaticRunEndsTheProgram) {
     f.Print();
     EXPECT_TRUE(f.tp.events.quit);
     EXPECT_EQ(f.Printed().size(), 1u);
+}
+
+// Settings that print nothing say why, in the summary and the report; an automatic run ends
+// with status 3 and the reason.
+TEST(PrintRun, SettingsThatPrintNothingSayWhy) {
+    const struct {
+        void (*set)(site::LabelSettings&);
+        const char* because;
+    } rows[] = {
+        {[](site::LabelSettings& s) { s.firstUnit = 3; }, "the unit range 3 to 1 holds no unit"},
+        {[](site::LabelSettings& s) { s.daysToPrint = 0; },
+         "the number of days to print (\"# of Days\") is 0"},
+        {[](site::LabelSettings& s) {
+             s.periodOn = {0, 0, 0, 0};
+         },
+         "no nourishment period and no tray labels are ticked"},
+    };
+    for (const auto& row : rows) {
+        RunFixture f;
+        f.Add(1, 1, "1001", "Abernathy, Margaret");
+        row.set(f.settings);
+        f.app->st.AutoPrint = 1;
+        f.Print();
+        EXPECT_EQ(RunReportSummary(f.app->st.Report),
+                  std::string("Nothing printed: ") + row.because);
+        EXPECT_NE(RunReportText(f.app->st.Report)
+                      .find(std::string("Run: nothing printed: ") + row.because),
+                  std::string::npos);
+        EXPECT_EQ(f.tp.events.exitStatus, kExitNothingPrinted) << row.because;
+    }
 }
 
 TEST(PrintRun, TitlesShowTheProgressAndComeBack) {
