@@ -6,6 +6,7 @@
 
 #include "platform/codepage.h"
 #include "platform/numbers.h"
+#include "platform/printers.h"
 #include "platform/text.h"
 #include "platform/units.h"
 
@@ -133,10 +134,16 @@ std::string RunReportSummary(const RunReport& report) {
         return "Printed " + Count(report.Labels(), "label", "labels") + " on " +
                Count(report.sheets, "sheet", "sheets") + " to " + printer;
     }
-    // A run that did not complete says what reached the printer or the file, not what it drew.
+    // A run that did not complete says what reached the printer or the file, not what it drew:
+    // a stopped run keeps no PDF file; a printer has the sheets that had gone out before.
+    if (report.outcome == RunReport::Outcome::Stopped && report.printer == kPdfPrinterName) {
+        return "Nothing kept, no PDF file was written";
+    }
     if (report.sheetsDelivered <= 0) return "Nothing went out to " + printer;
-    return "Sent " + Count(report.sheetsDelivered, "sheet", "sheets") + " to " + printer +
-           "; the rest did not go out";
+    const std::string sheets = report.sheetsDelivered == 1
+                                   ? std::string("sheet 1")
+                                   : "sheets 1 to " + NumText(report.sheetsDelivered);
+    return "Sent " + sheets + " to " + printer + "; the rest did not go out";
 }
 
 std::string RunReportNoLabelText(const RunReport& report) {

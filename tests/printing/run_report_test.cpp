@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "platform/file_error.h"
+#include "platform/printers.h"
 #include "printing/run_report_file.h"
 #include "printing/run_report_text.h"
 #include "settings/user_label_text.h"
@@ -194,25 +195,28 @@ TEST(RunReport, OnlyWhatNeedsSomeoneOpensTheReport) {
 
 // A run that did not complete says what reached the printer or the file, never what it drew.
 TEST(RunReport, TheSummaryOfARunThatDidNotCompleteTellsWhatWentOut) {
-    struct Case {
-        RunReport::Outcome outcome;
+    using Outcome = RunReport::Outcome;
+    const struct {
+        Outcome outcome;
+        const char* printer;
         long delivered;
         const char* summary;
+    } rows[] = {
+        {Outcome::Completed, "Q1", 9, "Printed 262 labels on 9 sheets to Q1"},
+        {Outcome::Failed, "Q1", 0, "Nothing went out to Q1"},
+        {Outcome::Stopped, "Q1", 0, "Nothing went out to Q1"},
+        {Outcome::Failed, "Q1", 1, "Sent sheet 1 to Q1; the rest did not go out"},
+        {Outcome::Stopped, "Q1", 8, "Sent sheets 1 to 8 to Q1; the rest did not go out"},
+        {Outcome::Stopped, kPdfPrinterName, 0, "Nothing kept, no PDF file was written"},
     };
-    for (const Case& c : {
-             Case{RunReport::Outcome::Completed, 9, "Printed 262 labels on 9 sheets to Q1"},
-             Case{RunReport::Outcome::Failed, 0, "Nothing went out to Q1"},
-             Case{RunReport::Outcome::Stopped, 0, "Nothing went out to Q1"},
-             Case{RunReport::Outcome::Failed, 1, "Sent 1 sheet to Q1; the rest did not go out"},
-             Case{RunReport::Outcome::Stopped, 8, "Sent 8 sheets to Q1; the rest did not go out"},
-         }) {
+    for (const auto& row : rows) {
         RunReport report;
-        report.printer = "Q1";
+        report.printer = row.printer;
         report.printed = {{1, "WEST", 1, "10am", 262, "12-09-26", "12-09-26"}};
         report.sheets = 9;
-        report.outcome = c.outcome;
-        report.sheetsDelivered = c.delivered;
-        EXPECT_EQ(RunReportSummary(report), c.summary);
+        report.outcome = row.outcome;
+        report.sheetsDelivered = row.delivered;
+        EXPECT_EQ(RunReportSummary(report), row.summary);
     }
 }
 
