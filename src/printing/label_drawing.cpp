@@ -92,7 +92,7 @@ class LabelDrawing {
 
   private:
     void PrintAt(const Placed& placed);
-    Box BoxOf(const Placed& placed) const;
+    Box BoxOf(const Placed& placed, double width) const;
     void DrawTextLines();
     std::vector<Placed> ExpirationTexts();
     Box BarsClearOfTexts(Box bars);
@@ -107,8 +107,9 @@ class LabelDrawing {
     std::vector<Box> lines_;  // the text lines drawn, ink only
 };
 
-Box LabelDrawing::BoxOf(const Placed& placed) const {
-    return {placed.x, placed.y, placed.x + s_.TextWidth(placed.text),
+// The box of a text `width` twips wide at its place, in the current font.
+Box LabelDrawing::BoxOf(const Placed& placed, double width) const {
+    return {placed.x, placed.y, placed.x + width,
             placed.y + s_.FontSize() * kTwipsPerPoint * kTextLineEms};
 }
 
@@ -117,9 +118,9 @@ Box LabelDrawing::BoxOf(const Placed& placed) const {
 void LabelDrawing::PrintAt(const Placed& placed) {
     s_.SetCurrentX(placed.x);
     s_.SetCurrentY(placed.y);
-    const double height = s_.FontSize() * kTwipsPerPoint * kTextLineEms;
-    const double width = s_.Print(placed.text);
-    if (width > 0) lines_.push_back({placed.x, placed.y, placed.x + width, placed.y + height});
+    const Box box = BoxOf(placed, s_.Print(placed.text));
+    const double width = box.right - box.left;
+    if (width > 0) lines_.push_back(box);
     const double over = placed.x + width - cell_.right;
     if (over <= kCutTolerance) return;
     // The preview marks the line at the cell's edge, for the operator choosing a label type or
@@ -187,7 +188,7 @@ Box LabelDrawing::BarsClearOfTexts(Box bars) {
         s_.SetFontSize(kAfterBarcodePoints);
         s_.SetFontBold(false);
         for (const Placed& placed : ExpirationTexts()) {
-            const Box text = BoxOf(placed);
+            const Box text = BoxOf(placed, s_.TextWidth(placed.text));
             if (text.Overlaps(bars)) bars.right = std::min(bars.right, text.left - kBarsClearance);
         }
         s_.SetFontSize(points);
