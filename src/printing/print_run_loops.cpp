@@ -35,13 +35,23 @@ bool UserRun(const AppState& st) {
     return st.UserLabelMode == 1;
 }
 
-// A full page: the next label starts at the top of a new sheet.
+// The preview shows the first sheet as it will print: its run ends when that sheet is full.
+bool PreviewSheetFull(const AppState& st) {
+    return st.PreviewMode == 1 && st.RowNo > std::max<long>(1, st.RowsPerPage);
+}
+
+// Whether the run goes on to its next resident, period or day.
+bool RunGoesOn(const AppState& st) {
+    return st.StopRequested != 1 && !PreviewSheetFull(st);
+}
+
+// A full page: the next label starts at the top of a new sheet. The preview box is left as it
+// is (its run ends there; a printing run never touches it).
 void PageCheck(App& app) {
     AppState& st = app.st;
-    if (st.RowNo <= st.RowsPerPage) return;
+    if (st.RowNo <= st.RowsPerPage || st.PreviewMode == 1) return;
     st.RowNo = 1;
-    if (app.form1.Picture2 != nullptr) app.form1.Picture2->Cls();
-    if (st.PreviewMode == 0) st.PrintTarget->EndDoc();
+    st.PrintTarget->EndDoc();
     st.Report.sheetUsed = false;
 }
 
@@ -110,6 +120,7 @@ bool PrintLabels(App& app) {
         }
         // User-defined labels start a new row only after a fourth column.
         if ((!UserRun(st) && st.LabelLeft == 0) || st.ColumnNo >= 5) NextRow(app);
+        if (PreviewSheetFull(st)) return true;
         st.LabelTop = st.TopMargin + (st.RowNo - 1) * st.LabelHeight;
         DrawMenu(app);
         CountLabel(st);
@@ -274,7 +285,7 @@ void PrintUnit(App& app, const std::string& prefix, LeftOut& leftOut) {
         return;
     }
 
-    for (long slot = first; slot <= last && st.StopRequested != 1; ++slot) {
+    for (long slot = first; slot <= last && RunGoesOn(st); ++slot) {
         st.ResidentNo = static_cast<Int16>(slot);
         ShowStatus(app, prefix);
         if (UserRun(st)) {
@@ -295,7 +306,7 @@ void PrintPeriod(App& app, LeftOut& leftOut) {
     const bool on = p == kTrayPeriod ? st.TrayLabelsOn == 1 : st.PeriodOn(p) == 1;
     if (!on) return;
     if (UserRun(st)) st.FirstUnit = st.LastUnit = 1;
-    for (long u = st.FirstUnit; u <= st.LastUnit && st.StopRequested != 1; ++u) {
+    for (long u = st.FirstUnit; u <= st.LastUnit && RunGoesOn(st); ++u) {
         st.UnitNo = static_cast<Int16>(u);
         PrintUnit(app, prefix, leftOut);
         ++st.Report.stepsDone;
@@ -316,7 +327,7 @@ void PrintUserLabelCount(App& app) {
     const std::string prefix = st.PeriodNames(st.PeriodIndex) + " Nourishments";
     const long count = st.PreviewMode == 1 ? std::min<long>(st.UserLabelCount, kUserPreviewSlots)
                                            : st.UserLabelCount;
-    for (long n = 1; n <= count && st.StopRequested != 1; ++n) {
+    for (long n = 1; n <= count && RunGoesOn(st); ++n) {
         st.ResidentNo = static_cast<Int16>(std::min<long>(n, 32767));
         ShowStatus(app, prefix);
         PrintLabels(app);
@@ -373,7 +384,7 @@ void PrintDays(App& app) {
     AppState& st = app.st;
     LeftOut leftOut(st);
     st.Report.stepsTotal = RunSteps(st);
-    for (long day = 1; day <= st.DaysToPrint && st.StopRequested != 1; ++day) {
+    for (long day = 1; day <= st.DaysToPrint && RunGoesOn(st); ++day) {
         st.DayNo = static_cast<Int16>(day);
         if (day > 1) {
             st.LabelDate = st.LabelDate.AddDays(1);
@@ -388,7 +399,7 @@ void PrintDays(App& app) {
             return;
         }
         ReadDaySnacks(app);
-        for (int p = 1; p <= 5 && st.StopRequested != 1; ++p) {
+        for (int p = 1; p <= 5 && RunGoesOn(st); ++p) {
             st.PeriodIndex = static_cast<Int16>(p);
             PrintPeriod(app, leftOut);
         }

@@ -2,6 +2,8 @@
 // alignment: where the labels land, and what the next run starts from.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/run_fixture.h"
 
 namespace vt::test {
@@ -52,7 +54,7 @@ TEST(PartUsedSheet, ACompletedRunGoesBackToTheFirstCellAndPrintsAsAFreshStationD
     }
 }
 
-TEST(PartUsedSheet, AStoppedRunKeepsTheCellAndThePreviewOutlinesTheCellsLeftEmpty) {
+TEST(PartUsedSheet, AStoppedRunKeepsTheCell) {
     RunFixture f;
     AddResidents(f, 10);
     f.app->st.StartAtLabel = 5;
@@ -63,19 +65,36 @@ TEST(PartUsedSheet, AStoppedRunKeepsTheCellAndThePreviewOutlinesTheCellsLeftEmpt
     f.Print();
     EXPECT_EQ(f.Printed().size(), 2u);
     EXPECT_EQ(f.app->st.StartAtLabel, 5);
+}
 
-    f.tp.events.onDoEvents = nullptr;
-    f.Preview();
-    const auto labels = RunFixture::Labels(f.preview);
-    ASSERT_FALSE(labels.empty());
-    EXPECT_EQ(labels[0].left, 4230);  // cell 5: row 2, column 2
-    EXPECT_EQ(labels[0].top, 720 + 1440);
-    int outlinesBefore = 0;
-    for (const RecordedOp& op : f.preview.ops) {
-        if (op.kind == RecordedOp::Kind::Text) break;
-        if (op.kind == RecordedOp::Kind::Box) ++outlinesBefore;
+// The preview is the first sheet as it will print from any cell: the cells before it outlined,
+// the labels in the cells that follow, and nothing of a second sheet drawn over it.
+TEST(PartUsedSheet, ThePreviewShowsTheFirstSheetFromTheStartCell) {
+    for (const int start : {2, 5, 7, 28}) {
+        RunFixture f;
+        AddResidents(f, 10);
+        f.app->st.StartAtLabel = static_cast<Int16>(start);
+        f.Preview();
+        const auto labels = RunFixture::Labels(f.preview);
+        ASSERT_EQ(labels.size(), std::min<std::size_t>(10, 31 - start)) << start;
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            const long cell = start - 1 + static_cast<long>(i);  // from 0
+            const double columns[] = {270, 4230, 8190};
+            EXPECT_EQ(labels[i].left, columns[cell % 3]) << start;
+            EXPECT_EQ(labels[i].top, 720 + cell / 3 * 1440) << start;
+            const std::string juice = "Juice " + std::to_string(1001 + i);  // in slot order
+            EXPECT_TRUE(std::any_of(labels[i].lines.begin(), labels[i].lines.end(),
+                                    [&](const std::string& l) { return l.find(juice) == 0; }))
+                << start << " " << juice;
+        }
+        int outlinesBefore = 0;
+        for (const RecordedOp& op : f.preview.ops) {
+            EXPECT_NE(op.kind, RecordedOp::Kind::Cls) << start;
+            if (op.kind == RecordedOp::Kind::Text) break;
+            if (op.kind == RecordedOp::Kind::Box) ++outlinesBefore;
+        }
+        EXPECT_EQ(outlinesBefore, start - 1 + 1) << start;  // then the first label's own frame
     }
-    EXPECT_EQ(outlinesBefore, 4 + 1);  // cells 1 to 4, then the first label's own frame
 }
 
 TEST(PartUsedSheet, AUserRunPrintsTheChosenNumberOrWhatItsPeriodsMake) {

@@ -133,6 +133,26 @@ TEST(MainWindowView, AnotherStartBringsTheMinimizedWindowsBack) {
     EXPECT_FALSE(windows.Report().isVisible()) << "a closed window stays closed";
 }
 
+// After a print run from either window the preview shows the next run's first sheet, as
+// start-up drew it: the run went back to the first cell and drew nothing into the box.
+TEST(MainWindowView, AfterAPrintRunThePreviewShowsTheNextRunsFirstSheet) {
+    DemoStation s;
+    ProgramWindows windows(s.app, s.dialogs, s.events);
+    ASSERT_TRUE(windows.Start());
+    auto* box = windows.Main().findChild<QLabel*>(QStringLiteral("Picture2"));
+    ASSERT_NE(box, nullptr);
+    const QImage fresh = box->pixmap().toImage();
+    for (QWidget* window :
+         {static_cast<QWidget*>(&windows.Main()), static_cast<QWidget*>(&windows.Simple())}) {
+        window->findChild<QSpinBox*>(QStringLiteral("StartAtLabel"))->setValue(7);
+        EXPECT_NE(box->pixmap().toImage(), fresh) << "cells 1 to 6 outlined, labels from 7";
+        window->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        EXPECT_EQ(s.app.st.StartAtLabel, 1);
+        EXPECT_EQ(box->pixmap().toImage(), fresh) << window->objectName().toStdString();
+    }
+    EXPECT_EQ(s.Pdfs("labels").size(), 2);
+}
+
 TEST(MainWindowView, EnterInTheHeightStoresAndRedraws) {
     ViewFixture f;
     QLineEdit* height = f.TextWithTip(f.app.form1.Text6.ToolTipText);

@@ -1,6 +1,7 @@
 #include "ui/main/main_window_handlers.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/numbers.h"
 #include "platform/text.h"
@@ -155,6 +156,15 @@ void Combo2_LostFocus(App& app) {
 
 void Command1_MouseDown(App& app) {
     app.st.PreviewMode = 0;
+}
+
+void PrintThenPreview(App& app) {
+    Command1_Click(app);
+    if (app.st.PreviewMode != 0 || app.os.events.QuitRequested()) return;
+    RunReport ended = std::move(app.st.Report);
+    RedrawPreview(app);
+    app.st.PreviewMode = 0;  // as the run left it
+    app.st.Report = std::move(ended);
 }
 
 void Command4_Click(App& app) {

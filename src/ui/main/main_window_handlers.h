@@ -33,6 +33,10 @@ void Combo2_KeyDown(App& app, int keyCode);
 void Combo2_LostFocus(App& app);
 // The PRINT button: the press chooses the printer, the click prints.
 void Command1_MouseDown(App& app);
+// A print run started from a window, then the preview of the next run's first sheet (a run
+// that completed starts the next one at the first cell again, and the run drew nothing of its
+// own into the preview). The ended run's report stays the one the windows tell.
+void PrintThenPreview(App& app);
 // Set for ALL: every unit (but a holding unit at the end) and every resident.
 void Command4_Click(App& app);
 // The start date changed.

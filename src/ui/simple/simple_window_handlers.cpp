@@ -51,7 +51,7 @@ void Form2_Text1_LostFocus(App& app) {
 
 void Form2_Command1_Click(App& app) {
     app.st.PreviewMode = 0;
-    Command1_Click(app);
+    PrintThenPreview(app);
     // The run leaves the main window's caption here; the panel takes its own title back.
     app.form2.Form.Caption = kOwnCaption;
 }

@@ -57,7 +57,7 @@ void MainWindow::Bind() {
     connect(command_[1], &QPushButton::pressed, this,
             [this] { Handle([this] { Command1_MouseDown(app_); }); });
     connect(command_[1], &QPushButton::clicked, this,
-            [this] { Handle([this] { Command1_Click(app_); }); });
+            [this] { Handle([this] { PrintThenPreview(app_); }); });
     // Stop ends a run in progress at its next resident; the program goes on.
     connect(runStatus_, &RunStatus::StopWanted, this,
             [this] { Handle([this] { StopRun(app_); }, true); });
@@ -67,7 +67,7 @@ void MainWindow::Bind() {
         Handle([this] {
             if (PreviewAllSheets(app_, *this) != PreviewChoice::Print) return;
             Command1_MouseDown(app_);
-            Command1_Click(app_);
+            PrintThenPreview(app_);
         });
     });
     connect(command_[2], &QPushButton::clicked, this,
