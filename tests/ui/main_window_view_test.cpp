@@ -2,10 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTest>
 #include <QTextBlock>
@@ -151,6 +155,37 @@ TEST(MainWindowView, AfterAPrintRunThePreviewShowsTheNextRunsFirstSheet) {
         EXPECT_EQ(box->pixmap().toImage(), fresh) << window->objectName().toStdString();
     }
     EXPECT_EQ(s.Pdfs("labels").size(), 2);
+}
+
+// A screen smaller than the designed window: the window fits it, its content scrolls, and a
+// wider window gives the snack list editor its whole grid, to Saturday, beside no control.
+TEST(MainWindowView, TheWindowFitsTheScreenAndTheEditorTakesTheRoomItHas) {
+    DemoStation s;
+    ProgramWindows windows(s.app, s.dialogs, s.events);
+    ASSERT_TRUE(windows.Start());
+    MainWindow& main = windows.Main();
+    const QRect screen = main.screen()->availableGeometry();
+    ASSERT_LT(screen.width(), s.app.form1.Form.Width / 15) << "the test needs a small screen";
+    EXPECT_TRUE(screen.contains(main.geometry())) << main.width() << "x" << main.height();
+    auto* scroll = qobject_cast<QScrollArea*>(main.centralWidget());
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_GT(scroll->horizontalScrollBar()->maximum(), 0) << "the rest of the window scrolls in";
+
+    auto* editor = main.findChild<QPlainTextEdit*>(QStringLiteral("RichTextBox1"));
+    ASSERT_TRUE(editor->isVisible());
+    EXPECT_GT(editor->horizontalScrollBar()->maximum(), 0) << "the designed width ends at Thursday";
+    main.resize(1600, 900);
+    QApplication::processEvents();
+    EXPECT_EQ(editor->horizontalScrollBar()->maximum(), 0);
+    EXPECT_GT(editor->height(), 400);
+    for (const char* own : {"PreviewAllSheets", "Alignment", "StartAtLabel"}) {
+        EXPECT_FALSE(
+            main.findChild<QWidget*>(QLatin1String(own))->geometry().intersects(editor->geometry()))
+            << own;
+    }
+    // A handler's refresh keeps the size the operator gave the window.
+    main.findChild<QCheckBox*>(QStringLiteral("Check1"))->click();
+    EXPECT_EQ(main.size(), QSize(1600, 900));
 }
 
 TEST(MainWindowView, EnterInTheHeightStoresAndRedraws) {

@@ -23,9 +23,11 @@ TEST(WindowPositions, ComeBackWhereAScreenShowsThemAndOnlyThere) {
     RestoreWindowPosition(again, "test");
     EXPECT_EQ(again.pos(), screen.topLeft() + QPoint(30, 40));
 
-    // Last seen on a screen that is gone, or with its title bar above the screen's top.
+    // Last seen on a screen that is gone, with its title bar above the screen's top, or with
+    // its bottom right corner (the buttons of the simple window) past the screen's edge.
     for (const QPoint gone :
-         {screen.bottomRight() + QPoint(200, 200), screen.topLeft() + QPoint(10, -20)}) {
+         {screen.bottomRight() + QPoint(200, 200), screen.topLeft() + QPoint(10, -20),
+          screen.bottomRight() - QPoint(300, 200)}) {
         left.move(gone);
         SaveWindowPosition(left, "test");
         QWidget placed;

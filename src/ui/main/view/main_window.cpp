@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QKeySequence>
 #include <QPixmap>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QStyle>
 #include <algorithm>
@@ -133,7 +134,13 @@ MainWindow::MainWindow(App& app, ImagePage& preview)
       preview_(preview),
       area_(new QWidget),
       handlerGuard_(*this, refreshing_, [this] { Refresh(); }) {
-    setCentralWidget(area_);
+    // The designed window may be larger than the screen: its content then scrolls.
+    auto* scroll = new QScrollArea;
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(area_);
+    area_->installEventFilter(this);
+    setCentralWidget(scroll);
     Build();
     Bind();
 }
@@ -276,35 +283,13 @@ void MainWindow::FitFontRow() {
     inkjet.setGeometry(row.left() + fontWidth, row.top(), row.width() - fontWidth, row.height());
 }
 
-void MainWindow::PlaceOwnControls(double formWidth) {
-    // In the strip right of the preview box, below the exit button and clear of the barcode
-    // column; a window too narrow for it (the smallest screen size) has them in a row under the
-    // preview box instead, where its bottom strip is free.
-    constexpr int kColumnLeft = 12240;
-    constexpr int kButtonWidth = 1950;
-    if (formWidth >= kColumnLeft + kButtonWidth + 150) {
-        startAtCaption_->setGeometry(Place(kColumnLeft, 60, 1110, 285));
-        startAt_->setGeometry(Place(kColumnLeft + 1140, 30, 810, 330));
-        alignment_->setGeometry(Place(kColumnLeft, 480, kButtonWidth, 375));
-        previewAll_->setGeometry(Place(kColumnLeft, 2280, kButtonWidth, 375));
-        return;
-    }
-    const int row = 2280 + kPreviewPixels.height() * kTwipsPerPixel + 90;
-    previewAll_->setGeometry(Place(120, row, kButtonWidth, 375));
-    alignment_->setGeometry(Place(2190, row, kButtonWidth, 375));
-    startAtCaption_->setGeometry(Place(4260, row + 45, 1110, 285));
-    startAt_->setGeometry(Place(5400, row + 15, 810, 330));
-}
-
 void MainWindow::Refresh() {
     refreshing_ = true;
     runStatus_->Refresh();
     const Form1& f = app_.form1;
     setWindowTitle(Qs(f.Form.Caption));
     if (!f.Form.IconPath.empty()) setWindowIcon(QIcon(QString::fromStdString(f.Form.IconPath)));
-    resize(static_cast<int>(f.Form.Width) / kTwipsPerPixel,
-           static_cast<int>(f.Form.Height) / kTwipsPerPixel);
-    PlaceOwnControls(f.Form.Width);
+    ApplyFormSize();
 
     const Label* labels[] = {nullptr,    &f.Label1,  &f.Label2,  &f.Label3,  nullptr,    &f.Label5,
                              &f.Label6,  &f.Label7,  &f.Label8,  &f.Label9,  &f.Label10, &f.Label11,
@@ -382,8 +367,10 @@ void MainWindow::Refresh() {
 
     picture2_->setPixmap(QPixmap::fromImage(preview_.Image()));
     const RichTextBox& editor = f.RichTextBox1;
-    editor_->setGeometry(
-        Place(0, 2280, static_cast<int>(editor.Width), static_cast<int>(editor.Height)));
+    if (editor.Width != editorTwips_.width() || editor.Height != editorTwips_.height()) {
+        editorTwips_ = QSize(static_cast<int>(editor.Width), static_cast<int>(editor.Height));
+        LayOutLowerPart();
+    }
     editor_->setVisible(editor.Visible);
     // The editor covers the preview; none of the preview may show beside a narrower editor.
     picture2_->setVisible(!editor.Visible);

@@ -84,9 +84,14 @@ class MainWindow : public QMainWindow {
     QLabel* picture2_ = nullptr;
     QPlainTextEdit* editor_ = nullptr;
     RunStatus* runStatus_ = nullptr;
-    // Preview All Sheets.
     // Where the window's own controls (beyond the sheet settings) go for its width, in twips.
     void PlaceOwnControls(double formWidth);
+    // The window takes the size its model was given (when that changed), within the screen;
+    // what the controls need at that size is the least its content is, scrolled when larger.
+    void ApplyFormSize();
+    // The snack list editor at its designed place and size, grown into the room the window
+    // has to its right (up to its whole grid) and below.
+    void LayOutLowerPart();
 
     QPushButton* previewAll_ = nullptr;
     // The first label of a sheet used in part, and the printer alignment dialog.
@@ -95,6 +100,8 @@ class MainWindow : public QMainWindow {
     QPushButton* alignment_ = nullptr;
     QPushButton* command_[7] = {};  // Command1..Command6 at [1..6]
     long editorCursor_ = -1;        // the model cursor offset the editor widget shows
+    QSize formTwips_;               // the model window size last applied
+    QSize editorTwips_;             // the model editor size last laid out
     bool refreshing_ = false;
     HandlerGuard handlerGuard_;
 };

@@ -132,6 +132,10 @@ void MainWindow::Handle(const std::function<void()>& handler, bool evenWhileBusy
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == area_) {
+        if (event->type() == QEvent::Resize) LayOutLowerPart();
+        return false;
+    }
     if (watched == editor_ || watched == editor_->viewport()) return EditorEvent(event);
     for (int n = 1; n <= 21; ++n) {
         QLineEdit* box = text_[static_cast<std::size_t>(n)];

@@ -64,12 +64,12 @@ bool ProgramWindows::Start() {
         return false;
     }
     // The main window opens; the simple window, when start-up showed it, opens in front. Each
-    // where the user left it last time.
+    // where the user left it last time, when it fits there whole at the size it now has.
+    main_.Refresh();
+    simple_.Refresh();
     RestoreWindowPosition(main_, "main");
     RestoreWindowPosition(simple_, "simple");
-    main_.Refresh();
     main_.show();
-    simple_.Refresh();
     if (simple_.isVisible()) {
         simple_.raise();
         simple_.activateWindow();

@@ -9,19 +9,23 @@
 namespace vt {
 namespace {
 
-// The left part of the title bar: enough to take hold of the window and drag it.
-constexpr int kGripWidth = 160;
-constexpr int kGripHeight = 32;
+// A window frame as window managers draw it, for a window not yet shown.
+const QMargins kLeastFrame(8, 36, 8, 8);
 
 QString Key(const QString& name) {
     return "windows/" + name + "/position";
 }
 
-bool OnAScreen(const QPoint& topLeft, const QSize& size) {
-    const QRect grip(topLeft, QSize(std::min(size.width(), kGripWidth), kGripHeight));
+// The whole window, with its frame, at `topLeft`: every button of it on one screen.
+bool OnAScreen(const QPoint& topLeft, const QWidget& window) {
+    const QRect outer = window.frameGeometry(), inner = window.geometry();
+    const QSize frame(
+        std::max(outer.width() - inner.width(), kLeastFrame.left() + kLeastFrame.right()),
+        std::max(outer.height() - inner.height(), kLeastFrame.top() + kLeastFrame.bottom()));
+    const QRect whole(topLeft, inner.size() + frame);
     const QList<QScreen*> screens = QGuiApplication::screens();
-    return std::any_of(screens.begin(), screens.end(), [&grip](const QScreen* screen) {
-        return screen->availableGeometry().contains(grip);
+    return std::any_of(screens.begin(), screens.end(), [&whole](const QScreen* screen) {
+        return screen->availableGeometry().contains(whole);
     });
 }
 
@@ -35,7 +39,7 @@ void RestoreWindowPosition(QWidget& window, const QString& name) {
     const QVariant saved = OpenUserConfig()->value(Key(name));
     if (!saved.canConvert<QPoint>()) return;
     const QPoint position = saved.toPoint();
-    if (OnAScreen(position, window.size())) window.move(position);
+    if (OnAScreen(position, window)) window.move(position);
 }
 
 }  // namespace vt
