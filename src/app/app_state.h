@@ -103,6 +103,12 @@ struct AppState {
     // What the current or last run (or preview) drew and left out.
     RunReport Report;
     Int32 RunsReported = 0;  // real runs whose report was finished, for the windows to show
+    // The last page printed outside label runs (the snack menu, a test sheet): its status line
+    // (UTF-8), and how many there were, for the windows to show each once.
+    struct PageTold {
+        Int32 count = 0;
+        std::string line;
+    } PagePrinted;
     // The command line's choices for the automatic run it asks for (empty without one).
     CommandLineRun CommandLine;
     // The cell (1 = top left, row by row) of the first sheet where the next run starts, for a

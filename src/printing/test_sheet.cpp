@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <exception>
 
+#include "app/page_printed.h"
 #include "printing/label_drawing.h"
 #include "printing/sheet_cells.h"
 
@@ -34,9 +35,12 @@ void Ruler(Surface& s, bool across) {
         } else {
             s.Line(0, at, tick, at);
         }
+        // Across: the number right of its tick, below the ticks. Down: just below its tick, right
+        // of the millimetre ticks, so that a two-digit number ends well inside a sheet's usual
+        // left margin and no label border runs through it.
         if (mm % 10 == 0) {
-            s.SetCurrentX(across ? at + 20 : kCentimetreTick + 20);
-            s.SetCurrentY(across ? kCentimetreTick : at - 100);
+            s.SetCurrentX(across ? at + 20 : kTick + 15);
+            s.SetCurrentY(across ? kCentimetreTick : at + 15);
             s.Print(std::to_string(mm / 10));
         }
     }
@@ -87,18 +91,23 @@ void DrawSheet(App& app, Surface& s, const PrinterAlignment& alignment) {
 
 bool PrintTestSheet(App& app, const PrinterAlignment& alignment) {
     Printers& printers = app.os.printers;
+    bool ended = false;
     try {
         printers.SetJobKind("test-sheet");
         Surface& s = printers.AlignedPrinter(alignment);
         try {
             DrawSheet(app, s, alignment);
         } catch (const std::exception&) {
+            ended = true;
             printers.RunEnded();
             throw;
         }
+        ended = true;
         printers.RunEnded();
+        TellPagePrinted(app, "the test sheet", true);
         return true;
     } catch (const std::exception& e) {
+        TellPagePrinted(app, "the test sheet", ended);
         app.os.dialogs.MsgBox("The test sheet could not be printed.", "Vittlon", MsgButtons::OK, 1,
                               e.what());
         return false;

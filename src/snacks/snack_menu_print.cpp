@@ -4,6 +4,7 @@
 #include <exception>
 #include <vector>
 
+#include "app/page_printed.h"
 #include "platform/file_error.h"
 #include "platform/record_image.h"
 #include "platform/text.h"
@@ -93,6 +94,7 @@ void Command5_Click(App& app) {
         if (failure.empty()) failure = e.what();
     }
     window.Caption = st.SavedCaption;
+    TellPagePrinted(app, "the snack menu", true);
     if (!failure.empty()) {
         app.os.dialogs.MsgBox("The snack menu could not be printed.", kTitle, MsgButtons::OK, 1,
                               failure);

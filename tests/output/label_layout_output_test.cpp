@@ -75,22 +75,10 @@ fs::path PrintSheet(const fs::path& folder, const Stock& stock, const Style& sty
     return printers.LastOutput();
 }
 
-struct Word {
-    QString text;
-    double xMin, yMin, xMax, yMax;  // points
-};
+using Word = PdfWord;
 
 std::vector<Word> Words(const fs::path& pdf) {
-    const QString html = RunTool("pdftotext", {"-bbox", QString::fromStdString(pdf.string()), "-"});
-    static const QRegularExpression word(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
-    std::vector<Word> words;
-    for (auto it = word.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        words.push_back({m.captured(5), m.captured(1).toDouble(), m.captured(2).toDouble(),
-                         m.captured(3).toDouble(), m.captured(4).toDouble()});
-    }
-    return words;
+    return PdfWords(QString::fromStdString(pdf.string()));
 }
 
 // Dark pixels of the page without its text (frames, bars) across the middle of a word, where

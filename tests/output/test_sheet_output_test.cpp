@@ -47,6 +47,16 @@ TEST(TestSheetPdf, HasOneOutlinePerCellOfTheLabelType) {
         EXPECT_NEAR(x, columns[cell % 3], 0.5) << "cell " << cell + 1;
         EXPECT_NEAR(y, 720 + (cell / 3) * 1440, 0.5) << "cell " << cell + 1;
     }
+    // The left ruler's centimetres, two digits from 10 on, end clear of the first column.
+    int numbers = 0;
+    for (const PdfWord& word : PdfWords(QString::fromStdString(printers.LastOutput()))) {
+        bool number = false;
+        const int cm = word.text.toInt(&number);
+        if (!number || cm < 10 || word.xMin > 20) continue;
+        ++numbers;
+        EXPECT_LT(word.xMax, 270 / 20.0) << cm;
+    }
+    EXPECT_EQ(numbers, 18) << "10 to 27 cm down the sheet";
 }
 
 }  // namespace

@@ -88,7 +88,7 @@ TEST(MainWindowView, EveryCaptionShowsWhole) {
     EXPECT_EQ(CutCaptions(*f.window), QStringList());
 }
 
-TEST(MainWindowView, StartAtLabelIsOneForBothWindowsAndAlignmentTriesOutTheCurrentPrinter) {
+TEST(MainWindowView, StartAtLabelIsOneForBothWindowsAndTheTestSheetAndMenuSayWhereTheyWent) {
     DemoStation s;
     ProgramWindows windows(s.app, s.dialogs, s.events);
     ASSERT_TRUE(windows.Start());
@@ -121,7 +121,26 @@ TEST(MainWindowView, StartAtLabelIsOneForBothWindowsAndAlignmentTriesOutTheCurre
     });
     main.findChild<QPushButton*>("Alignment")->click();
     EXPECT_TRUE(title.contains(kPdfPrinterName)) << title.toStdString();
-    EXPECT_EQ(s.Pdfs("test-sheet").size(), 1);
+    ASSERT_EQ(s.Pdfs("test-sheet").size(), 1);
+
+    // Both windows say what went out and where: the test sheet, then the snack menu.
+    const auto said = [](QWidget& window) {
+        return window.findChild<QLabel*>(QStringLiteral("RunStatusText"))->text();
+    };
+    for (QWidget* window :
+         {static_cast<QWidget*>(&main), static_cast<QWidget*>(&windows.Simple())}) {
+        EXPECT_TRUE(said(*window).contains("Printed the test sheet to Vittlon PDF: "))
+            << said(*window).toStdString();
+        EXPECT_TRUE(said(*window).contains(s.Pdfs("test-sheet")[0]));
+    }
+    main.findChild<QPushButton*>(QStringLiteral("Command5"))->click();
+    ASSERT_EQ(s.Pdfs("menu").size(), 1);
+    for (QWidget* window :
+         {static_cast<QWidget*>(&main), static_cast<QWidget*>(&windows.Simple())}) {
+        EXPECT_TRUE(said(*window).contains("Printed the snack menu to Vittlon PDF: "))
+            << said(*window).toStdString();
+        EXPECT_TRUE(said(*window).contains(s.Pdfs("menu")[0]));
+    }
 }
 
 TEST(MainWindowView, AnotherStartBringsTheMinimizedWindowsBack) {

@@ -58,6 +58,11 @@ void RunStatus::ShowResult(const RunReport& report) {
     Refresh();
 }
 
+void RunStatus::ShowLine(const std::string& utf8Line) {
+    result_ = QString::fromStdString(utf8Line).toHtmlEscaped();
+    Refresh();
+}
+
 void RunStatus::Refresh() {
     const AppState& st = app_.st;
     const RunReport& report = st.Report;

@@ -6,6 +6,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QWidget>
+#include <string>
 
 #include "app/app.h"
 
@@ -21,6 +22,8 @@ class RunStatus : public QWidget {
     void Refresh();
     // The last real run ended: its line, which links to the report.
     void ShowResult(const RunReport& report);
+    // A page printed outside a run (the snack menu, a test sheet): its line, without a report.
+    void ShowLine(const std::string& utf8Line);
 
   signals:
     void StopWanted();

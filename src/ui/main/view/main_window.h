@@ -42,6 +42,8 @@ class MainWindow : public QMainWindow {
     HandlerGuard& Handlers() { return handlerGuard_; }
     // The last real run ended: its line in the run status, with the link to its report.
     void ShowRunResult(const RunReport& report) { runStatus_->ShowResult(report); }
+    // A page printed outside a run: its line in the run status.
+    void ShowPagePrinted(const std::string& line) { runStatus_->ShowLine(line); }
 
   signals:
     // The operator asked for the last run's report.

@@ -98,6 +98,8 @@ void MainWindow::EditAlignment() {
         app_.os.printers.CurrentName(),
         [this](const PrinterAlignment& alignment) {
             handlerGuard_.Run([] {}, [this, alignment] { PrintTestSheet(app_, alignment); });
+            // Said at once: the dialog stays open over the window.
+            runStatus_->ShowLine(app_.st.PagePrinted.line);
         },
         this);
     dialog.exec();

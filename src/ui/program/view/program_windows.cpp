@@ -78,6 +78,11 @@ bool ProgramWindows::Start() {
 }
 
 void ProgramWindows::TellEndedRun() {
+    if (app_.st.PagePrinted.count != pagesTold_) {
+        pagesTold_ = app_.st.PagePrinted.count;
+        main_.ShowPagePrinted(app_.st.PagePrinted.line);
+        simple_.ShowPagePrinted(app_.st.PagePrinted.line);
+    }
     if (app_.st.RunsReported == runsTold_) return;
     runsTold_ = app_.st.RunsReported;
     lastReport_ = app_.st.Report;

@@ -49,6 +49,7 @@ class ProgramWindows {
     ReportWindow report_{&main_};
     RunReport lastReport_;
     Int32 runsTold_ = 0;
+    Int32 pagesTold_ = 0;  // pages printed outside runs whose line the windows show
 };
 
 }  // namespace vt

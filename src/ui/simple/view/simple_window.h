@@ -36,6 +36,8 @@ class SimpleWindow : public QWidget {
     HandlerGuard& Handlers() { return handlerGuard_; }
     // The last real run ended: its line in the run status, with the link to its report.
     void ShowRunResult(const RunReport& report) { runStatus_->ShowResult(report); }
+    // A page printed outside a run: its line in the run status.
+    void ShowPagePrinted(const std::string& line) { runStatus_->ShowLine(line); }
 
   signals:
     // Advanced was pressed (or the panel closed with the main window hidden): the main window
