@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "app/program_end.h"
+#include "app/show_form2.h"
 #include "platform/codepage.h"
 #include "platform/file_error.h"
 #include "platform/numbers.h"
@@ -15,7 +16,6 @@
 #include "program/setup_file.h"
 #include "settings/label_settings.h"
 #include "snacks/snack_document.h"
-#include "ui/simple/show_form2.h"
 
 namespace vt {
 namespace {
@@ -52,12 +52,12 @@ void FillPrinterList(App& app) {
         st.NoPrinterList = 1;
         return;
     }
-    st.PrinterNo = 0;
     st.DefaultPrinterNo = 0;
+    Int16 number = 0;
     for (const std::string& name : app.os.printers.Installed()) {
         app.form1.Combo1.AddItem(name);
-        if (name == defaultName) st.DefaultPrinterNo = st.PrinterNo;
-        ++st.PrinterNo;
+        if (name == defaultName) st.DefaultPrinterNo = number;
+        ++number;
     }
 }
 

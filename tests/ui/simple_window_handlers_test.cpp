@@ -4,13 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include "app/show_form2.h"
 #include "settings/settings_fixture.h"
 #include "settings/user_label_text.h"
 #include "site/small_files.h"
 #include "support/file_size_limit.h"
 #include "support/window_station.h"
 #include "ui/main/main_window_handlers.h"
-#include "ui/simple/show_form2.h"
 #include "ui/simple/user_label_save.h"
 
 namespace vt::test {

@@ -11,9 +11,9 @@
 #include <QSpinBox>
 #include <QTest>
 
+#include "app/show_form2.h"
 #include "site/small_files.h"
 #include "support/window_station.h"
-#include "ui/simple/show_form2.h"
 #include "ui/simple/view/simple_window.h"
 #include "ui/simple/view/text_box_text.h"
 #include "ui/window_checks.h"

@@ -1,8 +1,9 @@
 #include "platform/qt/image_page.h"
 
+#include "platform/units.h"
+
 namespace vt {
 namespace {
-constexpr double kTwipsPerPixel = 15.0;
 constexpr int kDotsPerMeterAt96Dpi = 3780;
 }  // namespace
 

@@ -13,11 +13,10 @@
 #include "platform/qt/font_names.h"
 #include "platform/qt/qt_picture_data.h"
 #include "platform/qt/text_layout.h"
+#include "platform/units.h"
 
 namespace vt {
 namespace {
-
-constexpr double kTwipsPerInch = 1440.0;
 
 // A laid-out line whose box-drawing characters become rules: the text between them is drawn
 // where the layout puts it, each box-drawing character as strokes across its whole cell. The

@@ -12,6 +12,7 @@
 
 #include "platform/file_error.h"
 #include "platform/qt/paper_layout.h"
+#include "platform/units.h"
 
 namespace vt {
 namespace {
@@ -110,7 +111,7 @@ void PdfFilePage::StartFile(const PageSetup& setup) {
     }
     std::unique_ptr<PartFile> file = CreatePartFile(folder_);
     auto writer = std::make_unique<QPdfWriter>(&file->file);
-    writer->setResolution(kDotsPerInch);
+    writer->setResolution(kPrinterDotsPerInch);
     try {
         SetPaper(*writer, setup);
     } catch (const std::runtime_error& e) {

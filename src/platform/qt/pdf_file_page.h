@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/qt/page_device.h"
+#include "platform/units.h"
 
 namespace vt {
 
@@ -33,7 +34,7 @@ class PdfFilePage : public PageDevice {
     // $VITTLON_PDF_DIR, otherwise ~/Documents/Vittlon. Throws FileError without either.
     static std::filesystem::path DefaultFolder();
 
-    double DotsPerInch() const override { return kDotsPerInch; }
+    double DotsPerInch() const override { return kPrinterDotsPerInch; }
     QSizeF PageTwips() const override;
     QPainter& OpenPage(const PageSetup& setup) override;
     bool PageOpen() const override { return pageOpen_; }
@@ -50,8 +51,6 @@ class PdfFilePage : public PageDevice {
     long Pages() const { return pages_; }
 
   private:
-    static constexpr int kDotsPerInch = 300;
-
     void StartFile(const PageSetup& setup);
 
     std::filesystem::path folder_;

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "platform/qt/paper_layout.h"
+#include "platform/units.h"
 
 namespace vt {
 
@@ -18,7 +19,7 @@ QPainter& PrinterPage::OpenPage(const PageSetup& setup) {
     buffer_ = std::make_unique<QBuffer>();
     buffer_->open(QIODevice::WriteOnly);
     writer_ = std::make_unique<QPdfWriter>(buffer_.get());
-    writer_->setResolution(kDotsPerInch);
+    writer_->setResolution(kPrinterDotsPerInch);
     writer_->setCreator(QStringLiteral("Vittlon"));
     writer_->setTitle(QStringLiteral("Vittlon"));
     try {

@@ -12,6 +12,7 @@
 
 #include "platform/qt/cups_job.h"
 #include "platform/qt/page_device.h"
+#include "platform/units.h"
 
 namespace vt {
 
@@ -19,7 +20,7 @@ class PrinterPage : public PageDevice {
   public:
     explicit PrinterPage(std::string printerName);
 
-    double DotsPerInch() const override { return kDotsPerInch; }
+    double DotsPerInch() const override { return kPrinterDotsPerInch; }
     QSizeF PageTwips() const override;
     QPainter& OpenPage(const PageSetup& setup) override;
     bool PageOpen() const override { return painter_.has_value(); }
@@ -30,8 +31,6 @@ class PrinterPage : public PageDevice {
     void Clear() override;
 
   private:
-    static constexpr int kDotsPerInch = 300;
-
     void Close();
 
     std::string name_;

@@ -12,11 +12,11 @@
 #include "platform/qt/pdf_file_page.h"
 #include "platform/qt/printer_alignment_store.h"
 #include "platform/qt/printer_page.h"
+#include "platform/units.h"
 
 namespace vt {
 namespace {
 constexpr const char* kDefaultKind = "labels";
-constexpr double kPrinterDotsPerInch = 300;
 // The edges a printer that tells none is taken to leave blank, as most office printers do; the
 // built-in PDF printer keeps them too, so its file shows the page a printer makes.
 constexpr double kNominalMarginTwips = 0.25 * kTwipsPerInch;

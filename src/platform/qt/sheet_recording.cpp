@@ -11,13 +11,11 @@
 #include "platform/qt/painter_surface.h"
 #include "platform/qt/qt_picture_data.h"
 #include "platform/qt/text_layout.h"
+#include "platform/units.h"
 
 namespace vt {
 namespace {
 
-constexpr double kTwipsPerInch = 1440.0;
-constexpr double kDotsPerInch = 300.0;  // as the printers and the PDF printer draw
-constexpr double kTwipsPerPoint = 20.0;
 // A label's picture box is 1,200 twips square: this many pixels show it sharp up to about 400%
 // on an ordinary screen.
 constexpr int kPicturePixels = 400;
@@ -101,14 +99,14 @@ class ScaledPage : public PageDevice {
   public:
     ScaledPage(QImage& image, QSizeF twips) : image_(image), twips_(twips) {}
 
-    double DotsPerInch() const override { return kDotsPerInch; }
+    double DotsPerInch() const override { return kPrinterDotsPerInch; }
     QSizeF PageTwips() const override { return twips_; }
     QPainter& OpenPage(const PageSetup&) override {
         if (!painter_) {
             painter_.emplace(&image_);
             painter_->setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                                      QPainter::SmoothPixmapTransform);
-            const double dotsPerTwip = kDotsPerInch / kTwipsPerInch;
+            const double dotsPerTwip = kPrinterDotsPerInch / kTwipsPerInch;
             painter_->setWindow(0, 0, qRound(twips_.width() * dotsPerTwip),
                                 qRound(twips_.height() * dotsPerTwip));
             painter_->setViewport(image_.rect());
@@ -272,7 +270,7 @@ void SheetRecording::SetOrientation(int code) {
 }
 
 double SheetRecording::TwipsPerDeviceUnit() const {
-    return kTwipsPerInch / kDotsPerInch;
+    return kTwipsPerInch / kPrinterDotsPerInch;
 }
 
 void SheetRecording::Replay(int index, Surface& target) const {

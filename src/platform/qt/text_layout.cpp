@@ -5,11 +5,10 @@
 
 #include "platform/qt/box_drawing.h"
 #include "platform/qt/font_names.h"
+#include "platform/units.h"
 
 namespace vt {
 namespace {
-
-constexpr double kTwipsPerPoint = 20.0;
 
 // The text as it is laid out: a box-drawing character takes the width of a digit. In a fixed
 // pitch font that is the width of every character; a grid in a proportional font (the snack

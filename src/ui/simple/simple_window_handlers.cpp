@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
+#include "app/show_form2.h"
 #include "platform/numbers.h"
 #include "printing/expiration_date.h"
 #include "printing/print_run.h"
 #include "program/exit_commands.h"
 #include "settings/user_label_text.h"
 #include "ui/main/main_window_handlers.h"
-#include "ui/simple/show_form2.h"
 #include "ui/simple/user_label_save.h"
 
 namespace vt {

@@ -10,6 +10,7 @@
 
 #include "platform/codepage.h"
 #include "platform/qt/font_names.h"
+#include "platform/units.h"
 #include "ui/common/view/check_box_view.h"
 #include "ui/common/view/date_edit_view.h"
 #include "ui/common/view/start_at_label_view.h"
@@ -17,8 +18,6 @@
 
 namespace vt {
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
 
 QRect Place(int left, int top, int width, int height) {
     return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,

@@ -7,12 +7,12 @@
 #include <QStatusBar>
 #include <algorithm>
 
+#include "platform/units.h"
 #include "ui/main/view/main_window.h"
 
 namespace vt {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kLowerPartTop = 2280;
 // A snack list line: 164 characters, and room for the cursor after the last.
 constexpr int kGridCharacters = 165;

@@ -10,11 +10,12 @@
 #include <list>
 #include <unordered_map>
 
+#include "platform/units.h"
+
 namespace vt {
 namespace {
 
-constexpr double kTwipsPerPixel = 15;  // the scene: a sheet at its size on a 96 dpi screen
-constexpr double kGap = 24;            // between pages and around them, in scene pixels
+constexpr double kGap = 24;  // between pages and around them, in scene pixels
 constexpr double kShadow = 4;
 // Pages are never drawn finer than the printers print them (300 dpi).
 constexpr double kFinestScale = 300.0 / 96.0;

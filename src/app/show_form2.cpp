@@ -1,4 +1,4 @@
-#include "ui/simple/show_form2.h"
+#include "app/show_form2.h"
 
 namespace vt {
 
