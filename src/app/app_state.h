@@ -18,6 +18,9 @@ namespace vt {
 using Int16 = std::int16_t;
 using Int32 = std::int32_t;
 
+// The PeriodIndex of tray labels, after the four nourishment periods.
+inline constexpr Int16 kTrayPeriod = 5;
+
 // A text file this station edits while another station (or a second copy of the program) may
 // change it too: the text as it was loaded or last saved here, and the file's stamp then
 // (nullopt: there was no file).
@@ -95,7 +98,6 @@ struct AppState {
     // keeps nothing (no PDF, the open print job aborted) and logs nothing.
     Int16 RunStopOnly = 0;
     Surface* PrintTarget = nullptr;  // the printer or Picture2
-    Int16 DayNo = 0;
     Int16 PeriodIndex = 0;
     std::string PeriodLetter;
     std::string PeriodName;
@@ -136,11 +138,9 @@ struct AppState {
     VbArray<Int16> DietCodes{0, 4};
     VbArray<std::string> PeriodNourish1{0, 4}, PeriodNourish2{0, 4}, PeriodNourish3{0, 4},
         PeriodNourish4{0, 4};
-    Int32 NourishMax = 0;
     VbArray<Int16> PeriodCopies{0, 5};
     Int16 SkipResident = 0;
     std::string DiningName1, DiningName2, DiningName3;
-    std::string DiningFound;
     std::string TexturePrefix;
     VbTable<std::string> SnackItems;  // rows 0..14 x lines 0..3
     VbTable<Int16> SnackRangeA;       // rows 0..14 x 0..2
@@ -163,12 +163,6 @@ struct AppState {
     std::string PicturePath;
     std::string ConvertPath;
     std::string ConvertCopy;
-    Int32 ExecResult = 0;
-
-    // Label drawing.
-    Int16 TextIndent = 0;
-    Int16 TextOffset = 0;
-    Int16 ScreenWidth = 0;
 
     // Print log.
     std::string LogLine;
@@ -183,18 +177,6 @@ struct AppState {
     // Guards that keep the window's own handlers quiet while the program changes controls.
     Int16 SettingsLoading = 0;  // 123 while GetSet runs
     Int16 ListFilling = 0;      // -1111 until the first GetSet ends; -2222 while Combo2 refills
-
-    // Working fields: each procedure sets them before use.
-    std::string WorkPath;
-    std::string FoundFile;
-    std::string SearchWord;
-    Int16 FoundPos = 0;
-    std::string WorkText;
-    std::string SettingsRecord;
-    Int16 TempInt = 0;
-    Int32 Counter = 0;
-    Int16 PrinterNo = 0;
-    Int32 DateValid = 0;
 };
 
 }  // namespace vt

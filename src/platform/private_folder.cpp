@@ -1,4 +1,4 @@
-#include "printing/private_folder.h"
+#include "platform/private_folder.h"
 
 #include <fcntl.h>
 #include <sys/file.h>

@@ -82,6 +82,7 @@ DryRunResult DrawDryRun(App& app, Surface& sheets, const std::function<bool()>& 
     DryPrinters printers(app.os.printers, sheets);
     Platform platform{app.os.drives, app.os.clock, dialogs, events, printers, app.os.pictures};
     App run(platform);
+    run.memory = app.memory;
     run.st = app.st;
     run.form1 = app.form1;
     run.form2 = app.form2;

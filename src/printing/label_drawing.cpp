@@ -5,13 +5,17 @@
 #include <vector>
 
 #include "platform/text.h"
+#include "platform/units.h"
 
 namespace vt {
 namespace {
 
 constexpr double kLineYNormal[] = {-kFirstLineAbove, 150, 310, 470, 630, 790};
 constexpr double kLineYBold[] = {-kFirstLineAbove, 170, 350, 520, 690, 870};
-constexpr double kPreviewTwipsPerPixel = 15;
+constexpr double kTrayLinesLower = 150;
+constexpr double kPictureSize = 1200;  // twips
+constexpr int kScreenLines = 32;
+constexpr double kScreenPitch = 30;
 // The frame's outline starts this far left of and above the label's corner.
 constexpr double kFrameOutset = 10;
 // Text may end this close past the edge without counting as cut (rounding of the font's
@@ -20,7 +24,6 @@ constexpr double kCutTolerance = 0.5;
 constexpr double kCutMarkWidth = 60;
 constexpr unsigned kCutMarkRgb = 0xD00000;
 
-constexpr double kTwipsPerPoint = 20;
 // A text's box reaches this many ems below its cell's top (the font's line, ascent to descent).
 constexpr double kTextLineEms = 1.2;
 // The bars keep this far from a text they make way for.
@@ -45,52 +48,57 @@ struct Placed {
 // begins (the sheet's edge after the last column), from its first line down to where the next
 // row's first line begins. Nothing of the label is drawn outside it, and every line that fits
 // in it prints whole, also where the layout puts a line past the label's own width.
-Box LabelCell(const AppState& st, double frameTop) {
-    const Surface& s = *st.PrintTarget;
+Box LabelCell(const Surface& s, const SheetGeometry& sheet, LabelPlace frame) {
     const double pen = std::max(1, s.DrawWidth()) * s.TwipsPerDeviceUnit();
     double next = s.Width();
-    for (int column = 1; column <= 4; ++column) {
-        const double x = st.ColumnX(column);
-        if (x > st.LabelLeft && x < next) next = x;
+    for (const double x : sheet.columnX) {
+        if (x > frame.left && x < next) next = x;
     }
-    const double ownRight = st.LabelLeft + st.LabelWidth + pen;
-    return {st.LabelLeft - kFrameOutset - pen, frameTop - kFirstLineAbove - pen,
+    const double ownRight = frame.left + sheet.width + pen;
+    return {frame.left - kFrameOutset - pen, frame.top - kFirstLineAbove - pen,
             std::max(next - kFrameOutset - pen, ownRight),
-            std::max(frameTop + st.LabelHeight - kFirstLineAbove, frameTop + 1)};
+            std::max(frame.top + sheet.rowPitch - kFirstLineAbove, frame.top + 1)};
 }
 
-std::string MealTag(Int16 meal) {
-    switch (meal) {
-        case 1:
-            return " [Breakfast] ";
-        case 2:
-            return " [Lunch] ";
-        case 3:
-            return " [Supper]";
-        default:
-            return "";
+// The privacy screen over the picture box: a grid in the given pen, and its caption.
+void DrawScreen(Surface& s, LabelPlace at, int penWidth) {
+    const double l = at.left;
+    const double t = at.top;
+    s.SetDrawWidth(penWidth);
+    for (int k = 0; k < kScreenLines; ++k) {
+        s.Line(l + 100, t + 50 + k * kScreenPitch, l + 1050, t + 50 + k * kScreenPitch);
+        s.Line(l + 100 + k * kScreenPitch, t + 50, l + 100 + k * kScreenPitch, t + 1000);
     }
+    // Frames of the following labels are drawn with the normal pen again.
+    s.SetDrawWidth(1);
+    s.SetCurrentX(l + 100);
+    s.SetCurrentY(t + 1020);
+    s.Print("Filtered View");
 }
 
 // One label being drawn: its cell is the surface's clip until it is done, and the boxes of the
 // texts drawn so far are kept, so that the bars make way for them.
 class LabelDrawing {
   public:
-    explicit LabelDrawing(App& app)
-        : app_(app),
-          st_(app.st),
-          s_(*app.st.PrintTarget),
-          frameTop_(app.st.LabelTop),
-          cell_(LabelCell(app.st, frameTop_)) {
+    LabelDrawing(Surface& s, LabelPlace place, const LabelContent& content, const LabelStyle& style)
+        : s_(s),
+          content_(content),
+          style_(style),
+          frame_(place),
+          // Tray labels print their lines lower; the frame and picture box stay where they are.
+          at_{place.left, place.top + (style.tray ? kTrayLinesLower : 0)},
+          cell_(LabelCell(s, style.sheet, place)),
+          indent_(LabelTextIndent(style.pictureBox)) {
         s_.SetClip(cell_.left, cell_.top, cell_.right - cell_.left, cell_.bottom - cell_.top);
     }
     ~LabelDrawing() { s_.NoClip(); }
     LabelDrawing(const LabelDrawing&) = delete;
     LabelDrawing& operator=(const LabelDrawing&) = delete;
 
-    void Draw();
+    LabelDrawn Draw();
 
   private:
+    void DrawPictureBox();
     void PrintAt(const Placed& placed);
     Box BoxOf(const Placed& placed, double width) const;
     void DrawTextLines();
@@ -99,13 +107,26 @@ class LabelDrawing {
     void DrawBarcode();
     void DrawExpiration();
 
-    App& app_;
-    AppState& st_;
     Surface& s_;
-    const double frameTop_;
+    const LabelContent& content_;
+    const LabelStyle& style_;
+    const LabelPlace frame_;  // the label's corner: frame and picture box
+    const LabelPlace at_;     // where its texts and bars are placed from
     const Box cell_;
+    const double indent_;     // where the text lines start, from the label's left edge
     std::vector<Box> lines_;  // the text lines drawn, ink only
+    LabelDrawn drawn_;
 };
+
+void LabelDrawing::DrawPictureBox() {
+    const double l = frame_.left;
+    const double t = frame_.top;
+    s_.Line(l - 10, t - 10, l + 1210, t + 1210, true);
+    if (content_.picture && !content_.picture->empty()) {
+        s_.PaintPicture(*content_.picture, l, t, kPictureSize, kPictureSize);
+    }
+    if (content_.screen > 0) DrawScreen(s_, frame_, content_.screen);
+}
 
 // The box of a text `width` twips wide at its place, in the current font.
 Box LabelDrawing::BoxOf(const Placed& placed, double width) const {
@@ -125,46 +146,33 @@ void LabelDrawing::PrintAt(const Placed& placed) {
     if (over <= kCutTolerance) return;
     // The preview marks the line at the cell's edge, for the operator choosing a label type or
     // a font; paper never shows the mark.
-    if (st_.PreviewMode == 1) {
+    if (style_.preview) {
         s_.FillRect(cell_.right - kCutMarkWidth, placed.y + 30, kCutMarkWidth, 150, kCutMarkRgb);
     }
-    st_.Report.cutLines.push_back({st_.UserLabelMode == 1 ? "" : st_.ResidentId, st_.LabelDateText,
-                                   st_.PeriodIndex == 5 ? "tray" : st_.PeriodName,
-                                   RTrim(placed.text), over});
+    drawn_.cutLines.push_back(
+        {content_.residentId, content_.date, content_.period, RTrim(placed.text), over});
 }
 
 void LabelDrawing::DrawTextLines() {
-    std::string lines[6];
-    if (st_.UserLabelMode == 1) {
-        for (int i = 0; i < 6; ++i) lines[i] = st_.UserLines(i + 1);
-    } else {
-        lines[0] = st_.PeriodIndex == 5 ? MealTag(st_.MealIndex)
-                                        : st_.UnitName + " [" + st_.PeriodName + "] " +
-                                              st_.LabelDayName + " " + st_.LabelDateText;
-        lines[1] = st_.ResidentName;
-        lines[2] = st_.DietLine;
-        lines[3] = st_.NourishLine1;
-        lines[4] = st_.NourishLine2;
-        lines[5] = st_.NourishLine3;
-    }
-    const double* y = st_.TextOffset == 50 ? kLineYBold : kLineYNormal;
-    for (int i = 0; i < 6; ++i) {
-        PrintAt({double(st_.LabelLeft + st_.TextIndent), st_.LabelTop + y[i], lines[i]});
+    const double* y = style_.bold ? kLineYBold : kLineYNormal;
+    for (std::size_t i = 0; i < 6; ++i) {
+        PrintAt({at_.left + indent_, at_.top + y[i], content_.lines[i]});
     }
 }
 
 // The expiration's texts where the layout puts them. The date is food-safety information: where
 // its place is too near the cell's edge for it, it moves left until it ends inside the cell.
 std::vector<Placed> LabelDrawing::ExpirationTexts() {
-    const double l = st_.LabelLeft;
-    const double t = st_.LabelTop;
-    const double w = st_.LabelWidth;
+    const double l = at_.left;
+    const double t = at_.top;
+    const double w = style_.sheet.width;
+    const LabelContent::Expiration& expiration = *content_.expiration;
     std::vector<Placed> texts;
-    if (st_.BarcodeOn == 1) {
-        texts = {{l + w - 400, t + 780, "Expires:"}, {l + w - 420, t + 950, st_.ExpDateText}};
+    if (content_.barcode) {
+        texts = {{l + w - 400, t + 780, "Expires:"}, {l + w - 420, t + 950, expiration.date}};
     } else {
-        texts = {
-            {l + 1300, t + 950, "expires on  " + LCase(st_.ExpDayName) + "  " + st_.ExpDateText}};
+        texts = {{l + 1300, t + 950,
+                  "expires on  " + LCase(expiration.dayName) + "  " + expiration.date}};
     }
     for (Placed& placed : texts) {
         const double width = s_.TextWidth(placed.text);
@@ -182,7 +190,7 @@ Box LabelDrawing::BarsClearOfTexts(Box bars) {
         if (line.Overlaps(bars)) bars.top = std::max(bars.top, line.bottom + kBarsClearance);
     }
     bars.bottom = std::min(bars.top + height, cell_.bottom);
-    if (st_.DaysToExpire != 0) {
+    if (content_.expiration) {
         const double points = s_.FontSize();
         const bool bold = s_.FontBold();
         s_.SetFontSize(kAfterBarcodePoints);
@@ -198,38 +206,40 @@ Box LabelDrawing::BarsClearOfTexts(Box bars) {
 }
 
 void LabelDrawing::DrawBarcode() {
-    Barcod& code = app_.form1.Barcod1;
-    const double l = st_.LabelLeft;
-    const double t = st_.LabelTop;
-    code.Text = st_.PeriodLetter + st_.ResidentId;
-    if (st_.PreviewMode == 1) {
-        code.X = l / kPreviewTwipsPerPixel + 81;
-        code.Y = t / kPreviewTwipsPerPixel + 50;
+    Barcod& code = drawn_.bars;
+    const BarcodeBox& set = style_.bars;
+    const double l = at_.left;
+    const double t = at_.top;
+    code.Symbology = set.symbology;
+    code.Text = *content_.barcode;
+    if (style_.preview) {
+        code.X = l / kTwipsPerPixel + 81;
+        code.Y = t / kTwipsPerPixel + 50;
         // The preview shows the bars inside their label: the width stops at its right edge.
-        code.Width = std::min<double>(st_.TextIndent / 3.0,
-                                      (l + st_.LabelWidth) / kPreviewTwipsPerPixel - code.X);
+        code.Width =
+            std::min<double>(indent_ / 3.0, (l + style_.sheet.width) / kTwipsPerPixel - code.X);
         code.Height = 30;
     } else {
-        code.X = l / st_.BarcodeXYFactor + st_.BarcodeLeftShift;
-        code.Y = t / st_.BarcodeXYFactor + st_.BarcodeDownShift;
-        code.Width = st_.BarcodeWidth;
-        code.Height = st_.BarcodeHeight;
+        code.X = l / set.xyFactor + set.leftShift;
+        code.Y = t / set.xyFactor + set.downShift;
+        code.Width = set.width;
+        code.Height = set.height;
     }
     const double unit = s_.TwipsPerDeviceUnit();
-    const Box set{code.X * unit, code.Y * unit, (code.X + code.Width) * unit,
+    const Box box{code.X * unit, code.Y * unit, (code.X + code.Width) * unit,
                   (code.Y + code.Height) * unit};
     // Settings that give no box at all are left to the bars' own checks; a box that crosses no
     // text stays exactly as set.
-    if (set.right > set.left && set.bottom > set.top) {
-        const Box bars = BarsClearOfTexts(set);
-        if (bars.top != set.top || bars.bottom != set.bottom) {
+    if (box.right > box.left && box.bottom > box.top) {
+        const Box bars = BarsClearOfTexts(box);
+        if (bars.top != box.top || bars.bottom != box.bottom) {
             code.Y = bars.top / unit;
             code.Height = std::max(0.0, bars.bottom - bars.top) / unit;
         }
-        if (bars.right != set.right) code.Width = std::max(0.0, bars.right - bars.left) / unit;
+        if (bars.right != box.right) code.Width = std::max(0.0, bars.right - bars.left) / unit;
     }
     code.Draw(s_);
-    if (st_.PreviewMode == 1 && st_.NoFrame != 1) DrawLabelFrame(st_, l, frameTop_);
+    if (style_.preview && style_.frame) DrawLabelFrame(s_, style_.sheet, frame_);
     s_.SetFontSize(8);
     s_.SetFontBold(true);
     PrintAt({l, t + 1050, code.HumanReadable()});
@@ -241,40 +251,34 @@ void LabelDrawing::DrawExpiration() {
     for (const Placed& placed : ExpirationTexts()) PrintAt(placed);
 }
 
-void LabelDrawing::Draw() {
+LabelDrawn LabelDrawing::Draw() {
     s_.SetFontTransparent(false);
-    if (st_.NoFrame != 1) DrawLabelFrame(st_, st_.LabelLeft, frameTop_);
-    if (st_.NoPhoto != 1) DrawLabelPicture(app_);
-
-    st_.TextOffset = 0;
-    if (app_.form1.Check11.Value == 1) {
+    if (style_.frame) DrawLabelFrame(s_, style_.sheet, frame_);
+    if (style_.pictureBox) DrawPictureBox();
+    if (style_.bold) {
         s_.SetFontSize(11);
         s_.SetFontBold(true);
-        st_.TextOffset = 50;
     }
-    app_.form1.Label10.Caption = st_.ResidentName;
-    st_.TextIndent = static_cast<Int16>(LabelTextIndent(st_));
-    // Tray labels print their lines lower; the frame and picture box stay where they are.
-    if (st_.PeriodIndex == 5) st_.LabelTop += 150;
-
     DrawTextLines();
-    if (st_.BarcodeOn == 1) DrawBarcode();
-    if (st_.DaysToExpire != 0) DrawExpiration();
+    if (content_.barcode) DrawBarcode();
+    if (content_.expiration) DrawExpiration();
+    return std::move(drawn_);
 }
 
 }  // namespace
 
-void DrawLabelFrame(const AppState& st, double left, double top) {
-    st.PrintTarget->Line(left - kFrameOutset, top - kFrameOutset, left + st.LabelWidth,
-                         top + st.LabelHeight - 220, true);
+void DrawLabelFrame(Surface& s, const SheetGeometry& sheet, LabelPlace place) {
+    s.Line(place.left - kFrameOutset, place.top - kFrameOutset, place.left + sheet.width,
+           place.top + sheet.rowPitch - 220, true);
 }
 
-double LabelTextIndent(const AppState& st) {
-    return st.NoPhoto == 1 ? 100 : 1300;
+double LabelTextIndent(bool pictureBox) {
+    return pictureBox ? 1300 : 100;
 }
 
-void DrawMenu(App& app) {
-    LabelDrawing(app).Draw();
+LabelDrawn DrawLabel(Surface& s, LabelPlace place, const LabelContent& content,
+                     const LabelStyle& style) {
+    return LabelDrawing(s, place, content, style).Draw();
 }
 
 }  // namespace vt

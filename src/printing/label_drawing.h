@@ -1,22 +1,18 @@
 #pragma once
-#include "app/app.h"
+#include "platform/surface.h"
+#include "printing/label_content.h"
 
 namespace vt {
 
-// Draw one complete label on PrintTarget at (LabelLeft, LabelTop): frame, resident picture with
-// its privacy screen, six text lines, barcode and expiration line.
-void DrawMenu(App& app);
+// Draw one label with its corner at `place`: frame, picture box with the picture and its
+// screen, six text lines, bars and expiration, nothing of it outside the label's cell. It
+// draws in the surface's current font; bold labels set their own, and after the bars the font
+// is 9 point again.
+LabelDrawn DrawLabel(Surface& s, LabelPlace place, const LabelContent& content,
+                     const LabelStyle& style);
 
-// The picture box of a label (frame, the resident's picture under the privacy rules, the
-// privacy screen). Part of DrawMenu.
-void DrawLabelPicture(App& app);
-
-// A label's frame for the label at (left, top) on PrintTarget.
-void DrawLabelFrame(const AppState& st, double left, double top);
-
-// Where a label's first text line starts: this far in from the label's left edge (beside the
-// picture box, or near the edge without pictures), its cell kFirstLineAbove above the label's top.
-double LabelTextIndent(const AppState& st);
-inline constexpr double kFirstLineAbove = 30;
+// A label's frame for the label at `place`: 10 twips outside its corner, 220 twips shorter
+// than the row pitch (the gap between rows).
+void DrawLabelFrame(Surface& s, const SheetGeometry& sheet, LabelPlace place);
 
 }  // namespace vt

@@ -1,3 +1,5 @@
+#include "printing/label_picture.h"
+
 #include <cmath>
 #include <exception>
 #include <filesystem>
@@ -7,7 +9,6 @@
 #include "platform/numbers.h"
 #include "platform/record_file.h"
 #include "platform/text.h"
-#include "printing/label_drawing.h"
 #include "printing/picture_cache.h"
 #include "printing/picture_conversion.h"
 #include "printing/picture_left_out.h"
@@ -16,10 +17,7 @@
 namespace vt {
 namespace {
 
-constexpr double kPictureSize = 1200;  // twips
-constexpr int kScreenLines = 32;
-constexpr double kScreenPitch = 30;
-constexpr Int16 kFilteredPictureScreen = 5;
+constexpr int kFilteredPictureScreen = 5;
 
 std::string PictureFile(const AppState& st, const std::string& extension) {
     return st.SetupTable(42) + "\\" + st.ResidentId + extension;
@@ -34,26 +32,10 @@ std::optional<std::string> HostFile(const App& app, const std::string& path) {
 }
 
 // The pen width a ".flt" marker asks for: its first two bytes as a number, 1 to 10.
-Int16 MarkerScreenWidth(App& app, const std::string& marker) {
+int MarkerScreenWidth(App& app, const std::string& marker) {
     RecordFile file(app.os.drives, marker, 2, RecordFile::Mode::Read);
     const double width = std::nearbyint(Val(file.Read(1)));
-    return width >= 1 && width <= 10 ? static_cast<Int16>(width) : 1;
-}
-
-void DrawScreen(App& app, Int16 penWidth) {
-    Surface& s = *app.st.PrintTarget;
-    const double l = app.st.LabelLeft;
-    const double t = app.st.LabelTop;
-    s.SetDrawWidth(penWidth);
-    for (int k = 0; k < kScreenLines; ++k) {
-        s.Line(l + 100, t + 50 + k * kScreenPitch, l + 1050, t + 50 + k * kScreenPitch);
-        s.Line(l + 100 + k * kScreenPitch, t + 50, l + 100 + k * kScreenPitch, t + 1000);
-    }
-    // Frames of the following labels are drawn with the normal pen again.
-    s.SetDrawWidth(1);
-    s.SetCurrentX(l + 100);
-    s.SetCurrentY(t + 1020);
-    s.Print("Filtered View");
+    return width >= 1 && width <= 10 ? static_cast<int>(width) : 1;
 }
 
 // Load the picture at PicturePath (a host path) into Image1, or take the one already decoded
@@ -88,17 +70,12 @@ bool LoadPicture(App& app, bool isTemporaryCopy, const std::optional<Picture>& d
 
 }  // namespace
 
-void DrawLabelPicture(App& app) {
+LabelPictureFound FindLabelPicture(App& app) {
     AppState& st = app.st;
-    Surface& s = *st.PrintTarget;
-    const double l = st.LabelLeft;
-    const double t = st.LabelTop;
-    s.Line(l - 10, t - 10, l + 1210, t + 1210, true);
-
     // A free-text label carries nothing of the resident in the slot the run walks: the box
     // stays empty.
-    if (st.UserLabelMode == 1) return;
-    if (app.os.drives.FileExists(PictureFile(st, ".vly"))) return;
+    if (st.UserLabelMode == 1) return {};
+    if (app.os.drives.FileExists(PictureFile(st, ".vly"))) return {};
 
     // A plain picture is stored in the protected form before it is shown. A dry run stores
     // nothing: it shows the plain file, the same picture.
@@ -151,28 +128,24 @@ void DrawLabelPicture(App& app) {
             if (takePlain(Left(asz, asz.size() - 3) + extension)) break;
         }
     }
-    st.FoundFile = st.PicturePath;
 
     // A stored picture that could not be unprotected (the conversion told why), read or decoded
     // leaves the box as a missing one does, and the label goes on.
     const bool notUnprotected = found && !hidden && st.PicturePath.empty();
     if (!found || notUnprotected || !LoadPicture(app, temporaryCopy, decoded, cache, stored)) {
         app.form1.Image1.Picture = Picture{};
-        return;
+        return {};
     }
 
-    if (!st.PicturePath.empty()) {
-        s.PaintPicture(app.form1.Image1.Picture, l, t, kPictureSize, kPictureSize);
-    }
-    if (st.PrivacyLevel > 3) {
-        st.ScreenWidth = kFilteredPictureScreen;
-        DrawScreen(app, st.ScreenWidth);
-        return;
-    }
+    LabelPictureFound shown;
+    if (!st.PicturePath.empty()) shown.picture = app.form1.Image1.Picture;
     const std::string marker = PictureFile(st, ".flt");
-    if (!app.os.drives.FileExists(marker)) return;
-    st.ScreenWidth = MarkerScreenWidth(app, marker);
-    DrawScreen(app, st.ScreenWidth);
+    if (st.PrivacyLevel > 3) {
+        shown.screen = kFilteredPictureScreen;
+    } else if (app.os.drives.FileExists(marker)) {
+        shown.screen = MarkerScreenWidth(app, marker);
+    }
+    return shown;
 }
 
 }  // namespace vt

@@ -5,9 +5,9 @@
 #include <filesystem>
 
 #include "platform/file_error.h"
+#include "platform/private_folder.h"
 #include "platform/text.h"
 #include "printing/picture_left_out.h"
-#include "printing/private_folder.h"
 
 namespace vt {
 namespace {
@@ -69,11 +69,12 @@ std::string UnprotectPicture(std::string bytes) {
     return Rotate(std::move(bytes), false);
 }
 
-std::string PictureTempFolder() {
+std::string PictureTempFolder(const App& app) {
     // Made the first time a copy is needed, and removed with any copy left in it when the
     // program ends. A folder that cannot be made is tried again at the next picture.
-    static const PrivateFolder folder(kPictureFolderPrefix);
-    return folder.path().string();
+    std::optional<PrivateFolder>& folder = app.memory->pictureFolder;
+    if (!folder) folder.emplace(kPictureFolderPrefix);
+    return folder->path().string();
 }
 
 void RemoveStalePictureFolders() {
@@ -119,7 +120,7 @@ void ConvertASZ(App& app) {
         std::string name = st.ConvertPath.substr(st.ConvertPath.find_last_of("\\/:") + 1);
         name.back() = '2';
         name = std::to_string(::getpid()) + "-" + name;
-        st.ConvertCopy = (fs::path(PictureTempFolder()) / name).string();
+        st.ConvertCopy = (fs::path(PictureTempFolder(app)) / name).string();
         WritePrivateFile(st.ConvertCopy, UnprotectPicture(stored));
         st.ConvertPath = st.ConvertCopy;
     } catch (const FileError& error) {
@@ -134,7 +135,7 @@ void kxfil(App& app) {
     namespace fs = std::filesystem;
     std::error_code error;
     const fs::path copy = fs::weakly_canonical(app.st.PicturePath, error);
-    const fs::path folder = fs::weakly_canonical(PictureTempFolder(), error);
+    const fs::path folder = fs::weakly_canonical(PictureTempFolder(app), error);
     if (error || app.st.PicturePath.empty() || copy.parent_path() != folder) return;
     fs::remove(copy, error);  // a copy already gone is no reason to stop a label
 }

@@ -25,7 +25,7 @@ std::string UnprotectPicture(std::string bytes);
 // The program's private temporary folder for plain picture copies (see PrivateFolder): made
 // the first time it is asked for, removed when the program ends. Throws FileError when it
 // cannot be made.
-std::string PictureTempFolder();
+std::string PictureTempFolder(const App& app);
 // Removes the picture folders that programs killed before their end left behind.
 void RemoveStalePictureFolders();
 

@@ -1,7 +1,5 @@
 #include "printing/picture_left_out.h"
 
-#include <set>
-
 #include "platform/error_output.h"
 
 namespace vt {
@@ -15,11 +13,9 @@ constexpr std::size_t kToldKept = 4096;
 void TellPictureLeftOut(const App& app, const std::string& picture, const FileError& error) {
     // A failure of the picture's own file needs only the system's reason after its name.
     const std::string reason = error.file() == picture ? error.reason() : error.what();
-    static std::set<std::string> told;
+    std::set<std::string>& told = app.memory->picturesToldLeftOut;
     if (told.size() >= kToldKept) told.clear();
-    if (!told.insert(app.os.drives.root().string() + '\n' + picture + '\n' + reason).second) {
-        return;
-    }
+    if (!told.insert(picture + '\n' + reason).second) return;
     TellErrorOutput("picture " + picture + " left out: " + reason);
 }
 

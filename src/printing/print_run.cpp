@@ -16,6 +16,7 @@
 #include "printing/run_report_file.h"
 #include "printing/run_report_text.h"
 #include "printing/sheet_cells.h"
+#include "printing/sheet_geometry.h"
 #include "settings/label_settings.h"
 
 namespace vt {
@@ -73,10 +74,9 @@ void ApplyCommandLine(App& app) {
         st.LabelDate = *line.startDate;
         st.LabelDateText = st.LabelDate.ShortText();
     }
-    if (line.startAtLabel > LabelCellsPerSheet(st)) {
-        throw FileError("the sheet has " + std::to_string(LabelCellsPerSheet(st)) +
-                        " labels: there is no label " + std::to_string(line.startAtLabel) +
-                        " to start at");
+    if (const long cells = SheetGeometry::Of(st).CellsPerSheet(); line.startAtLabel > cells) {
+        throw FileError("the sheet has " + std::to_string(cells) + " labels: there is no label " +
+                        std::to_string(line.startAtLabel) + " to start at");
     }
     st.StartAtLabel = static_cast<Int16>(line.startAtLabel);
     if (line.userLabels > 0) {

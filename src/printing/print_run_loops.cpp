@@ -12,7 +12,8 @@
 #include "platform/record_file.h"
 #include "platform/text.h"
 #include "printing/day_snack_table.h"
-#include "printing/label_drawing.h"
+#include "printing/label_from_state.h"
+#include "printing/sheet_geometry.h"
 #include "residents/resident_data.h"
 
 namespace vt {
@@ -21,7 +22,6 @@ namespace {
 constexpr std::size_t kUnitRecordLength = 122;
 const std::string kBlankLine(29, ' ');
 constexpr const char* kPeriodLetters = "MAFHT";
-constexpr int kTrayPeriod = 5;
 constexpr long kUserSlots = 30;  // user-defined labels per period and day
 constexpr long kUserPreviewSlots = 12;
 constexpr long kTrayMeals = 3;
@@ -121,7 +121,7 @@ bool PrintLabels(App& app) {
         // User-defined labels start a new row only after a fourth column.
         if ((!UserRun(st) && st.LabelLeft == 0) || st.ColumnNo >= 5) NextRow(app);
         if (PreviewSheetFull(st)) return true;
-        st.LabelTop = st.TopMargin + (st.RowNo - 1) * st.LabelHeight;
+        st.LabelTop = static_cast<Int32>(SheetGeometry::Of(st).Place(st.RowNo, st.ColumnNo).top);
         DrawMenu(app);
         CountLabel(st);
         drawn = true;
@@ -385,7 +385,6 @@ void PrintDays(App& app) {
     LeftOut leftOut(st);
     st.Report.stepsTotal = RunSteps(st);
     for (long day = 1; day <= st.DaysToPrint && RunGoesOn(st); ++day) {
-        st.DayNo = static_cast<Int16>(day);
         if (day > 1) {
             st.LabelDate = st.LabelDate.AddDays(1);
             st.ExpDate = st.ExpDate.AddDays(1);

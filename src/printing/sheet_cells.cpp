@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "printing/label_drawing.h"
+#include "printing/sheet_geometry.h"
 
 namespace vt {
 
@@ -15,32 +16,22 @@ void SetSheetPage(Surface& s, bool printer) {
     }
 }
 
-long LabelColumns(const AppState& st) {
-    long columns = 1;
-    while (columns < 4 && st.ColumnX(static_cast<int>(columns) + 1) != 0) ++columns;
-    return columns;
-}
-
-long LabelCellsPerSheet(const AppState& st) {
-    return std::max(1L, long(st.RowsPerPage) * LabelColumns(st));
-}
-
 long StartCell(const AppState& st) {
     const long start = st.StartAtLabel;
-    return start < 1 || start > LabelCellsPerSheet(st) ? 1 : start;
+    return start < 1 || start > SheetGeometry::Of(st).CellsPerSheet() ? 1 : start;
 }
 
 void StartAtCell(App& app) {
     AppState& st = app.st;
-    const long columns = LabelColumns(st);
+    const SheetGeometry sheet = SheetGeometry::Of(st);
+    const long columns = sheet.Columns();
     const long start = StartCell(st);
     st.RowNo = static_cast<Int16>((start - 1) / columns + 1);
     st.ColumnNo = static_cast<Int16>((start - 1) % columns + 1);
     if (st.PreviewMode != 1 && st.DryRun != 1) return;
     for (long cell = 1; cell < start; ++cell) {
-        const long row = (cell - 1) / columns + 1;
-        const int column = static_cast<int>((cell - 1) % columns + 1);
-        DrawLabelFrame(st, st.ColumnX(column), st.TopMargin + (row - 1) * st.LabelHeight);
+        const LabelPlace place = sheet.Cell(cell);
+        DrawLabelFrame(*st.PrintTarget, sheet, place);
     }
 }
 

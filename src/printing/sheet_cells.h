@@ -12,11 +12,6 @@ inline constexpr double kSheetWidth = 12240;
 inline constexpr double kSheetHeight = 15840;
 void SetSheetPage(Surface& s, bool printer);
 
-// Labels across: the first column and each further column with a place, up to four.
-long LabelColumns(const AppState& st);
-// Rows times columns of the current label geometry; at least 1.
-long LabelCellsPerSheet(const AppState& st);
-
 // The cell the next run starts at: StartAtLabel, or 1 when that is not on the current sheet.
 long StartCell(const AppState& st);
 

@@ -6,6 +6,7 @@
 #include "app/page_printed.h"
 #include "printing/label_drawing.h"
 #include "printing/sheet_cells.h"
+#include "printing/sheet_geometry.h"
 
 namespace vt {
 namespace {
@@ -62,24 +63,23 @@ void DrawSheet(App& app, Surface& s, const PrinterAlignment& alignment) {
     Ruler(s, true);
     Ruler(s, false);
 
-    const long columns = LabelColumns(st);
-    const long cells = LabelCellsPerSheet(st);
-    const double indent = LabelTextIndent(st);
-    for (long cell = 1; cell <= cells; ++cell) {
-        const double left = st.ColumnX(static_cast<int>((cell - 1) % columns + 1));
-        const double top = st.TopMargin + double((cell - 1) / columns) * st.LabelHeight;
-        s.Line(left, top, left + st.LabelWidth, top + st.LabelHeight, true);
-        Cross(s, left + indent, top - kFirstLineAbove);
+    const SheetGeometry sheet = SheetGeometry::Of(st);
+    const double indent = LabelTextIndent(st.NoPhoto != 1);
+    for (long cell = 1; cell <= sheet.CellsPerSheet(); ++cell) {
+        const LabelPlace place = sheet.Cell(cell);
+        s.Line(place.left, place.top, place.left + sheet.width, place.top + sheet.rowPitch, true);
+        Cross(s, place.left + indent, place.top - kFirstLineAbove);
     }
 
-    const double left = st.ColumnX(1) + indent + 150;
+    const LabelPlace first = sheet.Cell(1);
+    const double left = first.left + indent + 150;
     const std::string lines[] = {
         "Test sheet: " + app.form1.Combo2.Text,
         app.os.printers.CurrentName(),
         "right " + Millimetres(alignment.rightMm) + " mm, down " + Millimetres(alignment.downMm) +
             " mm",
     };
-    s.SetCurrentY(st.TopMargin + 200);
+    s.SetCurrentY(first.top + 200);
     for (const std::string& line : lines) {
         s.SetCurrentX(left);
         s.Print(line);

@@ -52,23 +52,19 @@ std::shared_ptr<const DiningTable> LoadDiningTable(const Drives& drives, const s
 
 }  // namespace
 
-void GetDining(App& app) {
-    AppState& st = app.st;
-    st.DiningFound = "";
-    st.WorkPath = st.SetupTable(39) + "\\dining." + st.StationCode;
+std::string GetDining(const App& app, const std::string& code) {
+    const AppState& st = app.st;
+    const std::string path = st.SetupTable(39) + "\\dining." + st.StationCode;
     // The dining file belongs to the records system: a missing one finds nothing and is not
     // created here.
-    if (!app.os.drives.FileExists(st.WorkPath)) return;
-    const std::shared_ptr<const DiningTable> table = LoadDiningTable(app.os.drives, st.WorkPath);
+    if (!app.os.drives.FileExists(path)) return "";
+    const std::shared_ptr<const DiningTable> table = LoadDiningTable(app.os.drives, path);
     for (const std::string& record : *table) {
         // The stored code keeps its blanks, so a code shorter than three characters never
         // matches the trimmed one looked up.
-        st.FoundFile = UCase(Mid(record, 5, 3));
-        if (st.FoundFile == st.WorkText) {
-            st.DiningFound = Mid(record, 9, 38);
-            return;
-        }
+        if (UCase(Mid(record, 5, 3)) == code) return Mid(record, 9, 38);
     }
+    return "";
 }
 
 }  // namespace vt

@@ -3,8 +3,8 @@
 
 namespace vt {
 
-// Look up the dining room whose code is WorkText (trimmed and upper-cased by the caller) in the
-// station's dining file; DiningFound gets its 38-character name, or "" when none matches.
-void GetDining(App& app);
+// The 38-character name of the dining room whose code is `code` (trimmed and upper-cased by the
+// caller) in the station's dining file, or "" when none matches.
+std::string GetDining(const App& app, const std::string& code);
 
 }  // namespace vt

@@ -38,9 +38,8 @@ void LookUpDiningRooms(App& app, RecordFile& file) {
     const std::string record = file.Read(4);
     std::string* names[] = {&st.DiningName1, &st.DiningName2, &st.DiningName3};
     for (int meal = 0; meal < 3; ++meal) {
-        st.WorkText = UCase(Trim(Mid(record, 43 + 6 * static_cast<std::size_t>(meal), 3)));
-        GetDining(app);
-        *names[meal] = st.DiningFound;
+        *names[meal] =
+            GetDining(app, UCase(Trim(Mid(record, 43 + 6 * static_cast<std::size_t>(meal), 3))));
     }
 }
 
@@ -61,7 +60,6 @@ bool TakesNothingByMouth(const AppState& st) {
 void LoadResident(App& app) {
     AppState& st = app.st;
     for (const PeriodRecords& p : kPeriods) (st.*p.lines).ReDim(0, 4);
-    st.NourishMax = 4;
 
     st.ResidentFile = ResidentFilePath(st);
     if (!IsSafeResidentKey(st.ResidentId) || !app.os.drives.FileExists(st.ResidentFile)) {

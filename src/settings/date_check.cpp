@@ -23,18 +23,18 @@ double DaysInMonth(double month, double year) {
 
 }  // namespace
 
-void CkDate(App& app) {
-    std::string& d = app.st.FoundFile;
+CheckedDate CkDate(std::string text) {
+    CheckedDate checked{std::move(text)};
+    std::string& d = checked.text;
     const double month = Val(Mid(d, 1, 2));
     if (d.size() >= 3) d[2] = '-';
     if (d.size() >= 6) d[5] = '-';
-    app.st.DateValid = 0;
-    if (month < 1 || month > 12) return;
+    if (month < 1 || month > 12) return checked;
     const double year = Val(Mid(d, 7, 4));
     const double day = Val(Mid(d, 4, 2));
-    if (day < 1 || day > DaysInMonth(month, year)) return;
-    if (year < 2000 || !IsDigit(d, 2) || !IsDigit(d, 5) || !IsDigit(d, 8)) return;
-    app.st.DateValid = 1;
+    checked.valid = day >= 1 && day <= DaysInMonth(month, year) && year >= 2000 && IsDigit(d, 2) &&
+                    IsDigit(d, 5) && IsDigit(d, 8);
+    return checked;
 }
 
 }  // namespace vt

@@ -1,10 +1,14 @@
 #pragma once
-#include "app/app.h"
+#include <string>
 
 namespace vt {
 
-// Check the "mm-dd-yyyy" start date text in FoundFile: its separators (characters 3 and 6)
-// become "-", and DateValid is 1 for a real day of year 2000 or later, else 0.
-void CkDate(App& app);
+// A "mm-dd-yyyy" start date text as checked: its separators (characters 3 and 6) made "-",
+// and whether it names a real day of year 2000 or later.
+struct CheckedDate {
+    std::string text;
+    bool valid = false;
+};
+CheckedDate CkDate(std::string text);
 
 }  // namespace vt

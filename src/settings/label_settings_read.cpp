@@ -56,21 +56,18 @@ void BarcodeField(const std::string& record, std::size_t start, std::size_t widt
     }
 }
 
-void ReadRecord1(App& app, std::string record) {
+void ReadRecord1(App& app, const std::string& r) {
     AppState& st = app.st;
     Form1& f = app.form1;
-    st.SettingsRecord = std::move(record);
-    const std::string& r = st.SettingsRecord;
 
     st.LabelTypeNo = CLng(Number(r, 1, 2));
     if (st.LabelTypeNo < 1) st.LabelTypeNo = 1;
 
-    st.FoundFile = Mid(r, 3, 10);
-    CkDate(app);
-    const Date date = st.DateValid == 1 ? Date(static_cast<int>(Val(Mid(st.FoundFile, 7, 4))),
-                                               static_cast<unsigned>(Val(Mid(st.FoundFile, 1, 2))),
-                                               static_cast<unsigned>(Val(Mid(st.FoundFile, 4, 2))))
-                                        : app.os.clock.Today();
+    const CheckedDate start = CkDate(Mid(r, 3, 10));
+    const Date date = start.valid ? Date(static_cast<int>(Val(Mid(start.text, 7, 4))),
+                                         static_cast<unsigned>(Val(Mid(start.text, 1, 2))),
+                                         static_cast<unsigned>(Val(Mid(start.text, 4, 2))))
+                                  : app.os.clock.Today();
     st.LabelDate = date;
     st.LabelDateText = date.ShortText();
     st.ExpDateText = st.ExpDate.ShortText();
@@ -114,11 +111,9 @@ void ReadRecord1(App& app, std::string record) {
     f.Check12.Value = st.InkjetMode;
 }
 
-void ReadRecord2(App& app, std::string record) {
+void ReadRecord2(App& app, const std::string& r) {
     AppState& st = app.st;
     Form1& f = app.form1;
-    st.SettingsRecord = std::move(record);
-    const std::string& r = st.SettingsRecord;
 
     st.PrinterName = Mid(r, 1, 30);
     f.Check8.Value = OneOrZero(r, 31);
@@ -198,8 +193,6 @@ void LoadSettings(App& app, const HeldFiles* held) {
 
     st.ListFilling = 0;
     st.SettingsLoading = 0;
-    st.TempInt = 0;
-    st.PrinterNo = 0;
     if (st.NoPrinterList != 1) {
         SelectSavedPrinter(app);
         LoadUserLabel(app);

@@ -98,7 +98,7 @@ void SaveSet(App& app) {
     // Each file is replaced whole or not at all. A failure is told to the operator, who goes
     // on working: the settings stay in the window and are stored at the next chance. Losing
     // the focus to that message stores again; that second failure is not told twice.
-    static bool telling = false;
+    bool& telling = app.memory->tellingSettingsNotStored;
     try {
         SettingsAsSaved(app).Save(app.os.drives, LabelSettingsPath(app.st));
         SaveLabelGeometry(app);

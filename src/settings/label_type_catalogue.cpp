@@ -48,12 +48,11 @@ std::size_t TypeToRead(AppState& st) {
 }
 
 // The sheet geometry of label type LabelTypeNo from its record.
-void TakeGeometry(App& app, std::string record) {
+void TakeGeometry(App& app, const std::string& record) {
     AppState& st = app.st;
-    st.SettingsRecord = std::move(record);
 
     for (int i = 0; i < 8; ++i) {
-        const Int32 stored = CLng(Val(Mid(st.SettingsRecord, FieldStart(i), kNumberWidth)));
+        const Int32 stored = CLng(Val(Mid(record, FieldStart(i), kNumberWidth)));
         Int32& value = i < 4 ? st.*kSizes[i] : st.ColumnX(i - 3);
         value = (i < 4 && stored == 0) ? kSizeWhenZero[i] : stored;
         (app.form1.*kSheetBoxes[i]).Text = Unsigned(value);

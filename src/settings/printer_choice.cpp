@@ -10,23 +10,21 @@ constexpr std::size_t kStoredNameWidth = 30;
 void SelectSavedPrinter(App& app) {
     AppState& st = app.st;
     const std::vector<std::string> installed = app.os.printers.Installed();
-    st.TempInt = 0;
-    st.PrinterNo = 0;
+    bool found = false;
     // Every printer is compared with the name as stored; of two that share its 30 characters
     // the last one wins.
     const std::string stored = st.PrinterName;
     for (const std::string& name : installed) {
         if (stored == PadTo(Left(name, kStoredNameWidth), kStoredNameWidth) &&
             app.os.printers.SetCurrent(name)) {
-            st.TempInt = 1;
+            found = true;
             st.PrinterName = name;
         }
-        ++st.PrinterNo;
     }
     // Otherwise the system default as start-up listed it, chosen by its name: the print
     // service's list may have changed since.
     const std::vector<std::string>& listed = app.form1.Combo1.List;
-    if (st.TempInt == 0 && st.DefaultPrinterNo >= 0 &&
+    if (!found && st.DefaultPrinterNo >= 0 &&
         st.DefaultPrinterNo < static_cast<long>(listed.size())) {
         const std::string& fallback = listed[static_cast<std::size_t>(st.DefaultPrinterNo)];
         app.os.printers.SetCurrent(fallback);
@@ -35,9 +33,9 @@ void SelectSavedPrinter(App& app) {
     // A stored printer that is away (its print server down, the queue removed) keeps its name:
     // the fallback prints for now and is stored only when the operator chooses it. A station
     // that never stored a printer takes the fallback as its own.
-    st.StoredPrinterMissing = st.TempInt == 0 && !Trim(stored).empty();
+    st.StoredPrinterMissing = !found && !Trim(stored).empty();
     if (!st.StoredPrinterMissing) {
-        if (st.TempInt == 0) st.PrinterName = app.os.printers.CurrentName();
+        if (!found) st.PrinterName = app.os.printers.CurrentName();
         return;
     }
     if (st.AutoPrint == 1 || st.MissingPrinterTold == stored) return;  // the run says why

@@ -14,7 +14,6 @@
 #include "printing/label_drawing.h"
 #include "support/label_state.h"
 #include "support/qt/run_tool.h"
-#include "support/station_fixture.h"
 #include "support/test_support.h"
 
 namespace vt::test {
@@ -37,36 +36,27 @@ fs::path PrintSheet(const fs::path& folder, const Stock& stock, const Style& sty
     ::setenv("VITTLON_PDF_DIR", folder.c_str(), 1);
     QtPrinters printers;
     printers.SetCurrent(kPdfPrinterName);
-    StationFixture f;
-    App& app = *f.app;
     Surface& page = printers.Printer();
+    LabelStyle look = PrinterLabelStyle(stock.width, stock.height);
+    look.sheet.columnX = {double(stock.columns[0]), double(stock.columns[1]),
+                          double(stock.columns[2]), 0};
+    look.bold = style.bold;
+    look.tray = style.tray;
+    LabelContent content = SmithsLabel();
+    content.lines = {style.tray ? " [Lunch] " : "EAST W [10am] Wed 12-09-26",
+                     "E101A Abernathy, Margaret",
+                     "PUREED CCHO 1800",
+                     "Orange juice 4 oz",
+                     "Graham crackers 2 ea",
+                     "Milk 2% 8 oz carton"};
+    content.expiration = {{"Thu", "12-11-26"}};
     for (int row = 0; row < 2; ++row) {
         for (int column = 0; column < 3; ++column) {
-            PutLabel(app, page);
-            AppState& st = app.st;
-            for (int c = 1; c <= 3; ++c) st.ColumnX(c) = stock.columns[c - 1];
-            st.ColumnX(4) = 0;
-            st.LabelWidth = stock.width;
-            st.LabelHeight = stock.height;
-            st.LabelLeft = stock.columns[column];
-            st.LabelTop = 720 + row * stock.height;
-            st.NoPhoto = 0;
-            st.BarcodeOn = 1;
-            st.DaysToExpire = 2;
-            st.ExpDateText = "12-11-26";
-            st.LabelDateText = "12-09-26";
-            st.LabelDayName = "Wed";
-            st.NourishLine1 = "Orange juice 4 oz";
-            st.NourishLine2 = "Graham crackers 2 ea";
-            st.NourishLine3 = "Milk 2% 8 oz carton";
-            st.DietLine = "PUREED CCHO 1800";
-            st.ResidentName = "E101A Abernathy, Margaret";
-            st.ResidentId = std::to_string(1001 + row * 3 + column);
-            st.PeriodIndex = style.tray ? 5 : 1;
-            st.MealIndex = 2;
-            app.form1.Check11.Value = style.bold ? 1 : 0;
+            content.barcode = "M" + std::to_string(1001 + row * 3 + column);
             page.SetFontName("CB1");
-            DrawMenu(app);
+            page.SetFontSize(9);
+            DrawLabel(page, {double(stock.columns[column]), 720.0 + row * stock.height}, content,
+                      look);
         }
     }
     page.EndDoc();

@@ -19,23 +19,26 @@ namespace vt::test {
 namespace {
 namespace fs = std::filesystem;
 
-// The shared label with every line and the barcode filled, for readers to find.
-void SetLabel(App& app, Surface& surface, double left, const std::string& key) {
-    PutLabel(app, surface);
-    AppState& st = app.st;
-    st.LabelLeft = static_cast<Int32>(left);
-    st.LabelWidth = 3780;
-    st.LabelHeight = 1440;
-    st.NoPhoto = 1;
-    st.ResidentId = key;
-    st.ResidentName = "E101A Abernathy, Margaret";
-    st.DietLine = "PUREED CCHO 1800";
-    st.NourishLine2 = "Graham crackers";
-    st.NourishLine3 = "Milk 2% 8 oz";
-    st.LabelDayName = "Wed";
-    st.LabelDateText = "12-09-26";
-    st.BarcodeOn = 1;
+// The shared label with every line and the barcode filled, for readers to find, in Code 39 or
+// Code 128.
+LabelContent AbernathysLabel(const std::string& barcode) {
+    LabelContent content = SmithsLabel();
+    content.lines = {"EAST W [10am] Wed 12-09-26", "E101A Abernathy, Margaret", "PUREED CCHO 1800",
+                     "Orange juice 4 oz",          "Graham crackers",           "Milk 2% 8 oz"};
+    content.barcode = barcode;
+    return content;
+}
+LabelStyle WithoutPictures(int symbology) {
+    LabelStyle style = PrinterLabelStyle(3780, 1440);
+    style.pictureBox = false;
+    style.bars.symbology = symbology;
+    return style;
+}
+void Draw(Surface& surface, double left, const LabelContent& content, const LabelStyle& style,
+          double top = 2000) {
     surface.SetFontName("CB1");
+    surface.SetFontSize(9);
+    DrawLabel(surface, {left, top}, content, style);
 }
 
 class LabelPdf : public testing::Test {
@@ -47,15 +50,9 @@ class LabelPdf : public testing::Test {
     fs::path PrintTwoLabels() {
         QtPrinters printers;
         printers.SetCurrent(kPdfPrinterName);
-        StationFixture f;
         Surface& page = printers.Printer();
-        SetLabel(*f.app, page, 270, "1234");
-        f.app->form1.Barcod1.Symbology = Barcod::kCode39;
-        DrawMenu(*f.app);
-        SetLabel(*f.app, page, 6000, "99871");
-        f.app->st.PeriodLetter = "H";
-        f.app->form1.Barcod1.Symbology = Barcod::kCode128;
-        DrawMenu(*f.app);
+        Draw(page, 270, AbernathysLabel("M1234"), WithoutPictures(Barcod::kCode39));
+        Draw(page, 6000, AbernathysLabel("H99871"), WithoutPictures(Barcod::kCode128));
         page.EndDoc();
         printers.RunEnded();
         return printers.LastOutput();
@@ -97,16 +94,14 @@ TEST_F(LabelPdf, ALineTooLongForItsLabelIsCutAtItsEdge) {
     if (!HaveTool("pdftotext")) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     QtPrinters printers;
     printers.SetCurrent(kPdfPrinterName);
-    StationFixture f;
     Surface& page = printers.Printer();
-    SetLabel(*f.app, page, 270, "1234");
-    f.app->st.ColumnX(1) = 270;
-    f.app->st.ColumnX(2) = 270 + 3780 + 180;  // the next label, 1/8 inch to the right
-    f.app->st.NourishLine1 =
+    LabelStyle style = WithoutPictures(Barcod::kCode128);
+    style.sheet.columnX = {270, 270 + 3780 + 180, 0, 0};  // the next label, 1/8 inch to the right
+    LabelContent first = AbernathysLabel("M1234");
+    first.lines[3] =
         "Apple Banana Cherry Damson Elderberry Fig Grape Huckleberry Imbe Jackfruit Kiwi";
-    DrawMenu(*f.app);
-    SetLabel(*f.app, page, 270 + 3780 + 180, "5678");
-    DrawMenu(*f.app);
+    Draw(page, 270, first, style);
+    Draw(page, 270 + 3780 + 180, AbernathysLabel("M5678"), style);
     page.EndDoc();
     printers.RunEnded();
 
@@ -134,12 +129,9 @@ TEST_F(LabelPdf, ALineTooLongForItsLabelIsCutAtItsEdge) {
 TEST(LabelPreview, TheLabelIsDrawnInThePreviewImage) {
     ImagePage image(QSize(801, 129));
     PainterSurface preview(image);
-    StationFixture f;
-    SetLabel(*f.app, preview, 270, "1234");
-    f.app->st.PreviewMode = 1;
-    f.app->form1.Barcod1.Symbology = Barcod::kCode128;
-    f.app->st.LabelTop = 150;
-    DrawMenu(*f.app);
+    LabelStyle style = WithoutPictures(Barcod::kCode128);
+    style.preview = true;
+    Draw(preview, 270, AbernathysLabel("M1234"), style, 150);
     const QImage picture = image.Image();
     // Dark pixels where the frame's left edge and the first line stand, white far right.
     auto dark = [&](int x, int y) { return qGray(picture.pixel(x, y)) < 128; };

@@ -93,15 +93,13 @@ class RealDriver : public testing::Test {
 
 void TwoLabels(App& app) {
     Surface& page = app.os.printers.AlignedPrinter();
-    PutLabel(app, page);
-    app.st.LabelLeft = 270;
-    app.st.LabelTop = 720;
-    app.st.NoPhoto = 1;
-    app.st.BarcodeOn = 1;
-    DrawMenu(app);
-    app.st.LabelLeft = 8190;
-    app.st.LabelTop = 13680;
-    DrawMenu(app);
+    LabelContent content = SmithsLabel();
+    content.barcode = "M1234";
+    LabelStyle style = PrinterLabelStyle(3600, 1430);
+    style.pictureBox = false;
+    page.SetFontSize(9);
+    DrawLabel(page, {270, 720}, content, style);
+    DrawLabel(page, {8190, 13680}, content, style);
     page.EndDoc();
     app.os.printers.RunEnded();
 }

@@ -1,6 +1,6 @@
 // The private folder for plain picture copies: what counts as private, where it is made, and
 // that it goes with its owner. The tests run as root, so they can hand a folder to another user.
-#include "printing/private_folder.h"
+#include "platform/private_folder.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-// Where DrawMenu puts each part of a label, in twips, compared with the label layout tables.
+// Where DrawLabel puts each part of a label, in twips, compared with the label layout tables.
 #include <gtest/gtest.h>
 
 #include "label_fixture.h"
@@ -8,6 +8,15 @@ namespace {
 
 // L = 4000, T = 2000, W = 3600, H = 1430 in every test.
 constexpr double L = 4000, T = 2000;
+
+// A picture of one pixel, for the box to show.
+Picture SomePicture() {
+    struct Pixel : PictureData {
+        int WidthPx() const override { return 1; }
+        int HeightPx() const override { return 1; }
+    };
+    return {std::make_shared<Pixel>(), "pixel"};
+}
 
 TEST(LabelLayout, FrameAndPictureBox) {
     LabelFixture f;
@@ -31,85 +40,62 @@ TEST(LabelLayout, SixLinesNormalAndBold) {
     for (const Case& c : {Case{0, {-30, 150, 310, 470, 630, 790}, 9},
                           Case{1, {-30, 170, 350, 520, 690, 870}, 11}}) {
         LabelFixture f;
-        f.app->form1.Check11.Value = c.bold;
+        f.style.bold = c.bold == 1;
         f.Draw();
         const auto texts = f.Ops(RecordedOp::Kind::Text);
         ASSERT_GE(texts.size(), 6u);
-        EXPECT_EQ(texts[0].text, "EAST W [10am] Tue 12-08-26");
-        EXPECT_EQ(texts[1].text, "E101A Smith, John");
-        EXPECT_EQ(texts[3].text, "Orange juice 4 oz");
         for (std::size_t i = 0; i < 6; ++i) {
             EXPECT_EQ(texts[i].x1, L + 1300) << i;
             EXPECT_EQ(texts[i].y1, T + c.y[i]) << "line " << i + 1 << " bold " << c.bold;
             EXPECT_EQ(texts[i].fontSize, c.size);
             EXPECT_EQ(texts[i].fontBold, c.bold == 1);
+            EXPECT_EQ(texts[i].text, f.content.lines[i]);
         }
-        EXPECT_EQ(f.app->form1.Label10.Caption, "E101A Smith, John");
     }
 }
 
 TEST(LabelLayout, NoPhotoMovesTheLinesLeftAndDrawsNoPictureBox) {
     LabelFixture f;
-    f.app->st.NoPhoto = 1;
-    f.app->st.DaysToExpire = 2;
-    f.WritePicture(".gif", "GIF");
+    f.style.pictureBox = false;
+    f.content.expiration = kSmithsExpiration;
+    f.content.picture = SomePicture();
+    f.content.screen = 3;
     f.Draw();
     EXPECT_EQ(f.Ops(RecordedOp::Kind::Box).size(), 1u);  // the frame only
     EXPECT_TRUE(f.Ops(RecordedOp::Kind::Picture).empty());
+    EXPECT_TRUE(f.Ops(RecordedOp::Kind::Line).empty()) << "no screen";
     EXPECT_EQ(f.Text("E101A Smith, John")->x1, L + 100);
     // The expiration line keeps its place.
     EXPECT_EQ(f.Text("expires on  thu  12-10-26")->x1, L + 1300);
 }
 
-TEST(LabelLayout, TrayLabelsPrintTheMealTagLower) {
-    const char* tags[] = {" [Breakfast] ", " [Lunch] ", " [Supper]"};
-    for (Int16 meal = 1; meal <= 3; ++meal) {
-        LabelFixture f;
-        f.app->st.PeriodIndex = 5;
-        f.app->st.MealIndex = meal;
-        f.app->st.BarcodeOn = 1;
-        f.app->st.DaysToExpire = 1;
-        f.Draw();
-        EXPECT_EQ(f.Ops(RecordedOp::Kind::Box)[0].y1, T - 10);  // frame at the unshifted top
-        const RecordedOp* tag = f.Text(tags[meal - 1]);
-        ASSERT_NE(tag, nullptr) << meal;
-        EXPECT_EQ(tag->y1, T + 150 - 30);
-        EXPECT_EQ(f.Text("E101A Smith, John")->y1, T + 150 + 150);
-        EXPECT_EQ(f.Text("Expires:")->y1, T + 150 + 780);
-        EXPECT_EQ(f.surface.ops.back().kind, RecordedOp::Kind::Text);
-        const auto bars = f.Ops(RecordedOp::Kind::FillDeviceRect);
-        ASSERT_FALSE(bars.empty());
-        EXPECT_DOUBLE_EQ(bars.front().y1, (T + 150) / 4.8f + 170);
-    }
-}
-
-// The six user lines replace every line, and nothing of the resident in the slot the run walks
-// is on the label: its picture box stays empty, whatever pictures and screens the resident has.
-TEST(LabelLayout, UserDefinedLabelsReplaceEveryLineAndCarryNoPicture) {
+TEST(LabelLayout, TrayLabelsPrintTheirLinesLower) {
     LabelFixture f;
-    f.app->st.UserLabelMode = 1;
-    f.WritePicture(".gif", "GIF");
-    f.WritePicture(".flt", "5 ");
-    for (long i = 1; i <= 6; ++i) f.app->st.UserLines(i) = "user line " + std::to_string(i);
+    f.style.tray = true;
+    f.content.lines[0] = " [Lunch] ";
+    f.content.barcode = "T1234";
+    f.content.expiration = kSmithsExpiration;
     f.Draw();
-    const auto texts = f.Ops(RecordedOp::Kind::Text);
-    ASSERT_EQ(texts.size(), 6u);
-    for (std::size_t i = 0; i < 6; ++i)
-        EXPECT_EQ(texts[i].text, "user line " + std::to_string(i + 1));
-    EXPECT_TRUE(f.Ops(RecordedOp::Kind::Picture).empty());
-    EXPECT_TRUE(f.Ops(RecordedOp::Kind::Line).empty()) << "no privacy screen";
-    EXPECT_EQ(f.Ops(RecordedOp::Kind::Box).size(), 2u) << "the frame and the empty picture box";
+    EXPECT_EQ(f.Ops(RecordedOp::Kind::Box)[0].y1, T - 10);  // frame at the unshifted top
+    EXPECT_EQ(f.Ops(RecordedOp::Kind::Box)[1].y1, T - 10);  // and the picture box
+    EXPECT_EQ(f.Text(" [Lunch] ")->y1, T + 150 - 30);
+    EXPECT_EQ(f.Text("E101A Smith, John")->y1, T + 150 + 150);
+    EXPECT_EQ(f.Text("Expires:")->y1, T + 150 + 780);
+    EXPECT_EQ(f.surface.ops.back().kind, RecordedOp::Kind::Text);
+    const auto bars = f.Ops(RecordedOp::Kind::FillDeviceRect);
+    ASSERT_FALSE(bars.empty());
+    EXPECT_DOUBLE_EQ(bars.front().y1, (T + 150) / 4.8f + 170);
 }
 
 TEST(LabelLayout, BarcodeOnPaperAtTheXYFactorAndShifts) {
     for (float factor : {4.8f, 6.0f}) {
         LabelFixture f;
-        f.app->st.BarcodeOn = 1;
-        f.app->st.BarcodeXYFactor = factor;
+        f.content.barcode = "M1234";
+        f.style.bars.xyFactor = factor;
         // No text where the bars go (they would make way for it).
-        f.app->st.DietLine = f.app->st.NourishLine1 = "";
+        f.content.lines[2] = f.content.lines[3] = "";
         f.Draw();
-        const Barcod& code = f.app->form1.Barcod1;
+        const Barcod& code = f.drawn.bars;
         EXPECT_EQ(code.Text, "M1234");
         EXPECT_DOUBLE_EQ(code.X, L / factor + 290);
         EXPECT_DOUBLE_EQ(code.Y, T / factor + 170);
@@ -138,11 +124,10 @@ TEST(LabelLayout, BarcodeOnPaperAtTheXYFactorAndShifts) {
 TEST(LabelLayout, TheBarsMakeWayForTheTextsAndTheDatePrintsWhole) {
     for (const double nextColumn : {0.0, L + 3650}) {
         LabelFixture f;
-        f.app->st.BarcodeOn = 1;
-        f.app->st.DaysToExpire = 2;
-        f.app->st.NourishLine3 = "Milk 2% 8 oz carton";
-        f.app->st.ColumnX(1) = static_cast<Int32>(L);
-        f.app->st.ColumnX(2) = static_cast<Int32>(nextColumn);
+        f.content.barcode = "M1234";
+        f.content.expiration = kSmithsExpiration;
+        f.content.lines[5] = "Milk 2% 8 oz carton";
+        f.style.sheet.columnX = {L, nextColumn, 0, 0};
         f.Draw();
         const double dot = 4.8;
         const double cellRight = (nextColumn == 0 ? f.surface.Width() : nextColumn) - 10 - dot;
@@ -165,11 +150,10 @@ TEST(LabelLayout, TheBarsMakeWayForTheTextsAndTheDatePrintsWhole) {
 TEST(LabelLayout, BarcodeInThePreviewInPixelsInsideItsLabel) {
     LabelFixture f;
     RecordingSurface preview(15);
-    f.app->st.PrintTarget = &preview;
-    f.app->st.PreviewMode = 1;
-    f.app->st.BarcodeOn = 1;
-    f.Draw();
-    const Barcod& code = f.app->form1.Barcod1;
+    preview.SetFontSize(9);
+    f.style.preview = true;
+    f.content.barcode = "M1234";
+    const Barcod code = DrawLabel(preview, f.place, f.content, f.style).bars;
     EXPECT_DOUBLE_EQ(code.X, L / 15 + 81);
     EXPECT_DOUBLE_EQ(code.Y, T / 15 + 50);
     EXPECT_EQ(code.Height, 30);
@@ -186,9 +170,9 @@ TEST(LabelLayout, BarcodeInThePreviewInPixelsInsideItsLabel) {
 
 TEST(LabelLayout, BoldFallsBackToNormalAfterTheBarcode) {
     LabelFixture f;
-    f.app->form1.Check11.Value = 1;
-    f.app->st.BarcodeOn = 1;
-    f.app->st.DaysToExpire = 2;
+    f.style.bold = true;
+    f.content.barcode = "M1234";
+    f.content.expiration = kSmithsExpiration;
     f.Draw();
     const RecordedOp* expires = f.Text("Expires:");
     ASSERT_NE(expires, nullptr);
@@ -198,7 +182,7 @@ TEST(LabelLayout, BoldFallsBackToNormalAfterTheBarcode) {
 
 TEST(LabelLayout, ExpirationLineWithAndWithoutBarcode) {
     LabelFixture f;
-    f.app->st.DaysToExpire = 2;
+    f.content.expiration = kSmithsExpiration;
     f.Draw();
     const RecordedOp* line = f.Text("expires on  thu  12-10-26");
     ASSERT_NE(line, nullptr);
@@ -206,8 +190,8 @@ TEST(LabelLayout, ExpirationLineWithAndWithoutBarcode) {
     EXPECT_EQ(line->y1, T + 950);
 
     LabelFixture withCode;
-    withCode.app->st.DaysToExpire = 2;
-    withCode.app->st.BarcodeOn = 1;
+    withCode.content.expiration = kSmithsExpiration;
+    withCode.content.barcode = "M1234";
     withCode.Draw();
     // Inside its label, 400 and 420 twips from the right edge.
     EXPECT_EQ(withCode.Text("Expires:")->x1, L + 3600 - 400);

@@ -20,11 +20,11 @@ std::string PlainPicture() {
     return bytes;
 }
 
-bool HasScreen(const LabelFixture& f) {
+bool HasScreen(const StateLabelFixture& f) {
     return f.Text("Filtered View") != nullptr;
 }
 
-int ScreenPen(const LabelFixture& f) {
+int ScreenPen(const StateLabelFixture& f) {
     for (const RecordedOp& op : f.surface.ops) {
         if (op.kind == RecordedOp::Kind::Line) return op.drawWidth;
     }
@@ -39,7 +39,7 @@ TEST(LabelPicture, PrivacyLevelsDecideWhetherThePictureIsShownAndScreened) {
     };
     for (const Case& c : {Case{0, true, 0}, Case{1, false, 0}, Case{2, false, 0}, Case{3, false, 0},
                           Case{4, true, 5}, Case{5, true, 5}}) {
-        LabelFixture f;
+        StateLabelFixture f;
         f.app->st.PrivacyLevel = c.level;
         f.WritePicture(".gif", "GIF89a");
         f.Draw();
@@ -50,7 +50,7 @@ TEST(LabelPicture, PrivacyLevelsDecideWhetherThePictureIsShownAndScreened) {
 }
 
 TEST(LabelPicture, ThePictureFillsTheBoxAndTheScreenIsAGrid) {
-    LabelFixture f;
+    StateLabelFixture f;
     f.app->st.PrivacyLevel = 5;
     f.WritePicture(".bmp", "BM");
     f.Draw();
@@ -78,7 +78,7 @@ TEST(LabelPicture, AScreenMarkerGivesItsPenWidthFromOneToTen) {
     for (const Case& c :
          {Case{"3 ", 3}, Case{"10", 10}, Case{"2.6", 2} /* two bytes: "2." */, Case{"0 ", 1},
           Case{"11", 1}, Case{"xy", 1}, Case{"", 1}, Case{"-4", 1}}) {
-        LabelFixture f;
+        StateLabelFixture f;
         f.WritePicture(".gif", "GIF89a");
         f.WritePicture(".flt", c.marker);
         f.Draw();
@@ -88,7 +88,7 @@ TEST(LabelPicture, AScreenMarkerGivesItsPenWidthFromOneToTen) {
 }
 
 TEST(LabelPicture, LevelsOneToThreeWithAMarkerShowAnEmptyScreenedBox) {
-    LabelFixture f;
+    StateLabelFixture f;
     f.app->st.PrivacyLevel = 2;
     f.WritePicture(".gif", "GIF89a");
     f.WritePicture(".flt", "4 ");
@@ -99,7 +99,7 @@ TEST(LabelPicture, LevelsOneToThreeWithAMarkerShowAnEmptyScreenedBox) {
 
 TEST(LabelPicture, NoPictureMarkerLeavesTheBoxEmptyAtEveryLevel) {
     for (Int16 level : {0, 4, 5}) {
-        LabelFixture f;
+        StateLabelFixture f;
         f.app->st.PrivacyLevel = level;
         f.WritePicture(".gif", "GIF89a");
         f.WritePicture(".flt", "3 ");
@@ -112,7 +112,7 @@ TEST(LabelPicture, NoPictureMarkerLeavesTheBoxEmptyAtEveryLevel) {
 }
 
 TEST(LabelPicture, APlainJpegIsStoredProtectedOnItsFirstLabel) {
-    LabelFixture f;
+    StateLabelFixture f;
     const std::string plain = PlainPicture();
     f.WritePicture(".jpg", plain);
     f.Draw();
@@ -124,14 +124,14 @@ TEST(LabelPicture, APlainJpegIsStoredProtectedOnItsFirstLabel) {
     EXPECT_FALSE(std::filesystem::exists(painted));
     EXPECT_EQ(f.tp.pictures.loaded.size(), 1u);
 
-    LabelFixture again;  // a second label reads the stored form
+    StateLabelFixture again;  // a second label reads the stored form
     again.WritePicture(".asz", ProtectPicture(plain));
     again.Draw();
     EXPECT_EQ(again.Ops(RecordedOp::Kind::Picture).size(), 1u);
 }
 
 TEST(LabelPicture, APictureIsDecodedOnceUntilItsFileIsReplacedEvenWithTheSameSizeAndTime) {
-    LabelFixture f;
+    StateLabelFixture f;
     const auto host = f.Host(f.layout.PicturePath("1234", ".gif"));
     const auto lastWeek = std::filesystem::file_time_type::clock::now() - std::chrono::hours(168);
     f.WritePicture(".gif", "GIF-1");
@@ -147,7 +147,7 @@ TEST(LabelPicture, APictureIsDecodedOnceUntilItsFileIsReplacedEvenWithTheSameSiz
 }
 
 TEST(LabelPicture, PicturesAreTriedAsGifThenBmpThenWmf) {
-    LabelFixture f;
+    StateLabelFixture f;
     f.WritePicture(".wmf", "WMF");
     f.WritePicture(".bmp", "BMP");
     f.Draw();
@@ -166,7 +166,7 @@ TEST(LabelPicture, AnUnreadablePictureIsLeftOutLikeAMissingOneAndToldOnce) {
     };
     for (const Case& c :
          {Case{".gif", 0}, Case{".asz", 0}, Case{".asz", kMaxPictureFileBytes + 1}}) {
-        LabelFixture f;
+        StateLabelFixture f;
         const std::string picture = f.layout.PicturePath("1234", c.extension);
         f.WritePicture(c.extension, "");
         std::filesystem::resize_file(f.Host(picture), c.size);
@@ -180,7 +180,7 @@ TEST(LabelPicture, AnUnreadablePictureIsLeftOutLikeAMissingOneAndToldOnce) {
         const auto lines = errors.Lines();
         ASSERT_EQ(lines.size(), 1u) << picture;
         EXPECT_EQ(lines[0].rfind("Vittlon: picture " + picture + " left out: ", 0), 0u) << lines[0];
-        for (const auto& entry : std::filesystem::directory_iterator(PictureTempFolder())) {
+        for (const auto& entry : std::filesystem::directory_iterator(PictureTempFolder(*f.app))) {
             EXPECT_EQ(entry.path().filename().string().find(std::to_string(::getpid()) + "-1234"),
                       std::string::npos)
                 << entry.path();
@@ -189,7 +189,7 @@ TEST(LabelPicture, AnUnreadablePictureIsLeftOutLikeAMissingOneAndToldOnce) {
 }
 
 TEST(LabelPicture, AStoredPictureMayBeLongerThanAnyRecordFile) {
-    LabelFixture f;
+    StateLabelFixture f;
     const std::string picture = f.layout.PicturePath("1234", ".asz");
     f.WritePicture(".asz", "GIF89a");
     std::filesystem::resize_file(f.Host(picture), kMaxDataFileBytes + 1);

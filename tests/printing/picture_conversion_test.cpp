@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-#include "printing/private_folder.h"
+#include "platform/private_folder.h"
 #include "support/error_output.h"
 #include "support/station_fixture.h"
 
@@ -50,7 +50,7 @@ TEST(PictureConversion, JpegBecomesAszBesideItAndAszGivesAPrivateCopy) {
 
     ConvertASZ(*f.app);
     const std::filesystem::path copy = f.app->st.ConvertPath;
-    EXPECT_EQ(copy.parent_path(), std::filesystem::path(PictureTempFolder()));
+    EXPECT_EQ(copy.parent_path(), std::filesystem::path(PictureTempFolder(*f.app)));
     EXPECT_TRUE(IsPrivateFolder(copy.parent_path()));
     EXPECT_EQ(copy.extension(), ".AS2");
     EXPECT_EQ(ReadHostFile(copy), plain);
@@ -86,8 +86,8 @@ TEST(PictureConversion, ALinkWhereTheCopyGoesLeavesThePictureOutAndIsNotFollowed
     const std::string asz = f.layout.PicturePath("2002", ".asz");
     WriteHostFile(f.Host(asz), ProtectPicture(Numbered(4000)));
     const std::filesystem::path target = f.tp.root() / "elsewhere";
-    const std::filesystem::path planted =
-        std::filesystem::path(PictureTempFolder()) / (std::to_string(::getpid()) + "-2002.as2");
+    const std::filesystem::path planted = std::filesystem::path(PictureTempFolder(*f.app)) /
+                                          (std::to_string(::getpid()) + "-2002.as2");
     std::filesystem::create_symlink(target, planted);
     f.app->st.ConvertPath = asz;
     CapturedErrorOutput errors;
@@ -109,7 +109,7 @@ TEST(PictureConversion, AMissingStoredPictureGivesNoCopy) {
 TEST(Kxfil, DeletesOnlyTheProgramsOwnTemporaryCopies) {
     StationFixture f;
     const std::filesystem::path copy =
-        std::filesystem::path(PictureTempFolder()) / "kxfil-test.as2";
+        std::filesystem::path(PictureTempFolder(*f.app)) / "kxfil-test.as2";
     WriteHostFile(copy, "picture");
     f.app->st.PicturePath = copy.string();
     kxfil(*f.app);

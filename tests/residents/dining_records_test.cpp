@@ -36,7 +36,6 @@ TEST(DiningRecords, ACutLastRecordIsSearchedAsFarAsItGoes) {
     WriteHostFile(f.Host(f.layout.DiningPath()), bytes);
     EXPECT_EQ(LookUpDining(f, "LST"), PadTo("Last ro", 38));
     EXPECT_EQ(LookUpDining(f, "MDR"), PadTo("Main Dining", 38));
-    EXPECT_EQ(f.app->st.WorkPath, f.layout.DiningPath());
 }
 
 }  // namespace

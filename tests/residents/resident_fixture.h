@@ -10,9 +10,7 @@ namespace vt::test {
 
 // The dining room GetDining finds for a code (trimmed and upper-cased as its callers pass it).
 inline std::string LookUpDining(StationFixture& f, const std::string& code) {
-    f.app->st.WorkText = code;
-    GetDining(*f.app);
-    return f.app->st.DiningFound;
+    return GetDining(*f.app, code);
 }
 
 // One resident written to the data folder and loaded, with an empty day snack table unless a

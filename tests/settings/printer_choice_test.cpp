@@ -27,7 +27,7 @@ TEST(PrinterChoice, AStoredNameOfThirtyFiveCharactersFindsThePrinterByItsFullNam
     auto app = f.NewApp();
     GetSet(*app);
     EXPECT_EQ(f.tp.printers.current, longName);
-    EXPECT_EQ(app->st.TempInt, 1);
+    EXPECT_FALSE(app->st.StoredPrinterMissing);
     EXPECT_EQ(app->st.PrinterName, longName);
     EXPECT_EQ(app->form1.Combo1.Text, longName);
 

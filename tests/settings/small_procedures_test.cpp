@@ -34,7 +34,7 @@ TEST(DateCheck, ValidDatesAndTheSeparatorsRewritten) {
     struct Case {
         const char* text;
         int valid;
-        const char* after;  // FoundFile after the check: characters 3 and 6 are "-"
+        const char* after;  // the text after the check: characters 3 and 6 are "-"
     };
     for (const Case& c : {
              Case{"02-29-2008", 1, "02-29-2008"},
@@ -57,13 +57,9 @@ TEST(DateCheck, ValidDatesAndTheSeparatorsRewritten) {
              Case{"", 0, ""},
              Case{"1", 0, "1"},
          }) {
-        TestPlatform tp;
-        App app(tp.platform);
-        app.st.FoundFile = c.text;
-        app.st.DateValid = 7;
-        CkDate(app);
-        EXPECT_EQ(app.st.DateValid, c.valid) << c.text;
-        EXPECT_EQ(app.st.FoundFile, c.after) << c.text;
+        const CheckedDate checked = CkDate(c.text);
+        EXPECT_EQ(checked.valid, c.valid == 1) << c.text;
+        EXPECT_EQ(checked.text, c.after) << c.text;
     }
 }
 

@@ -1,14 +1,38 @@
 #pragma once
-// The label state tests start from: one label as the print run leaves it just before DrawMenu,
-// and the label files of a small station (its sheet and settings).
+// The labels tests start from: one label as values for DrawLabel, the same label as the print
+// run leaves the state just before DrawMenu, and the label files of a small station (its sheet
+// and settings).
 #include <string>
 
 #include "app/app.h"
 #include "platform/surface.h"
+#include "printing/label_content.h"
 #include "site/label_settings.h"
 #include "site/label_types.h"
 
 namespace vt::test {
+
+// Resident 1234's 10am label on the east wing, dated Tuesday 12-08-26; no bars, no expiration.
+inline LabelContent SmithsLabel() {
+    LabelContent content;
+    content.lines = {"EAST W [10am] Tue 12-08-26", "E101A Smith, John",  "REGULAR",
+                     "Orange juice 4 oz",          std::string(29, ' '), std::string(29, ' ')};
+    content.residentId = "1234";
+    content.date = "12-08-26";
+    content.period = "10am";
+    return content;
+}
+inline const LabelContent::Expiration kSmithsExpiration{"Thu", "12-10-26"};
+
+// Labels `width` x `pitch` twips with frame and picture box, the bars of a 300 dpi printer in
+// Code 128, on a sheet with no other column.
+inline LabelStyle PrinterLabelStyle(double width, double pitch) {
+    LabelStyle style;
+    style.sheet.width = width;
+    style.sheet.rowPitch = pitch;
+    style.bars = {460, 80, 290, 170, 4.8f, Barcod::kCode128};
+    return style;
+}
 
 // Resident 1234's 10am label on the east wing at (4000, 2000), 3600 x 1430 twips, dated Tuesday
 // 12-08-26 and expiring on the Thursday, with the barcode sizes of a 300 dpi printer (Code 128

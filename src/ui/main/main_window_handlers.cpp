@@ -7,6 +7,7 @@
 #include "platform/text.h"
 #include "printing/print_run.h"
 #include "printing/sheet_cells.h"
+#include "printing/sheet_geometry.h"
 #include "settings/label_settings.h"
 #include "settings/label_type_catalogue.h"
 #include "settings/printer_choice.h"
@@ -67,7 +68,8 @@ void RedrawPreview(App& app) {
 }
 
 void StartAtLabel_Change(App& app, long cell) {
-    app.st.StartAtLabel = static_cast<Int16>(std::clamp(cell, 1L, LabelCellsPerSheet(app.st)));
+    app.st.StartAtLabel =
+        static_cast<Int16>(std::clamp(cell, 1L, SheetGeometry::Of(app.st).CellsPerSheet()));
     RedrawPreview(app);
 }
 

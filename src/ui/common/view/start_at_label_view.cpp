@@ -3,6 +3,7 @@
 #include <QSignalBlocker>
 
 #include "printing/sheet_cells.h"
+#include "printing/sheet_geometry.h"
 
 namespace vt {
 
@@ -26,7 +27,7 @@ StartAtLabelView MakeStartAtLabelView(QWidget* parent) {
 
 void ShowStartAtLabel(QSpinBox& box, const AppState& st) {
     const QSignalBlocker quiet(box);
-    box.setMaximum(static_cast<int>(LabelCellsPerSheet(st)));
+    box.setMaximum(static_cast<int>(SheetGeometry::Of(st).CellsPerSheet()));
     box.setValue(static_cast<int>(StartCell(st)));
 }
 
