@@ -132,7 +132,6 @@ struct AppState {
 
     // Resident data, set by the resident data loading.
     std::string ResidentId;
-    std::string ResidentFile;
     std::string ResidentName;
     std::string DietLine;
     VbArray<Int16> DietCodes{0, 4};
@@ -141,7 +140,6 @@ struct AppState {
     VbArray<Int16> PeriodCopies{0, 5};
     Int16 SkipResident = 0;
     std::string DiningName1, DiningName2, DiningName3;
-    std::string TexturePrefix;
     VbTable<std::string> SnackItems;  // rows 0..14 x lines 0..3
     VbTable<Int16> SnackRangeA;       // rows 0..14 x 0..2
     VbTable<Int16> SnackRangeB;

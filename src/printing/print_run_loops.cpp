@@ -143,11 +143,6 @@ bool PrintLabels(App& app) {
     }
 }
 
-std::string ResidentFilePath(const AppState& st) {
-    return st.SetupTable(2) + "\\data" + st.StationCode + "\\" + st.ResidentId + ".~" +
-           st.StationCode;
-}
-
 // A resident left out of the run because a file could not be read: the resident's data file or
 // the dining file, or with slot 0 (and no key) the unit's resident list.
 struct SkippedResident {
@@ -217,7 +212,7 @@ bool LoadSlot(App& app, const std::string& key, LeftOut& leftOut) {
         leftOut.Add(Cause::UnsafeKey);
         return false;
     }
-    if (!app.os.drives.FileExists(ResidentFilePath(st))) {
+    if (!app.os.drives.FileExists(ResidentFilePath(st, st.ResidentId))) {
         leftOut.Add(Cause::NoDataFile);
         return false;
     }
@@ -226,7 +221,7 @@ bool LoadSlot(App& app, const std::string& key, LeftOut& leftOut) {
         LoadResident(app);
     } catch (const FileError& error) {
         // A file of this resident's that is there but cannot be read costs only their labels.
-        leftOut.Unreadable(st.ResidentNo, ResidentFilePath(st), error);
+        leftOut.Unreadable(st.ResidentNo, ResidentFilePath(st, st.ResidentId), error);
         return false;
     }
     if (st.SkipResident == 1) {

@@ -102,11 +102,10 @@ TEST(ResidentRecords, CopyMarksAndTheEqualsRuleLineByLine) {
              Case{"# and @", "# and @", 2},  //
              Case{"", "", 0},                //
          }) {
-        f.app->st.PeriodCopies.ReDim(0, 5);
         std::string line = c.line;
-        MarkLine(*f.app, line, 3);
+        const Int16 copies = MarkLine(f.app->st, line, 0);
         EXPECT_EQ(line, c.stored) << c.line;
-        EXPECT_EQ(f.app->st.PeriodCopies(3), c.copies) << c.line;
+        EXPECT_EQ(copies, c.copies) << c.line;
     }
 }
 
