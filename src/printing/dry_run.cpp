@@ -89,13 +89,14 @@ DryRunResult DrawDryRun(App& app, Surface& sheets, const std::function<bool()>& 
     events.Watch(run.st);
 
     AppState& st = run.st;
-    st.DryRun = 1;
-    st.PreviewMode = 0;  // as the PRINT button's press sets it
-    st.AutoPrint = 0;
     st.StopRequested = 0;
     st.RunStopOnly = 0;
     run.form1.Picture2 = nullptr;
-    Command1_Click(run);
+    // The run PRINT would make, drawn and kept nowhere; nobody is asked anything.
+    RunRequest request = RunRequestOf(st);
+    request.output = RunRequest::Output::Dry;
+    request.unattended = false;
+    PrintRun(run, request);
 
     DryRunResult result;
     result.report = st.Report;

@@ -23,9 +23,9 @@ std::string MealTag(Int16 meal) {
 
 }  // namespace
 
-LabelContent LabelContentOf(App& app) {
+LabelContent LabelContentOf(App& app, const RunRequest& run) {
     const AppState& st = app.st;
-    const bool user = st.UserLabelMode == 1;
+    const bool user = run.userLabels;
     const bool tray = st.PeriodIndex == kTrayPeriod;
     LabelContent content;
     if (user) {
@@ -41,7 +41,7 @@ LabelContent LabelContentOf(App& app) {
                          st.NourishLine3};
     }
     if (st.NoPhoto != 1) {
-        LabelPictureFound found = FindLabelPicture(app);
+        LabelPictureFound found = FindLabelPicture(app, run);
         content.picture = std::move(found.picture);
         content.screen = found.screen;
     }
@@ -53,7 +53,7 @@ LabelContent LabelContentOf(App& app) {
     return content;
 }
 
-LabelStyle LabelStyleOf(const App& app) {
+LabelStyle LabelStyleOf(const App& app, const RunRequest& run) {
     const AppState& st = app.st;
     LabelStyle style;
     style.sheet = SheetGeometry::Of(st);
@@ -61,22 +61,26 @@ LabelStyle LabelStyleOf(const App& app) {
     style.pictureBox = st.NoPhoto != 1;
     style.bold = app.form1.Check11.Value == 1;
     style.tray = st.PeriodIndex == kTrayPeriod;
-    style.preview = st.PreviewMode == 1;
+    style.preview = run.Preview();
     style.bars = {double(st.BarcodeWidth),     double(st.BarcodeHeight),
                   double(st.BarcodeLeftShift), double(st.BarcodeDownShift),
                   st.BarcodeXYFactor,          app.form1.Barcod1.Symbology};
     return style;
 }
 
-void DrawMenu(App& app) {
+void DrawRunLabel(App& app, const RunRequest& run) {
     AppState& st = app.st;
-    const LabelStyle style = LabelStyleOf(app);
-    const LabelContent content = LabelContentOf(app);
+    const LabelStyle style = LabelStyleOf(app, run);
+    const LabelContent content = LabelContentOf(app, run);
     app.form1.Label10.Caption = st.ResidentName;
     LabelDrawn drawn =
         DrawLabel(*st.PrintTarget, {double(st.LabelLeft), double(st.LabelTop)}, content, style);
     std::move(drawn.cutLines.begin(), drawn.cutLines.end(), std::back_inserter(st.Report.cutLines));
     if (content.barcode) app.form1.Barcod1 = drawn.bars;
+}
+
+void DrawMenu(App& app) {
+    DrawRunLabel(app, RunRequestOf(app.st));
 }
 
 }  // namespace vt

@@ -70,18 +70,18 @@ bool LoadPicture(App& app, bool isTemporaryCopy, const std::optional<Picture>& d
 
 }  // namespace
 
-LabelPictureFound FindLabelPicture(App& app) {
+LabelPictureFound FindLabelPicture(App& app, const RunRequest& run) {
     AppState& st = app.st;
     // A free-text label carries nothing of the resident in the slot the run walks: the box
     // stays empty.
-    if (st.UserLabelMode == 1) return {};
+    if (run.userLabels) return {};
     if (app.os.drives.FileExists(PictureFile(st, ".vly"))) return {};
 
     // A plain picture is stored in the protected form before it is shown. A dry run stores
     // nothing: it shows the plain file, the same picture.
     const std::string jpg = PictureFile(st, ".jpg");
     const bool plainJpg = app.os.drives.FileExists(jpg);
-    if (plainJpg && st.DryRun != 1) {
+    if (plainJpg && !run.Dry()) {
         st.ConvertPath = jpg;
         ConvertJPG(app);
     }
@@ -109,7 +109,7 @@ LabelPictureFound FindLabelPicture(App& app) {
         return true;
     };
     const std::string asz = PictureFile(st, ".asz");
-    if (plainJpg && st.DryRun == 1) {
+    if (plainJpg && run.Dry()) {
         takePlain(jpg);
     } else if (const std::optional<std::string> host = HostFile(app, asz)) {
         found = true;

@@ -6,6 +6,7 @@
 
 #include "app/app.h"
 #include "platform/picture.h"
+#include "printing/run_request.h"
 
 namespace vt {
 
@@ -15,7 +16,8 @@ struct LabelPictureFound {
 };
 
 // For the resident in ResidentId (nothing on a user-defined label); Image1 holds the picture
-// loaded. A picture that is there but cannot be read leaves the box empty and is told.
-LabelPictureFound FindLabelPicture(App& app);
+// loaded. A picture that is there but cannot be read leaves the box empty and is told. A dry
+// run stores nothing.
+LabelPictureFound FindLabelPicture(App& app, const RunRequest& run);
 
 }  // namespace vt

@@ -34,11 +34,11 @@ void AdjustForPreview(AppState& st) {
 }
 
 // Labels for today or a past day are printed only when the operator confirms.
-bool DateConfirmed(App& app) {
+bool DateConfirmed(App& app, const RunRequest& run) {
     AppState& st = app.st;
-    if (st.PreviewMode == 1 || st.UserLabelMode == 1) return true;
+    if (run.Preview() || run.userLabels) return true;
     if (st.LabelDate > app.os.clock.Today()) return true;
-    if (st.AutoPrint == 1 && st.CommandLine.printTodayOrPast) return true;
+    if (run.unattended && st.CommandLine.printTodayOrPast) return true;
     std::string shortDate = st.LabelDate.Text();
     shortDate[2] = shortDate[5] = '/';
     return app.os.dialogs.MsgBox(shortDate +
@@ -66,8 +66,9 @@ void RestoreWindows(App& app) {
 }
 
 // The command line's start date and printer replace the stored ones just read, for this run
-// only: the settings were saved before, so nothing of them is stored.
-void ApplyCommandLine(App& app) {
+// only: the settings were saved before, so nothing of them is stored. Its start cell and
+// number of user-defined labels make the run's.
+void ApplyCommandLine(App& app, RunRequest& run) {
     AppState& st = app.st;
     const CommandLineRun& line = st.CommandLine;
     if (line.startDate) {
@@ -78,11 +79,12 @@ void ApplyCommandLine(App& app) {
         throw FileError("the sheet has " + std::to_string(cells) + " labels: there is no label " +
                         std::to_string(line.startAtLabel) + " to start at");
     }
-    st.StartAtLabel = static_cast<Int16>(line.startAtLabel);
+    run.startAtLabel = line.startAtLabel;
     if (line.userLabels > 0) {
-        st.UserLabelMode = 1;
-        st.UserLabelCount = static_cast<Int32>(line.userLabels);
+        run.userLabels = true;
+        run.userLabelCount = line.userLabels;
     }
+    PutRunRequest(st, run);
     if (!line.printer.empty() && !app.os.printers.SetCurrent(line.printer)) {
         throw FileError("there is no printer named \"" + line.printer + "\"; " +
                         InstalledPrinters(app));
@@ -96,7 +98,7 @@ void ApplyCommandLine(App& app) {
 
 // Every day of the run is a date its labels can carry; found before the first label is drawn.
 // False when the command line's start date is the cause: the automatic run ends as misused.
-bool RunDaysFit(App& app) {
+bool RunDaysFit(App& app, const RunRequest& run) {
     AppState& st = app.st;
     const long days = std::max<long>(1, st.DaysToPrint);
     try {
@@ -107,7 +109,7 @@ bool RunDaysFit(App& app) {
     const std::string why = "the " + std::to_string(days) + " days of labels from " +
                             st.LabelDate.Text() + " go past the last date a label can carry, " +
                             "12-31-" + std::to_string(Date::kMaxYear);
-    if (st.AutoPrint == 1 && st.CommandLine.startDate) {
+    if (run.unattended && st.CommandLine.startDate) {
         RestoreWindows(app);
         EndProgramFailed(app, kExitBadUsage, "--date: " + why);
         return false;
@@ -115,11 +117,11 @@ bool RunDaysFit(App& app) {
     throw FileError(why);
 }
 
-void PrepareSurface(App& app) {
+void PrepareSurface(App& app, const RunRequest& run) {
     AppState& st = app.st;
-    st.PrintTarget = st.PreviewMode == 1 ? app.form1.Picture2 : &app.os.printers.AlignedPrinter();
+    st.PrintTarget = run.Preview() ? app.form1.Picture2 : &app.os.printers.AlignedPrinter();
     Surface& s = *st.PrintTarget;
-    SetSheetPage(s, st.PreviewMode != 1);
+    SetSheetPage(s, run.Sheets());
     // The label font is the one the main window carries on its "No Photo" box: a narrow font.
     s.SetFontName("CB1");
     s.SetFontBold(false);
@@ -128,15 +130,15 @@ void PrepareSurface(App& app) {
 
 // The run report starts empty, with what is known before the first label: the printer, a
 // barcode type that draws nothing, user label lines that are never printed.
-void StartReport(App& app) {
+void StartReport(App& app, const RunRequest& run) {
     AppState& st = app.st;
     st.Report = RunReport{};
-    if (st.PreviewMode == 0) st.Report.printer = app.os.printers.CurrentName();
+    if (run.Sheets()) st.Report.printer = app.os.printers.CurrentName();
     if (st.BarcodeOn == 1 && st.BarcodeType != Barcod::kCode39 &&
         st.BarcodeType != Barcod::kCode128) {
         st.Report.undrawnBarcodeType = st.BarcodeType;
     }
-    if (st.UserLabelMode == 1 && st.UserLines.UBound() > kUserLinesPrinted &&
+    if (run.userLabels && st.UserLines.UBound() > kUserLinesPrinted &&
         !st.UserLines(kUserLinesPrinted + 1).empty()) {
         // The label shows six lines: every line of the text after the sixth is left off.
         std::size_t start = 0;
@@ -156,7 +158,7 @@ void StartReport(App& app) {
 
 // A real run's report is kept as a file; an automatic run also writes it to standard output.
 // A report that cannot be saved costs nothing of the run: one line on the error output.
-void FinishReport(App& app) {
+void FinishReport(App& app, const RunRequest& run) {
     const RunReport& report = app.st.Report;
     ++app.st.RunsReported;
     try {
@@ -164,7 +166,7 @@ void FinishReport(App& app) {
     } catch (const FileError& e) {
         TellErrorOutput(std::string("the run report could not be saved: ") + e.what());
     }
-    if (app.st.AutoPrint == 1) {
+    if (run.unattended) {
         const std::string text = RunReportText(report);
         std::fwrite(text.data(), 1, text.size(), stdout);
         std::fflush(stdout);
@@ -188,14 +190,14 @@ struct RunProgress {
 // A real run's end: the output is delivered (the PDF file in place, the last page accepted by
 // the print server) and only then logged. A stopped run (the operator's Stop, or the program
 // ending) keeps nothing that can be taken back and logs nothing.
-void EndOutput(App& app, RunProgress& progress) {
+void EndOutput(App& app, const RunRequest& run, RunProgress& progress) {
     AppState& st = app.st;
     if (st.RunStopOnly == 1 || st.StopRequested == 1) {
         app.os.printers.RunCancelled();
         progress.ended = true;
         return;
     }
-    if (st.PreviewMode == 0) st.PrintTarget->EndDoc();
+    if (run.Sheets()) st.PrintTarget->EndDoc();
     app.os.printers.RunEnded();
     progress.ended = true;
     LogP(app);
@@ -207,34 +209,34 @@ void TakeOutput(App& app) {
     app.st.Report.sheetsDelivered = app.os.printers.LastDelivered();
 }
 
-void Run(App& app, RunProgress& progress) {
+void Run(App& app, RunRequest& run, RunProgress& progress) {
     AppState& st = app.st;
+    PutRunRequest(st, run);
     app.form1.RichTextBox1.Visible = false;
     st.SavedCaption = app.form1.Form.Caption;
-    if (st.DryRun == 1) {
+    if (run.Dry()) {
         GetSetAsSaved(app);
     } else {
         SaveSet(app);
         GetSet(app);
-        if (st.AutoPrint == 1) ApplyCommandLine(app);
+        if (run.unattended) ApplyCommandLine(app, run);
     }
 
     // What an untouched number of user-defined labels means, before the preview narrows the run.
     st.UserLabelsBySettings = static_cast<Int32>(UserLabelsAsPeriodsMake(st));
-    if (st.PreviewMode == 1) AdjustForPreview(st);
+    if (run.Preview()) AdjustForPreview(st);
     if (st.BarcodeOn == 1) {
         st.NoFrame = 1;  // barcode labels never get frames
         app.form1.Check6.Value = 1;
     }
-    if (st.PreviewMode != 1) st.PreviewMode = 0;
     // Labels are not printed from settings that were read only in part (the sheet geometry
     // could be missing); the preview still shows what was read.
-    if (st.PreviewMode == 0 && !st.SettingsFailure.empty()) {
+    if (run.Sheets() && !st.SettingsFailure.empty()) {
         throw FileError("the label settings could not be read: " + st.SettingsFailure);
     }
-    if (!DateConfirmed(app)) {
+    if (!DateConfirmed(app, run)) {
         RestoreWindows(app);
-        if (st.AutoPrint == 1) {
+        if (run.unattended) {
             EndProgramFailed(app, kExitNothingPrinted,
                              "nothing printed: the label date " + st.LabelDate.Text() +
                                  " is today or in the past, and printing it was not confirmed");
@@ -242,37 +244,37 @@ void Run(App& app, RunProgress& progress) {
         return;
     }
     // Without a preview box (no window shown) there is nothing to preview.
-    if (st.PreviewMode == 1 && app.form1.Picture2 == nullptr) {
+    if (run.Preview() && app.form1.Picture2 == nullptr) {
         RestoreWindows(app);
         return;
     }
     st.MealIndex = 1;
-    if (!RunDaysFit(app)) return;
-    PrepareSurface(app);
+    if (!RunDaysFit(app, run)) return;
+    PrepareSurface(app, run);
     GetExpDate(app);
     if (st.LastUnit > st.UnitCount) st.LastUnit = st.UnitCount;
-    StartAtCell(app);
-    if (st.RoutineHS == 1 && st.PreviewMode == 0) st.PeriodOn(4) = 1;
+    StartAtCell(app, run);
+    if (st.RoutineHS == 1 && run.Sheets()) st.PeriodOn(4) = 1;
 
-    StartReport(app);
-    st.Report.nothingBecause = NothingToPrintBecause(st);
-    progress.printing = st.PreviewMode == 0 && st.DryRun != 1;
+    StartReport(app, run);
+    st.Report.nothingBecause = NothingToPrintBecause(st, run);
+    progress.printing = run.output == RunRequest::Output::Printer;
     st.Report.running = progress.printing;
-    PrintDays(app);
+    PrintDays(app, run);
     st.Report.running = false;
 
     const bool stopped = st.StopRequested == 1;
-    EndOutput(app, progress);
+    EndOutput(app, run, progress);
     if (progress.printing) {
         TakeOutput(app);
         if (stopped) st.Report.outcome = RunReport::Outcome::Stopped;
-        FinishReport(app);
+        FinishReport(app, run);
         // The next run starts on a fresh sheet; a stopped run leaves the operator's cell.
         if (st.Report.outcome == RunReport::Outcome::Completed) st.StartAtLabel = 1;
     }
     RestoreWindows(app);
     EndStop(app);
-    if (st.AutoPrint == 1) {
+    if (run.unattended) {
         // A stop (the program asked to end) leaves labels unprinted: not a success.
         if (st.StopRequested == 1) {
             EndProgramFailed(app, kExitFailed, "the automatic run was stopped before its end");
@@ -298,14 +300,18 @@ void StopRun(App& app) {
 }
 
 void Command1_Click(App& app) {
+    PrintRun(app, RunRequestOf(app.st));
+}
+
+void PrintRun(App& app, RunRequest run) {
     RunProgress progress;
     try {
-        Run(app, progress);
+        Run(app, run, progress);
     } catch (const std::exception& e) {
         // The run stops where it is: what the print server accepted goes out, nothing else of
         // it is kept (no PDF file, the open page is not sent, nothing logged), and the window
         // is left ready for the next run.
-        if (!progress.ended && app.st.PreviewMode == 0) {
+        if (!progress.ended && run.Sheets()) {
             try {
                 app.os.printers.RunCancelled();
             } catch (const std::exception&) {
@@ -318,7 +324,7 @@ void Command1_Click(App& app) {
             app.st.Report.outcome = RunReport::Outcome::Failed;
             app.st.Report.failure = e.what();
             TakeOutput(app);
-            FinishReport(app);
+            FinishReport(app, run);
             if (!detail.empty() && detail.back() != '.') detail += '.';
             detail += " " + RunReportSummary(app.st.Report);
         }
@@ -328,7 +334,7 @@ void Command1_Click(App& app) {
         app.os.dialogs.MsgBox(kErrorMessage, "Vittlon", MsgButtons::OK, 1, detail);
         // An automatic run ends the program whether it printed everything or not; the box
         // (on the error output, without a display) said why.
-        if (app.st.AutoPrint == 1) EndProgram(app, kExitFailed);
+        if (run.unattended) EndProgram(app, kExitFailed);
     }
 }
 

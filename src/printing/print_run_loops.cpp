@@ -31,36 +31,32 @@ std::string PeriodTitle(const AppState& st) {
     return st.PeriodIndex == kTrayPeriod ? "tray" : st.PeriodNames(st.PeriodIndex);
 }
 
-bool UserRun(const AppState& st) {
-    return st.UserLabelMode == 1;
-}
-
 // The preview shows the first sheet as it will print: its run ends when that sheet is full.
-bool PreviewSheetFull(const AppState& st) {
-    return st.PreviewMode == 1 && st.RowNo > std::max<long>(1, st.RowsPerPage);
+bool PreviewSheetFull(const AppState& st, const RunRequest& run) {
+    return run.Preview() && st.RowNo > std::max<long>(1, st.RowsPerPage);
 }
 
 // Whether the run goes on to its next resident, period or day.
-bool RunGoesOn(const AppState& st) {
-    return st.StopRequested != 1 && !PreviewSheetFull(st);
+bool RunGoesOn(const AppState& st, const RunRequest& run) {
+    return st.StopRequested != 1 && !PreviewSheetFull(st, run);
 }
 
 // A full page: the next label starts at the top of a new sheet. The preview box is left as it
 // is (its run ends there; a printing run never touches it).
-void PageCheck(App& app) {
+void PageCheck(App& app, const RunRequest& run) {
     AppState& st = app.st;
-    if (st.RowNo <= st.RowsPerPage || st.PreviewMode == 1) return;
+    if (st.RowNo <= st.RowsPerPage || run.Preview()) return;
     st.RowNo = 1;
     st.PrintTarget->EndDoc();
     st.Report.sheetUsed = false;
 }
 
-void NextRow(App& app) {
+void NextRow(App& app, const RunRequest& run) {
     AppState& st = app.st;
     st.ColumnNo = 1;
     st.LabelLeft = st.ColumnX(1);
     ++st.RowNo;
-    PageCheck(app);
+    PageCheck(app, run);
 }
 
 std::string OrBlank(const std::string& line) {
@@ -109,24 +105,26 @@ void CountLabel(AppState& st) {
 
 // Every label of one resident in the current period: copies, and three meals for tray labels.
 // False when the resident had nothing ordered for the period (no label at all).
-bool PrintLabels(App& app) {
+bool PrintLabels(App& app, const RunRequest& run) {
     AppState& st = app.st;
     bool drawn = false;
     for (;;) {
         if (st.ColumnNo >= 1 && st.ColumnNo <= 4) st.LabelLeft = st.ColumnX(st.ColumnNo);
-        if (!TakeLines(st) && !UserRun(st)) {
+        if (!TakeLines(st) && !run.userLabels) {
             st.MealIndex = 1;
             return drawn;
         }
         // User-defined labels start a new row only after a fourth column.
-        if ((!UserRun(st) && st.LabelLeft == 0) || st.ColumnNo >= 5) NextRow(app);
-        if (PreviewSheetFull(st)) return true;
+        if ((!run.userLabels && st.LabelLeft == 0) || st.ColumnNo >= 5) NextRow(app, run);
+        if (PreviewSheetFull(st, run)) return true;
         st.LabelTop = static_cast<Int32>(SheetGeometry::Of(st).Place(st.RowNo, st.ColumnNo).top);
-        DrawMenu(app);
+        DrawRunLabel(app, run);
         CountLabel(st);
         drawn = true;
         ++st.ColumnNo;
-        if (st.ColumnNo >= 2 && st.ColumnNo <= 4 && st.ColumnX(st.ColumnNo) == 0) NextRow(app);
+        if (st.ColumnNo >= 2 && st.ColumnNo <= 4 && st.ColumnX(st.ColumnNo) == 0) {
+            NextRow(app, run);
+        }
 
         if (st.PeriodIndex == kTrayPeriod) {
             if (st.MealIndex < 3) {
@@ -135,7 +133,7 @@ bool PrintLabels(App& app) {
             }
             st.MealIndex = 1;
         }
-        if (!UserRun(st) && st.PeriodCopies(st.PeriodIndex) >= 1) {
+        if (!run.userLabels && st.PeriodCopies(st.PeriodIndex) >= 1) {
             --st.PeriodCopies(st.PeriodIndex);
             continue;
         }
@@ -247,7 +245,7 @@ void ShowStatus(App& app, const std::string& prefix) {
     app.form2.Form.Caption = app.form1.Form.Caption;
 }
 
-void PrintUnit(App& app, const std::string& prefix, LeftOut& leftOut) {
+void PrintUnit(App& app, const RunRequest& run, const std::string& prefix, LeftOut& leftOut) {
     AppState& st = app.st;
     st.UnitFile = st.SetupTable(40) + "\\sfl" + NumText(st.UnitNo) + "." + st.StationCode;
     if (!app.os.drives.FileExists(st.UnitFile)) return;
@@ -257,10 +255,10 @@ void PrintUnit(App& app, const std::string& prefix, LeftOut& leftOut) {
     if (last > st.UnitSizes(st.UnitNo)) last = st.UnitSizes(st.UnitNo);
     if (last < 1) last = 60;
     long first = st.FirstResident < 1 ? 1 : st.FirstResident;
-    if (UserRun(st)) {
+    if (run.userLabels) {
         first = 1;
-        last = st.PreviewMode == 1 ? kUserPreviewSlots : kUserSlots;
-    } else if (st.PreviewMode == 1) {
+        last = run.Preview() ? kUserPreviewSlots : kUserSlots;
+    } else if (run.Preview()) {
         first = 1;
         last = 10;
     }
@@ -270,7 +268,7 @@ void PrintUnit(App& app, const std::string& prefix, LeftOut& leftOut) {
     std::vector<std::string> keys;
     try {
         RecordFile unitFile(app.os.drives, st.UnitFile, kUnitRecordLength, RecordFile::Mode::Read);
-        if (!UserRun(st)) {
+        if (!run.userLabels) {
             for (long slot = first; slot <= last; ++slot) {
                 keys.push_back(Trim(Mid(unitFile.Read(static_cast<std::uint64_t>(slot)), 33, 7)));
             }
@@ -280,37 +278,37 @@ void PrintUnit(App& app, const std::string& prefix, LeftOut& leftOut) {
         return;
     }
 
-    for (long slot = first; slot <= last && RunGoesOn(st); ++slot) {
+    for (long slot = first; slot <= last && RunGoesOn(st, run); ++slot) {
         st.ResidentNo = static_cast<Int16>(slot);
         ShowStatus(app, prefix);
-        if (UserRun(st)) {
-            PrintLabels(app);
+        if (run.userLabels) {
+            PrintLabels(app, run);
         } else if (LoadSlot(app, keys[static_cast<std::size_t>(slot - first)], leftOut) &&
-                   !PrintLabels(app)) {
+                   !PrintLabels(app, run)) {
             leftOut.Add(Cause::NothingOrdered, st.ResidentName);
         }
         app.os.events.DoEvents();
     }
 }
 
-void PrintPeriod(App& app, LeftOut& leftOut) {
+void PrintPeriod(App& app, const RunRequest& run, LeftOut& leftOut) {
     AppState& st = app.st;
     const int p = st.PeriodIndex;
     const std::string prefix = p == kTrayPeriod ? "" : st.PeriodNames(p) + " Nourishments";
     st.PeriodLetter = std::string(1, kPeriodLetters[p - 1]);
     const bool on = p == kTrayPeriod ? st.TrayLabelsOn == 1 : st.PeriodOn(p) == 1;
     if (!on) return;
-    if (UserRun(st)) st.FirstUnit = st.LastUnit = 1;
-    for (long u = st.FirstUnit; u <= st.LastUnit && RunGoesOn(st); ++u) {
+    if (run.userLabels) st.FirstUnit = st.LastUnit = 1;
+    for (long u = st.FirstUnit; u <= st.LastUnit && RunGoesOn(st, run); ++u) {
         st.UnitNo = static_cast<Int16>(u);
-        PrintUnit(app, prefix, leftOut);
+        PrintUnit(app, run, prefix, leftOut);
         ++st.Report.stepsDone;
     }
 }
 
 // A user-defined run of a chosen number of labels: that many, once, whatever the periods and
 // days; they are counted under unit 1 and the first period that is on.
-void PrintUserLabelCount(App& app) {
+void PrintUserLabelCount(App& app, const RunRequest& run) {
     AppState& st = app.st;
     st.Report.stepsTotal = 1;
     st.UnitNo = 1;
@@ -320,22 +318,22 @@ void PrintUserLabelCount(App& app) {
     if (st.PeriodOn(st.PeriodIndex) != 1) st.PeriodIndex = 1;
     st.PeriodLetter = std::string(1, kPeriodLetters[st.PeriodIndex - 1]);
     const std::string prefix = st.PeriodNames(st.PeriodIndex) + " Nourishments";
-    const long count = st.PreviewMode == 1 ? std::min<long>(st.UserLabelCount, kUserPreviewSlots)
-                                           : st.UserLabelCount;
-    for (long n = 1; n <= count && RunGoesOn(st); ++n) {
+    const long count =
+        run.Preview() ? std::min<long>(run.userLabelCount, kUserPreviewSlots) : run.userLabelCount;
+    for (long n = 1; n <= count && RunGoesOn(st, run); ++n) {
         st.ResidentNo = static_cast<Int16>(std::min<long>(n, 32767));
         ShowStatus(app, prefix);
-        PrintLabels(app);
+        PrintLabels(app, run);
         app.os.events.DoEvents();
     }
     st.Report.stepsDone = 1;
 }
 
 // How many unit passes the run makes, for its progress.
-long RunSteps(const AppState& st) {
+long RunSteps(const AppState& st, const RunRequest& run) {
     long periods = st.TrayLabelsOn == 1 ? 1 : 0;
     for (int p = 1; p <= 4; ++p) periods += st.PeriodOn(p) == 1 ? 1 : 0;
-    const long units = UserRun(st) ? 1 : std::max(0L, long(st.LastUnit) - st.FirstUnit + 1);
+    const long units = run.userLabels ? 1 : std::max(0L, long(st.LastUnit) - st.FirstUnit + 1);
     return std::max(0L, long(st.DaysToPrint)) * periods * units;
 }
 
@@ -352,8 +350,8 @@ std::string ShortUnitName(const std::string& name) {
     return shortName;
 }
 
-std::string NothingToPrintBecause(const AppState& st) {
-    if (UserRun(st)) return "";
+std::string NothingToPrintBecause(const AppState& st, const RunRequest& run) {
+    if (run.userLabels) return "";
     if (st.FirstUnit > st.LastUnit) {
         return "the unit range " + std::to_string(st.FirstUnit) + " to " +
                std::to_string(st.LastUnit) + " holds no unit";
@@ -375,11 +373,11 @@ long UserLabelsAsPeriodsMake(const AppState& st) {
     return std::max(0L, long(st.DaysToPrint)) * perDay;
 }
 
-void PrintDays(App& app) {
+void PrintDays(App& app, const RunRequest& run) {
     AppState& st = app.st;
     LeftOut leftOut(st);
-    st.Report.stepsTotal = RunSteps(st);
-    for (long day = 1; day <= st.DaysToPrint && RunGoesOn(st); ++day) {
+    st.Report.stepsTotal = RunSteps(st, run);
+    for (long day = 1; day <= st.DaysToPrint && RunGoesOn(st, run); ++day) {
         if (day > 1) {
             st.LabelDate = st.LabelDate.AddDays(1);
             st.ExpDate = st.ExpDate.AddDays(1);
@@ -388,14 +386,14 @@ void PrintDays(App& app) {
         st.LabelDayName = st.LabelDate.WeekdayName();
         st.ExpDayName = st.ExpDate.WeekdayName();
         st.ExpDateText = st.ExpDate.ShortText();
-        if (UserRun(st) && st.UserLabelCount > 0) {
-            PrintUserLabelCount(app);
+        if (run.userLabels && run.userLabelCount > 0) {
+            PrintUserLabelCount(app, run);
             return;
         }
         ReadDaySnacks(app);
-        for (int p = 1; p <= 5 && RunGoesOn(st); ++p) {
+        for (int p = 1; p <= 5 && RunGoesOn(st, run); ++p) {
             st.PeriodIndex = static_cast<Int16>(p);
-            PrintPeriod(app, leftOut);
+            PrintPeriod(app, run, leftOut);
         }
     }
 }

@@ -16,19 +16,22 @@ void SetSheetPage(Surface& s, bool printer) {
     }
 }
 
-long StartCell(const AppState& st) {
-    const long start = st.StartAtLabel;
-    return start < 1 || start > SheetGeometry::Of(st).CellsPerSheet() ? 1 : start;
+long FirstCell(const SheetGeometry& sheet, long startAtLabel) {
+    return startAtLabel < 1 || startAtLabel > sheet.CellsPerSheet() ? 1 : startAtLabel;
 }
 
-void StartAtCell(App& app) {
+long StartCell(const AppState& st) {
+    return FirstCell(SheetGeometry::Of(st), st.StartAtLabel);
+}
+
+void StartAtCell(App& app, const RunRequest& run) {
     AppState& st = app.st;
     const SheetGeometry sheet = SheetGeometry::Of(st);
     const long columns = sheet.Columns();
-    const long start = StartCell(st);
+    const long start = FirstCell(sheet, run.startAtLabel);
     st.RowNo = static_cast<Int16>((start - 1) / columns + 1);
     st.ColumnNo = static_cast<Int16>((start - 1) % columns + 1);
-    if (st.PreviewMode != 1 && st.DryRun != 1) return;
+    if (run.output == RunRequest::Output::Printer) return;
     for (long cell = 1; cell < start; ++cell) {
         const LabelPlace place = sheet.Cell(cell);
         DrawLabelFrame(*st.PrintTarget, sheet, place);

@@ -19,10 +19,10 @@ TEST(LabelFromState, TheTitleLineNamesUnitPeriodAndDayOrTheMeal) {
         StateLabelFixture f;
         f.app->st.PeriodIndex = c.period;
         f.app->st.MealIndex = c.meal;
-        const LabelContent content = LabelContentOf(*f.app);
+        const LabelContent content = LabelContentOf(*f.app, RunRequestOf(f.app->st));
         EXPECT_EQ(content.lines[0], c.title);
         EXPECT_EQ(content.period, c.reported);
-        EXPECT_EQ(LabelStyleOf(*f.app).tray, c.period == 5);
+        EXPECT_EQ(LabelStyleOf(*f.app, RunRequestOf(f.app->st)).tray, c.period == 5);
         EXPECT_EQ(std::vector<std::string>(content.lines.begin() + 1, content.lines.end()),
                   std::vector<std::string>({"E101A Smith, John", "REGULAR", "Orange juice 4 oz",
                                             std::string(29, ' '), std::string(29, ' ')}));
@@ -39,7 +39,7 @@ TEST(LabelFromState, UserDefinedLabelsCarryTheirLinesAndNothingOfTheResident) {
     f.WritePicture(".gif", "GIF");
     f.WritePicture(".flt", "5 ");
     for (long i = 1; i <= 6; ++i) f.app->st.UserLines(i) = "user line " + std::to_string(i);
-    const LabelContent content = LabelContentOf(*f.app);
+    const LabelContent content = LabelContentOf(*f.app, RunRequestOf(f.app->st));
     for (std::size_t i = 0; i < 6; ++i)
         EXPECT_EQ(content.lines[i], "user line " + std::to_string(i + 1));
     EXPECT_FALSE(content.picture);
@@ -50,10 +50,10 @@ TEST(LabelFromState, UserDefinedLabelsCarryTheirLinesAndNothingOfTheResident) {
 TEST(LabelFromState, TheSettingsGiveTheStyleBarsAndExpiration) {
     StateLabelFixture f;
     AppState& st = f.app->st;
-    const LabelContent plain = LabelContentOf(*f.app);
+    const LabelContent plain = LabelContentOf(*f.app, RunRequestOf(f.app->st));
     EXPECT_FALSE(plain.barcode);
     EXPECT_FALSE(plain.expiration);
-    const LabelStyle usual = LabelStyleOf(*f.app);
+    const LabelStyle usual = LabelStyleOf(*f.app, RunRequestOf(f.app->st));
     EXPECT_TRUE(usual.frame && usual.pictureBox);
     EXPECT_FALSE(usual.bold || usual.preview);
 
@@ -65,13 +65,13 @@ TEST(LabelFromState, TheSettingsGiveTheStyleBarsAndExpiration) {
     st.ColumnX(2) = 4300;
     f.app->form1.Check11.Value = 1;
     f.WritePicture(".gif", "GIF");  // not looked for without pictures
-    const LabelContent content = LabelContentOf(*f.app);
+    const LabelContent content = LabelContentOf(*f.app, RunRequestOf(f.app->st));
     EXPECT_EQ(content.barcode, "M1234");
     ASSERT_TRUE(content.expiration);
     EXPECT_EQ(content.expiration->dayName, "Thu");
     EXPECT_EQ(content.expiration->date, "12-10-26");
     EXPECT_FALSE(content.picture);
-    const LabelStyle style = LabelStyleOf(*f.app);
+    const LabelStyle style = LabelStyleOf(*f.app, RunRequestOf(f.app->st));
     EXPECT_FALSE(style.frame || style.pictureBox);
     EXPECT_TRUE(style.bold && style.preview);
     EXPECT_EQ(style.sheet.width, 3600);
