@@ -34,7 +34,8 @@ class Date {
     int Weekday() const;              // 1 = Sunday .. 7 = Saturday
     std::string WeekdayName() const;  // "Sun" .. "Sat"
 
-    friend auto operator<=>(const Date&, const Date&) = default;
+    // clang-tidy 14 takes the defaulted comparison's 0 for a null pointer.
+    friend auto operator<=>(const Date&, const Date&) = default;  // NOLINT(modernize-use-nullptr)
     friend bool operator==(const Date&, const Date&) = default;
 
   private:

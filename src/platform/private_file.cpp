@@ -46,8 +46,11 @@ void WritePrivateFile(const fs::path& path, std::string_view bytes) {
 fs::path WriteNewPrivateFile(const fs::path& folder, const std::string& base,
                              const std::string& extension, std::string_view bytes) {
     for (int n = 1;; ++n) {
-        const fs::path path =
-            folder / (base + (n == 1 ? "" : "-" + std::to_string(n)) + "." + extension);
+        std::string name = base;
+        if (n > 1) name += "-" + std::to_string(n);
+        name += ".";
+        name += extension;
+        fs::path path = folder / name;
         try {
             WritePrivateFile(path, bytes);
             return path;

@@ -32,7 +32,7 @@ fs::path StateFolder(const std::string& name, const std::string& what) {
 }
 
 fs::path PrivateStateFolder(const std::string& name, const std::string& what) {
-    const fs::path folder = StateFolder(name, what);
+    fs::path folder = StateFolder(name, what);
     MakePrivateFolder(folder);
     return folder;
 }

@@ -40,7 +40,7 @@ std::filesystem::path Target(App& app, const std::string& winPath) {
 }
 
 bool IsLogLine(const std::string& line) {
-    const unsigned char second = static_cast<unsigned char>(line[1]);
+    const auto second = static_cast<unsigned char>(line[1]);
     return line.substr(120, 2) == "\r\n" && second >= 32 && second <= 65;
 }
 

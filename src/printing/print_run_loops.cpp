@@ -205,7 +205,7 @@ bool LoadSlot(App& app, const std::string& key, LeftOut& leftOut) {
     AppState& st = app.st;
     st.ResidentId = key;
     if (st.ResidentId.empty()) return false;
-    const unsigned char first = static_cast<unsigned char>(st.ResidentId[0]);
+    const auto first = static_cast<unsigned char>(st.ResidentId[0]);
     if (first < 33 || first > 122 || !IsSafeResidentKey(st.ResidentId)) {
         leftOut.Add(Cause::UnsafeKey);
         return false;

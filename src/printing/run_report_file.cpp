@@ -23,7 +23,7 @@ constexpr const char* kPrefix = "labels-";
 // go together; else the local time now.
 std::string BaseName(const RunReport& report) {
     const fs::path output(report.output);
-    const std::string stem = output.stem().string();
+    std::string stem = output.stem().string();
     if (output.extension() == ".pdf" && stem.rfind(kPrefix, 0) == 0) return stem;
     return kPrefix + LocalTimeStamp();
 }
@@ -64,8 +64,7 @@ fs::path SaveRunReport(const RunReport& report) {
 fs::path SaveRunReport(const RunReport& report, const fs::path& folder) {
     MakePrivateFolder(folder);
     // Two runs in the same second (a PDF placed as "-2") keep both reports.
-    const fs::path path =
-        WriteNewPrivateFile(folder, BaseName(report), "txt", RunReportText(report));
+    fs::path path = WriteNewPrivateFile(folder, BaseName(report), "txt", RunReportText(report));
     KeepNewest(folder);
     return path;
 }

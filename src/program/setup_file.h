@@ -4,8 +4,8 @@
 namespace vt {
 
 // The setup file's fixed places and the locator files that name another folder.
-inline constexpr const char* kSetupFileOnA = "a:\\zel\\setup\\F.ZRB";
-inline constexpr const char* kSetupFileOnC = "c:\\zel\\setup\\F.ZRB";
+inline constexpr const char* kSetupFileOnA = R"(a:\zel\setup\F.ZRB)";
+inline constexpr const char* kSetupFileOnC = R"(c:\zel\setup\F.ZRB)";
 
 // Search for the setup file: c:, the drive scan, the locator files, then a:, b:, c:. On a hit,
 // SetupNotFound = 0 and SetupFile / SetupFolder name the file and its folder.

@@ -135,7 +135,7 @@ void SaveLn(App& app) {
     AppState& st = app.st;
     const std::string path = st.SetupTable(23) + "\\setup\\LabList." + st.StationCode;
     RecordImage names = RecordImage::Load(app.os.drives, path, kNameRecordLength);
-    const std::size_t type = static_cast<std::size_t>(st.LabelTypeNo < 1 ? 1 : st.LabelTypeNo);
+    const auto type = static_cast<std::size_t>(st.LabelTypeNo < 1 ? 1 : st.LabelTypeNo);
     std::string record = names.Read(type);
     PutField(record, 1, kNameWidth, app.form1.Combo2.Text);
     names.Write(type, record);

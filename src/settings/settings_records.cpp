@@ -231,7 +231,7 @@ void ReadField(App& app, const std::string& r, const SettingsField& f) {
             return;
         case Kind::PeriodName: {
             std::string name = Mid(r, f.column, f.width);
-            const unsigned char first = static_cast<unsigned char>(name[0]);
+            const auto first = static_cast<unsigned char>(name[0]);
             if (first < 32 || first > 127) name = kDefaultPeriodNames[f.index - 1];
             (form.*f.check).Caption = name;
             st.PeriodNames(f.index) = MkX(name);
@@ -290,7 +290,7 @@ void WriteField(App& app, std::string& r, const SettingsField& f) {
         }
         case Kind::BarcodeFactor:
             // The XY factor keeps its fraction: 4.85 is stored as those four characters.
-            if (const float factor = static_cast<float>(Val((form.*f.text).Text)); factor != 0) {
+            if (const auto factor = static_cast<float>(Val((form.*f.text).Text)); factor != 0) {
                 const std::string text = NumTextSingle(factor);
                 if (text.size() <= f.width) PutField(r, f.column, f.width, text);
             }

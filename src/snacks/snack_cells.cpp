@@ -17,7 +17,7 @@ unsigned char Code(char c) {
 // over it, not by a shift). 0 otherwise.
 std::size_t ShiftableRun(const std::string& text, long at) {
     if (at < 0 || static_cast<std::size_t>(at) >= text.size()) return 0;
-    const std::size_t start = static_cast<std::size_t>(at);
+    const auto start = static_cast<std::size_t>(at);
     const std::size_t end = std::min(text.size(), start + kBorderReach);
     for (std::size_t i = start; i < end; ++i) {
         if (IsCellBorder(text[i])) return i - start >= 2 ? i - start : 0;

@@ -53,9 +53,9 @@ void SizeEditorAndWindow(App& app) {
 std::string ChooseTemplate(App& app, const std::string& week) {
     const AppState& st = app.st;
     const std::string folder = st.SetupTable(35);
-    const std::string first = folder + "\\snack" + week + "." + st.StationCode;
+    std::string first = folder + "\\snack" + week + "." + st.StationCode;
     if (app.os.drives.FileExists(first)) return first;
-    const std::string second = folder + "\\snack" + week + ".1";
+    std::string second = folder + "\\snack" + week + ".1";
     if (app.os.drives.FileExists(second)) return second;
     return folder + "\\snack1.1";
 }

@@ -102,8 +102,8 @@ void RichTextbox1_KeyDown(App& app, int& keyCode, int& shift) {
     if (key == kKeyInsert && shift == kShift) {  // paste
         keyCode = 0;
         shift = 0;
-    } else if (key == kKeyDelete && shift != 0) {  // cut, delete a word
-        keyCode = 0;
+    } else if (key == kKeyDelete && shift != 0) {  // NOLINT(bugprone-branch-clone)
+        keyCode = 0;  // cut, delete a word: swallowed, as the Ctrl keys below
     } else if (key == kKeyBackspace) {
         keyCode = kKeyLeft;  // Backspace moves back; it never deletes
     } else if (key == kKeyTab) {

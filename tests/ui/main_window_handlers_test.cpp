@@ -65,6 +65,10 @@ TEST(MainWindow, ANewLabelHeightMovesThePreviewsSecondRow) {
     const auto labels = RunFixture::Labels(f.preview);
     ASSERT_EQ(labels.size(), 2u);
     EXPECT_EQ(labels[1].top, 720 + 1800);
+    // Leaving the box stores again but draws nothing.
+    f.preview.ops.clear();
+    Text_LostFocus(*f.app, 6);
+    EXPECT_TRUE(f.preview.ops.empty());
 }
 
 TEST(MainWindow, TickingBarcodesTicksNoFrameButClearingItLeavesNoFrame) {
@@ -114,10 +118,12 @@ TEST(MainWindow, SetForAllLeavesOutAHoldingUnitAtTheEnd) {
          {Case{"West Holding Area", "EAST", "1 3 1 99"}, Case{"WEST", "Hold Over", "1 4 1 99"}}) {
         WindowFixture f;
         f.SetUnits({c.other, "NORTH", "SOUTH", c.last});
+        const std::string before = f.StoredSettings();
         Command4_Click(*f.app);
         const Form1& w = f.app->form1;
         EXPECT_EQ(w.Text1.Text + " " + w.Text2.Text + " " + w.Text3.Text + " " + w.Text4.Text,
                   c.expected);
+        EXPECT_EQ(f.StoredSettings(), before) << "nothing stored until the next store";
     }
 }
 

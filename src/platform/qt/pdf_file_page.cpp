@@ -24,7 +24,7 @@ std::filesystem::path PlaceWithoutReplacing(const std::filesystem::path& from,
                                             const std::string& base) {
     for (int n = 1;; ++n) {
         const std::string suffix = n == 1 ? std::string() : "-" + std::to_string(n);
-        const std::filesystem::path target = folder / (base + suffix + ".pdf");
+        std::filesystem::path target = folder / (base + suffix + ".pdf");
         if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) {
             return target;
         }

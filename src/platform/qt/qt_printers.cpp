@@ -53,7 +53,7 @@ std::vector<std::string> QtPrinters::AskPrintService() {
         return installed_;
     }
     CupsQueues queues = ListCupsQueues();
-    queues.names.push_back(kPdfPrinterName);
+    queues.names.emplace_back(kPdfPrinterName);
     installed_ = queues.names;
     defaultName_ = queues.defaultName.empty() ? std::string(kPdfPrinterName) : queues.defaultName;
     serviceProblem_ = queues.problem;

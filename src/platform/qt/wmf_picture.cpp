@@ -303,6 +303,7 @@ class Player {
     void PolyPolygon(Fields& f) {
         const int polygons = f.U16();
         std::vector<int> counts;
+        counts.reserve(static_cast<std::size_t>(polygons));
         for (int i = 0; i < polygons; ++i) counts.push_back(f.U16());
         QPainterPath path;
         path.setFillRule(fillRule_);

@@ -14,7 +14,7 @@ QString Utf8(const std::string& text) {
 }  // namespace
 
 QString RunResultLine(const RunReport& report) {
-    const QString summary = Utf8(RunReportSummary(report));
+    QString summary = Utf8(RunReportSummary(report));
     switch (report.outcome) {
         case RunReport::Outcome::Completed:
             return summary;

@@ -59,7 +59,8 @@ class AllSheetsDialog : public QDialog {
   private:
     QToolBar* MakeToolBar();
     QWidget* MakeSidePanel();
-    QAction* Action(QToolBar& bar, const char* icon, const QString& text, QKeySequence key = {});
+    QAction* Action(QToolBar& bar, const char* icon, const QString& text,
+                    const QKeySequence& key = {});
     // The page number, count, zoom and the buttons' states as the view stands.
     void ShowPosition();
 
@@ -105,7 +106,7 @@ AllSheetsDialog::AllSheetsDialog(const SheetRecording& sheets, QWidget* parent)
 }
 
 QAction* AllSheetsDialog::Action(QToolBar& bar, const char* icon, const QString& text,
-                                 QKeySequence key) {
+                                 const QKeySequence& key) {
     QAction* action = bar.addAction(PreviewIcon(icon), text);
     if (!key.isEmpty()) {
         action->setShortcut(key);
