@@ -19,6 +19,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     st.NoPhoto = 1;
     st.ColumnNo = st.RowNo = 1;
     st.MealIndex = 1;
-    fuzz::Read([&] { PrintDays(station->app); });
+    fuzz::Read([&] { PrintDays(station->app, RunRequestOf(st)); });
     return 0;
 }
