@@ -29,7 +29,7 @@
 #include "platform/file_error.h"
 #include "platform/qt/qt_pictures.h"
 #include "printing/day_snack_table.h"
-#include "printing/label_drawing.h"
+#include "printing/label_from_state.h"
 #include "program/startup.h"
 #include "site/demo_site.h"
 #include "support/test_support.h"
@@ -226,7 +226,7 @@ void DrawPictureFile(const char* extension, const std::uint8_t* data, std::size_
     const auto station = PictureStation(pictures);
     Site::Get().Write(site::DemoLayout().PicturePath(kPictureResident, extension), data, size);
     Read([&] {
-        DrawLabelPicture(station->app);
+        DrawMenu(station->app);
         const Picture& picture = station->app.form1.Image1.Picture;
         if (!picture.empty()) check(*picture.data);
     });

@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QtPictures pictures;
     const auto station = fuzz::PictureStation(pictures);
 
-    fuzz::Read([&] { DrawLabelPicture(station->app); });
+    fuzz::Read([&] { DrawMenu(station->app); });
 
     const std::string plain(reinterpret_cast<const char*>(data), size);
     const std::string& copy = station->app.st.PicturePath;
