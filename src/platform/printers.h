@@ -15,13 +15,19 @@ namespace vt {
 inline constexpr const char* kPdfPrinterName = "Vittlon PDF";
 
 // How far a printer's pages are moved to meet the label sheets it feeds: millimetres right and
-// down (negative: left and up), each within kMaxAlignmentMm.
+// down (negative: left and up), each within kMaxAlignmentMm; and how much they are stretched
+// across and down, around the page's top left corner, for a printer that draws a page a little
+// larger or smaller than it is (percent, within kMinScalePercent to kMaxScalePercent).
 struct PrinterAlignment {
     double rightMm = 0;
     double downMm = 0;
+    double acrossPercent = 100;
+    double downPercent = 100;
     friend bool operator==(const PrinterAlignment&, const PrinterAlignment&) = default;
 };
 inline constexpr double kMaxAlignmentMm = 10.0;
+inline constexpr double kMinScalePercent = 99.0;
+inline constexpr double kMaxScalePercent = 101.0;
 
 // The edges of a portrait letter sheet that a printer cannot print on, in twips.
 struct PageMargins {
@@ -31,6 +37,16 @@ struct PageMargins {
 // An alignment distance as it may be used: within kMaxAlignmentMm, 0 for what is no number.
 inline double WithinAlignmentReach(double mm) {
     return std::isfinite(mm) ? std::clamp(mm, -kMaxAlignmentMm, kMaxAlignmentMm) : 0.0;
+}
+
+// A scale as it may be used: within its reach, 100 for what is no number.
+inline double WithinScaleReach(double percent) {
+    return std::isfinite(percent) ? std::clamp(percent, kMinScalePercent, kMaxScalePercent) : 100.0;
+}
+// The alignment as it may be used: each value within its reach.
+inline PrinterAlignment WithinReach(const PrinterAlignment& a) {
+    return {WithinAlignmentReach(a.rightMm), WithinAlignmentReach(a.downMm),
+            WithinScaleReach(a.acrossPercent), WithinScaleReach(a.downPercent)};
 }
 
 class Printers {
@@ -75,12 +91,14 @@ class Printers {
         return {};
     }
 
-    // The current printer as every print goes to it: moved by its alignment, or by the one given
-    // (the test sheet of an alignment being set). The preview never goes through here.
+    // The current printer as every print goes to it: moved and stretched by its alignment, or
+    // by the one given (the test sheet of an alignment being set). The preview never goes
+    // through here.
     Surface& AlignedPrinter() { return AlignedPrinter(Alignment(CurrentName())); }
     Surface& AlignedPrinter(const PrinterAlignment& alignment) {
-        aligned_.Retarget(Printer(), WithinAlignmentReach(alignment.rightMm) * kTwipsPerMm,
-                          WithinAlignmentReach(alignment.downMm) * kTwipsPerMm);
+        const PrinterAlignment a = WithinReach(alignment);
+        aligned_.Retarget(Printer(), a.rightMm * kTwipsPerMm, a.downMm * kTwipsPerMm,
+                          a.acrossPercent / 100, a.downPercent / 100);
         return aligned_;
     }
 

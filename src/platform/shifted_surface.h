@@ -1,6 +1,7 @@
 #pragma once
-// Another surface with everything drawn on it moved right and down: a printer's alignment,
-// which moves the whole page to meet the label sheet in that printer.
+// Another surface with everything drawn on it stretched around the page's top left corner and
+// then moved right and down: a printer's alignment, which makes the page meet the label sheet
+// in that printer. Texts keep their size; only where they go is stretched.
 #include "platform/surface.h"
 
 namespace vt {
@@ -8,8 +9,10 @@ namespace vt {
 class ShiftedSurface : public Surface {
   public:
     ShiftedSurface() = default;
-    // Draw on `target`, moved by whole twips (negative: left or up).
-    void Retarget(Surface& target, double rightTwips, double downTwips);
+    // Draw on `target`, stretched by `across` and `down` (1: as drawn) and moved by whole
+    // twips (negative: left or up).
+    void Retarget(Surface& target, double rightTwips, double downTwips, double across = 1,
+                  double down = 1);
 
     void SetFontName(const std::string& name) override { t().SetFontName(name); }
     std::string FontName() const override { return t().FontName(); }
@@ -20,13 +23,13 @@ class ShiftedSurface : public Surface {
     void SetFontTransparent(bool transparent) override { t().SetFontTransparent(transparent); }
     void SetDrawWidth(int deviceUnits) override { t().SetDrawWidth(deviceUnits); }
     int DrawWidth() const override { return t().DrawWidth(); }
-    void SetCurrentX(double twips) override { t().SetCurrentX(twips + right_); }
-    void SetCurrentY(double twips) override { t().SetCurrentY(twips + down_); }
-    double CurrentX() const override { return t().CurrentX() - right_; }
-    double CurrentY() const override { return t().CurrentY() - down_; }
+    void SetCurrentX(double twips) override { t().SetCurrentX(X(twips)); }
+    void SetCurrentY(double twips) override { t().SetCurrentY(Y(twips)); }
+    double CurrentX() const override { return (t().CurrentX() - right_) / across_; }
+    double CurrentY() const override { return (t().CurrentY() - down_) / downScale_; }
     double Print(const std::string& text, CodePage cp = CodePage::Cp1252) override;
     double TextWidth(const std::string& text, CodePage cp = CodePage::Cp1252) override {
-        return t().TextWidth(text, cp);
+        return t().TextWidth(text, cp) / across_;
     }
     void Line(double x1, double y1, double x2, double y2, bool box = false) override;
     void PaintPicture(const Picture& picture, double x, double y, double width,
@@ -47,9 +50,12 @@ class ShiftedSurface : public Surface {
 
   private:
     Surface& t() const { return *target_; }
+    double X(double x) const { return x * across_ + right_; }
+    double Y(double y) const { return y * downScale_ + down_; }
 
     Surface* target_ = nullptr;
     double right_ = 0, down_ = 0;
+    double across_ = 1, downScale_ = 1;
 };
 
 }  // namespace vt

@@ -22,6 +22,12 @@ std::string Millimetres(double mm) {
     return text;
 }
 
+std::string Percent(double percent) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%.1f", WithinScaleReach(percent));
+    return text;
+}
+
 // A tick every millimetre from the corner, longer each 5 and 10 mm, and the centimetres
 // numbered: along the top edge (across) or the left edge (down).
 void Ruler(Surface& s, bool across) {
@@ -78,6 +84,8 @@ void DrawSheet(App& app, Surface& s, const PrinterAlignment& alignment) {
         app.os.printers.CurrentName(),
         "right " + Millimetres(alignment.rightMm) + " mm, down " + Millimetres(alignment.downMm) +
             " mm",
+        "across " + Percent(alignment.acrossPercent) + " %, down " +
+            Percent(alignment.downPercent) + " %",
     };
     s.SetCurrentY(first.top + 200);
     for (const std::string& line : lines) {

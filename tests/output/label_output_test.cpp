@@ -126,6 +126,28 @@ TEST_F(LabelPdf, ALineTooLongForItsLabelIsCutAtItsEdge) {
     EXPECT_FALSE(kept.contains("Kiwi"));
 }
 
+// A printer that draws its pages 0.5 % short is set to 100.5 % down: the last row's text moves
+// down by 0.5 % of its distance from the page's top, in the PDF.
+TEST_F(LabelPdf, TheDownScaleMovesEachRowByItsShareOfTheDistanceFromTheTop) {
+    if (!HaveTool("pdftotext")) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    const double lastRow = 720 + 9 * 1440;
+    double dietTop[2] = {0, 0};
+    for (int i = 0; i < 2; ++i) {
+        QtPrinters printers;
+        printers.SetCurrent(kPdfPrinterName);
+        Surface& page = printers.AlignedPrinter({0, 0, 100, i == 0 ? 100 : 100.5});
+        Draw(page, 270, AbernathysLabel("M1234"), WithoutPictures(Barcod::kCode128), lastRow);
+        page.EndDoc();
+        printers.RunEnded();
+        for (const PdfWord& w : PdfWords(QString::fromStdString(printers.LastOutput()))) {
+            if (w.text == "PUREED") dietTop[i] = w.yMin;
+        }
+    }
+    ASSERT_GT(dietTop[0], 0);
+    // The diet line is placed 310 twips below the label's top; points are 20 twips.
+    EXPECT_NEAR(dietTop[1] - dietTop[0], 0.005 * (lastRow + 310) / 20, 0.05);
+}
+
 TEST(LabelPreview, TheLabelIsDrawnInThePreviewImage) {
     ImagePage image(QSize(801, 129));
     PainterSurface preview(image);

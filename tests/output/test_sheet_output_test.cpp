@@ -57,6 +57,22 @@ TEST(TestSheetPdf, HasOneOutlinePerCellOfTheLabelType) {
         EXPECT_LT(word.xMax, 270 / 20.0) << cm;
     }
     EXPECT_EQ(numbers, 18) << "10 to 27 cm down the sheet";
+
+    // The alignment's lines, the scales last, stay inside the first cell.
+    QStringList firstCell;
+    for (const PdfWord& word : PdfWords(QString::fromStdString(printers.LastOutput()))) {
+        if (word.yMin < 720 / 20.0 || word.yMin > (720 + 1440) / 20.0 || word.xMin < 400 / 20.0 ||
+            word.xMin > 4230 / 20.0) {
+            continue;
+        }
+        firstCell << word.text;
+        EXPECT_LT(word.xMax, (4230 - 10) / 20.0) << word.text.toStdString();
+    }
+    EXPECT_TRUE(firstCell.join(' ').endsWith("across 100.0 %, down 100.0 %"))
+        << firstCell.join(' ').toStdString();
+    if (const char* keep = std::getenv("VITTLON_KEEP_TEST_SHEET")) {
+        fs::copy_file(printers.LastOutput(), keep, fs::copy_options::overwrite_existing);
+    }
 }
 
 }  // namespace

@@ -122,34 +122,40 @@ TEST(PartUsedSheet, AUserRunPrintsTheChosenNumberOrWhatItsPeriodsMake) {
 }
 
 TEST(PartUsedSheet, AnAlignmentMovesEveryPrintedDrawingAndNothingOfThePreview) {
-    RunFixture plain, aligned;
-    for (RunFixture* f : {&plain, &aligned}) {
-        AddResidents(*f, 4);
-        f->settings.noFrame = 0;
-    }
-    aligned.tp.printers.alignments[kPdfPrinterName] = {0, 1.5};  // the stored printer
-    plain.Print();
-    aligned.Print();
-    const auto& a = plain.tp.printers.printer.ops;
-    const auto& b = aligned.tp.printers.printer.ops;
-    ASSERT_EQ(a.size(), b.size());
-    int moved = 0;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (a[i].kind == RecordedOp::Kind::EndDoc) continue;
-        EXPECT_EQ(b[i].x1, a[i].x1) << "op " << i;
-        EXPECT_EQ(b[i].y1, a[i].y1 + 85) << "op " << i;  // 1.5 mm in whole twips
-        if (a[i].kind == RecordedOp::Kind::Box) {
-            EXPECT_EQ(b[i].y2, a[i].y2 + 85) << "op " << i;
+    for (const double downScale : {100.0, 100.5}) {
+        RunFixture plain, aligned;
+        for (RunFixture* f : {&plain, &aligned}) {
+            AddResidents(*f, 4);
+            f->settings.noFrame = 0;
         }
-        ++moved;
-    }
-    EXPECT_GT(moved, 8);
+        // The stored printer's: 1.5 mm down, and stretched down from the page's top.
+        aligned.tp.printers.alignments[kPdfPrinterName] = {0, 1.5, 100, downScale};
+        plain.Print();
+        aligned.Print();
+        const auto& a = plain.tp.printers.printer.ops;
+        const auto& b = aligned.tp.printers.printer.ops;
+        ASSERT_EQ(a.size(), b.size());
+        const double s = downScale / 100;
+        int moved = 0;
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            if (a[i].kind == RecordedOp::Kind::EndDoc) continue;
+            // 1.5 mm in whole twips; the bars are placed in the printer's dots.
+            const double shift = a[i].kind == RecordedOp::Kind::FillDeviceRect ? 85 / 4.8 : 85;
+            EXPECT_EQ(b[i].x1, a[i].x1) << "op " << i;
+            EXPECT_DOUBLE_EQ(b[i].y1, a[i].y1 * s + shift) << "op " << i;
+            if (a[i].kind == RecordedOp::Kind::Box) {
+                EXPECT_DOUBLE_EQ(b[i].y2, a[i].y2 * s + shift) << "op " << i;
+            }
+            ++moved;
+        }
+        EXPECT_GT(moved, 8);
 
-    plain.Preview();
-    aligned.Preview();
-    ASSERT_EQ(plain.preview.ops.size(), aligned.preview.ops.size());
-    for (std::size_t i = 0; i < plain.preview.ops.size(); ++i) {
-        EXPECT_EQ(aligned.preview.ops[i].y1, plain.preview.ops[i].y1) << "preview op " << i;
+        plain.Preview();
+        aligned.Preview();
+        ASSERT_EQ(plain.preview.ops.size(), aligned.preview.ops.size());
+        for (std::size_t i = 0; i < plain.preview.ops.size(); ++i) {
+            EXPECT_EQ(aligned.preview.ops[i].y1, plain.preview.ops[i].y1) << "preview op " << i;
+        }
     }
 }
 

@@ -41,15 +41,29 @@ TEST(PrinterAlignmentStore, KeptPerPrinterAndReadSafelyWhateverTheFileHolds) {
     // Kept within reach, whatever was asked.
     StoreAlignment(kitchen, {40, std::nan("")});
     EXPECT_EQ(StoredAlignment(kitchen), (PrinterAlignment{kMaxAlignmentMm, 0}));
+    StoreAlignment(kitchen, {0, 0, 104, 99.5});
+    EXPECT_EQ(StoredAlignment(kitchen), (PrinterAlignment{0, 0, kMaxScalePercent, 99.5}));
+    {
+        // A scale of 100 % is not written: a printer that needs none keeps its distances only.
+        StoreAlignment(kitchen, {1, 0, 100, 100.2});
+        const auto config = OpenUserConfig();
+        EXPECT_FALSE(config->contains("alignment/Kitchen%2FLabels%202/across_percent"));
+        EXPECT_EQ(config->value("alignment/Kitchen%2FLabels%202/down_percent").toDouble(), 100.2);
+    }
 
     // Values put in by hand.
     const auto config = OpenUserConfig();
     const QVariant values[][2] = {
         {"abc", "nan"}, {"25", "-1e308"}, {"inf", QStringList{"1", "2"}}, {"", " 2.5 "}};
-    const PrinterAlignment read[] = {{0, 0}, {kMaxAlignmentMm, -kMaxAlignmentMm}, {0, 0}, {0, 2.5}};
+    const double scales[] = {0, 1e9, std::nan(""), 100.7};  // the across scale put in with them
+    const PrinterAlignment read[] = {{0, 0, kMinScalePercent, 100},
+                                     {kMaxAlignmentMm, -kMaxAlignmentMm, kMaxScalePercent, 100},
+                                     {0, 0, 100, 100},
+                                     {0, 2.5, 100.7, 100}};
     for (std::size_t i = 0; i < std::size(values); ++i) {
         config->setValue("alignment/Ward%20Labels/right_mm", values[i][0]);
         config->setValue("alignment/Ward%20Labels/down_mm", values[i][1]);
+        config->setValue("alignment/Ward%20Labels/across_percent", scales[i]);
         config->sync();
         EXPECT_EQ(StoredAlignment(ward), read[i]) << i;
     }

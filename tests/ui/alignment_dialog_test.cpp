@@ -45,8 +45,17 @@ TEST(AlignmentDialog, TriedAsItStandsAndKeptForItsPrinterOnlyByOk) {
     AlignmentDialog accepted(printer, tryOut);
     accepted.show();
     Type(*accepted.findChild<QDoubleSpinBox*>("Down"), "4");
+    // The scales start at 100 % and stay within 99.0 to 101.0 %, to a tenth.
+    auto* across = accepted.findChild<QDoubleSpinBox*>("AcrossScale");
+    auto* downScale = accepted.findChild<QDoubleSpinBox*>("DownScale");
+    ASSERT_TRUE(across && downScale);
+    EXPECT_EQ(across->value(), 100.0);
+    Type(*across, "105");
+    EXPECT_LE(across->value(), 101.0);
+    Type(*across, "99.4");
+    Type(*downScale, "100.5");
     accepted.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-    EXPECT_EQ(StoredAlignment(printer), (PrinterAlignment{0.5, 4}));
+    EXPECT_EQ(StoredAlignment(printer), (PrinterAlignment{0.5, 4, 99.4, 100.5}));
     EXPECT_EQ(tried.size(), 1u);
 }
 

@@ -1,6 +1,7 @@
 #include "platform/qt/printer_alignment_store.h"
 
 #include <QUrl>
+#include <utility>
 
 #include "platform/codepage.h"
 #include "platform/qt/user_config.h"
@@ -15,10 +16,11 @@ QString Group(const std::string& printerName) {
                                               QString::fromStdString(ToUtf8(printerName))));
 }
 
-double Read(const QSettings& config, const QString& key) {
+// A stored number, or `none` where the key holds none.
+double Read(const QSettings& config, const QString& key, double none) {
     bool ok = false;
-    const double mm = config.value(key).toDouble(&ok);
-    return ok ? WithinAlignmentReach(mm) : 0.0;
+    const double value = config.value(key).toDouble(&ok);
+    return ok ? value : none;
 }
 
 }  // namespace
@@ -27,20 +29,31 @@ PrinterAlignment StoredAlignment(const std::string& printerName) {
     if (printerName.empty()) return {};
     const auto config = OpenUserConfig();
     const QString group = Group(printerName);
-    return {Read(*config, group + "/right_mm"), Read(*config, group + "/down_mm")};
+    return WithinReach({Read(*config, group + "/right_mm", 0), Read(*config, group + "/down_mm", 0),
+                        Read(*config, group + "/across_percent", 100),
+                        Read(*config, group + "/down_percent", 100)});
 }
 
 bool StoreAlignment(const std::string& printerName, const PrinterAlignment& alignment) {
     if (printerName.empty()) return true;
     const auto config = OpenUserConfig();
     const QString group = Group(printerName);
-    const PrinterAlignment kept{WithinAlignmentReach(alignment.rightMm),
-                                WithinAlignmentReach(alignment.downMm)};
+    const PrinterAlignment kept = WithinReach(alignment);
     if (kept == PrinterAlignment{}) {
         config->remove(group);
     } else {
         config->setValue(group + "/right_mm", kept.rightMm);
         config->setValue(group + "/down_mm", kept.downMm);
+        // A printer that needs no stretching keeps only its distances, as before scales.
+        for (const auto& [key, percent] :
+             {std::pair{QStringLiteral("/across_percent"), kept.acrossPercent},
+              std::pair{QStringLiteral("/down_percent"), kept.downPercent}}) {
+            if (percent == 100) {
+                config->remove(group + key);
+            } else {
+                config->setValue(group + key, percent);
+            }
+        }
     }
     config->sync();
     return config->status() == QSettings::NoError;

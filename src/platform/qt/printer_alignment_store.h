@@ -7,8 +7,9 @@
 
 namespace vt {
 
-// What the user's configuration holds for the printer; none when it holds nothing. A value that
-// is not a finite number reads as 0, one beyond kMaxAlignmentMm as kMaxAlignmentMm.
+// What the user's configuration holds for the printer; none when it holds nothing. A distance
+// that is not a finite number reads as 0, a scale as 100; beyond their reach, as the nearest
+// end of it.
 PrinterAlignment StoredAlignment(const std::string& printerName);
 // Keep the alignment (taken within kMaxAlignmentMm) for the printer; none forgets it. False when
 // the configuration file could not be written (the alignment is not kept).

@@ -38,7 +38,9 @@ AlignmentDialog::AlignmentDialog(std::string printerName, TestSheet printTestShe
     heading->setTextFormat(Qt::RichText);
     auto* explanation =
         new QLabel(tr("Moves every page sent to this printer; positive moves right and down.\n"
-                      "The preview does not move."),
+                      "The scales stretch it from its top left corner: below 100 % for a\n"
+                      "printer whose rows drift further down the sheet, above for one that\n"
+                      "falls short. The preview does not move."),
                    this);
     explanation->setObjectName(QStringLiteral("Explanation"));
 
@@ -49,6 +51,12 @@ AlignmentDialog::AlignmentDialog(std::string printerName, TestSheet printTestShe
                     tr(" Millimetres to move every page right (negative: left) "), kept.rightMm);
     down_ = AddDistance(*grid, 1, tr("&Down"), QStringLiteral("Down"),
                         tr(" Millimetres to move every page down (negative: up) "), kept.downMm);
+    acrossScale_ =
+        AddScale(*grid, 2, tr("&Across scale"), QStringLiteral("AcrossScale"),
+                 tr(" How wide every page prints, in percent of its size "), kept.acrossPercent);
+    downScale_ =
+        AddScale(*grid, 3, tr("D&own scale"), QStringLiteral("DownScale"),
+                 tr(" How long every page prints, in percent of its size "), kept.downPercent);
     grid->setColumnStretch(3, 1);
 
     auto* testSheet = new QPushButton(tr("Print &Test Sheet"), this);
@@ -97,8 +105,25 @@ QDoubleSpinBox* AlignmentDialog::AddDistance(QGridLayout& grid, int row, const Q
     return box;
 }
 
+QDoubleSpinBox* AlignmentDialog::AddScale(QGridLayout& grid, int row, const QString& caption,
+                                          const QString& name, const QString& tip, double percent) {
+    auto* label = new QLabel(caption, this);
+    auto* box = new QDoubleSpinBox(this);
+    box->setObjectName(name);
+    box->setRange(kMinScalePercent, kMaxScalePercent);
+    box->setDecimals(1);
+    box->setSingleStep(0.1);
+    box->setSuffix(tr(" %"));
+    box->setValue(percent);
+    box->setToolTip(tip);
+    label->setBuddy(box);
+    grid.addWidget(label, row, 0);
+    grid.addWidget(box, row, 1);
+    return box;
+}
+
 PrinterAlignment AlignmentDialog::Shown() const {
-    return {right_->value(), down_->value()};
+    return {right_->value(), down_->value(), acrossScale_->value(), downScale_->value()};
 }
 
 void AlignmentDialog::accept() {

@@ -29,11 +29,15 @@ class AlignmentDialog : public QDialog {
   private:
     QDoubleSpinBox* AddDistance(QGridLayout& grid, int row, const QString& caption,
                                 const QString& name, const QString& tip, double mm);
+    QDoubleSpinBox* AddScale(QGridLayout& grid, int row, const QString& caption,
+                             const QString& name, const QString& tip, double percent);
 
     std::string printerName_;
     TestSheet printTestSheet_;
     QDoubleSpinBox* right_ = nullptr;
     QDoubleSpinBox* down_ = nullptr;
+    QDoubleSpinBox* acrossScale_ = nullptr;
+    QDoubleSpinBox* downScale_ = nullptr;
 };
 
 }  // namespace vt
