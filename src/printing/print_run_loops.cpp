@@ -107,6 +107,7 @@ void CountLabel(AppState& st) {
 // False when the resident had nothing ordered for the period (no label at all).
 bool PrintLabels(App& app, const RunRequest& run) {
     AppState& st = app.st;
+    const SheetGeometry sheet = SheetGeometry::Of(st);
     bool drawn = false;
     for (;;) {
         if (st.ColumnNo >= 1 && st.ColumnNo <= 4) st.LabelLeft = st.ColumnX(st.ColumnNo);
@@ -117,7 +118,7 @@ bool PrintLabels(App& app, const RunRequest& run) {
         // User-defined labels start a new row only after a fourth column.
         if ((!run.userLabels && st.LabelLeft == 0) || st.ColumnNo >= 5) NextRow(app, run);
         if (PreviewSheetFull(st, run)) return true;
-        st.LabelTop = static_cast<Int32>(SheetGeometry::Of(st).Place(st.RowNo, st.ColumnNo).top);
+        st.LabelTop = static_cast<Int32>(sheet.RowTop(st.RowNo));
         DrawRunLabel(app, run);
         CountLabel(st);
         drawn = true;

@@ -29,7 +29,7 @@ long SheetGeometry::CellsPerSheet() const {
 LabelPlace SheetGeometry::Place(long row, long column) const {
     const double left =
         column >= 1 && column <= 4 ? columnX[static_cast<std::size_t>(column - 1)] : 0;
-    return {left, topMargin + double(row - 1) * rowPitch};
+    return {left, RowTop(row)};
 }
 
 LabelPlace SheetGeometry::Cell(long cell) const {

@@ -27,6 +27,8 @@ struct SheetGeometry {
     long Columns() const;
     // Rows times columns; at least 1.
     long CellsPerSheet() const;
+    // The top of the labels in `row` (from 1).
+    double RowTop(long row) const { return topMargin + double(row - 1) * rowPitch; }
     // The label in `row` (from 1) at `column` (1 to 4; the place 0 of a column that has none).
     LabelPlace Place(long row, long column) const;
     // Cell `cell` (from 1), row by row over the columns there are.

@@ -24,7 +24,7 @@ std::string Millimetres(double mm) {
 
 std::string Percent(double percent) {
     char text[16];
-    std::snprintf(text, sizeof text, "%.1f", WithinScaleReach(percent));
+    std::snprintf(text, sizeof text, "%.1f", percent);
     return text;
 }
 
@@ -58,8 +58,10 @@ void Cross(Surface& s, double x, double y) {
     s.Line(x, y - kCrossArm, x, y + kCrossArm);
 }
 
-void DrawSheet(App& app, Surface& s, const PrinterAlignment& alignment) {
+void DrawSheet(App& app, Surface& s, const PrinterAlignment& asked) {
     const AppState& st = app.st;
+    // What the printer's page is moved and stretched by, as it says on the sheet.
+    const PrinterAlignment alignment = WithinReach(asked);
     SetSheetPage(s, true);
     s.SetFontName("CB1");
     s.SetFontBold(false);

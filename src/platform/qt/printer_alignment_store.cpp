@@ -1,7 +1,6 @@
 #include "platform/qt/printer_alignment_store.h"
 
 #include <QUrl>
-#include <utility>
 
 #include "platform/codepage.h"
 #include "platform/qt/user_config.h"
@@ -45,15 +44,15 @@ bool StoreAlignment(const std::string& printerName, const PrinterAlignment& alig
         config->setValue(group + "/right_mm", kept.rightMm);
         config->setValue(group + "/down_mm", kept.downMm);
         // A printer that needs no stretching keeps only its distances, as before scales.
-        for (const auto& [key, percent] :
-             {std::pair{QStringLiteral("/across_percent"), kept.acrossPercent},
-              std::pair{QStringLiteral("/down_percent"), kept.downPercent}}) {
+        const auto putScale = [&](const QString& key, double percent) {
             if (percent == 100) {
                 config->remove(group + key);
             } else {
                 config->setValue(group + key, percent);
             }
-        }
+        };
+        putScale(QStringLiteral("/across_percent"), kept.acrossPercent);
+        putScale(QStringLiteral("/down_percent"), kept.downPercent);
     }
     config->sync();
     return config->status() == QSettings::NoError;
