@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/date.h"
+#include "platform/page_list.h"
 
 namespace vt {
 
@@ -15,6 +16,7 @@ struct CommandLineRun {
     bool printTodayOrPast = false;  // answer the question about a start date not in the future
     long startAtLabel = 1;          // the first sheet's first cell to use
     long userLabels = 0;            // > 0: print the stored user-label text this many times
+    PageList sheets;                // only these sheets of the run; every sheet when empty
 };
 
 }  // namespace vt

@@ -8,6 +8,19 @@
 
 namespace vt {
 
+// One label of a run, as another run finds it again: its day, period, unit and slot, the
+// resident's key, and which of the resident's labels of that period it is (copies and tray
+// meals one after the other, from 1).
+struct LabelKey {
+    std::string date;         // "mm-dd-yy"
+    std::int16_t period = 0;  // 1..4, 5 for tray labels
+    std::int16_t unit = 0;
+    std::int16_t slot = 0;
+    std::string key;  // "" on a user-defined label
+    long nth = 1;
+    friend bool operator==(const LabelKey&, const LabelKey&) = default;
+};
+
 struct RunReport {
     enum class Outcome { Completed, Stopped, Failed };
     // Why a resident in a unit's list got no label. NothingOrdered is per period (a blank or
@@ -38,6 +51,14 @@ struct RunReport {
         std::string reason;  // Unreadable: the file and the system's reason
         std::string period;  // NothingOrdered: the period's name
     };
+    // Where a label went: for finding a resident's labels among the sheets.
+    struct Placed {
+        LabelKey label;
+        std::string name;    // as printed: location and name; "" on a user-defined label
+        std::string period;  // the period's name, "tray" for tray labels
+        long sheet = 0;      // from 1
+        long cell = 0;       // of the sheet, from 1, row by row
+    };
     struct CutLine {
         std::string key;  // "" on a user-defined label
         std::string date;
@@ -63,6 +84,12 @@ struct RunReport {
     long sheetsDelivered = 0;  // of `sheets`: in the PDF file put in place, or accepted
     Outcome outcome = Outcome::Completed;
     std::string failure;  // Failed: the cause
+    // A run that printed some sheets again: which ("2-3, 8"), of the `sheets` it drew; "" for a
+    // whole run. A run that printed one label again: the cell it went to, 0 otherwise.
+    std::string sheetsChosen;
+    long againAtCell = 0;
+    // A dry run: every label it drew and where, in order.
+    std::vector<Placed> placed;
     // The run's own settings print no label ("no period is ticked"); "" when they can.
     std::string nothingBecause;
 

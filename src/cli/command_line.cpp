@@ -39,6 +39,8 @@ const char* const kHelp =
     "                      left to right), for a sheet used in part.\n"
     "  --user-labels COUNT With --print: print the stored user-defined label text COUNT\n"
     "                      times instead of the residents' labels.\n"
+    "  --sheets LIST       With --print: print only these sheets of the run, as \"3\" or\n"
+    "                      \"2-5, 8\" (sheets spoiled in the printer, printed again).\n"
     "\n"
     "Which labels print (units, periods, days) comes from the stored settings, which the\n"
     "windows change. The run report goes to the standard output.\n"
@@ -103,8 +105,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& bytes) {
     const QCommandLineOption yes("yes", "");
     const QCommandLineOption startAt("start-at", "", "N");
     const QCommandLineOption userLabels("user-labels", "", "COUNT");
+    const QCommandLineOption sheets("sheets", "", "LIST");
     parser.addOptions(
-        {help, version, drives, print, printer, output, date, yes, startAt, userLabels});
+        {help, version, drives, print, printer, output, date, yes, startAt, userLabels, sheets});
 
     if (!parser.parse(arguments)) return BadUsage(parser.errorText());
     if (!parser.positionalArguments().isEmpty()) {
@@ -121,7 +124,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& bytes) {
         line.drives = Bytes(parser.value(drives));
     }
     line.run.print = parser.isSet(print);
-    for (const QCommandLineOption& runOnly : {printer, output, date, yes, startAt, userLabels}) {
+    for (const QCommandLineOption& runOnly :
+         {printer, output, date, yes, startAt, userLabels, sheets}) {
         if (parser.isSet(runOnly) && !line.run.print) {
             return BadUsage("--" + runOnly.names().first() + " works only with --print");
         }
@@ -163,6 +167,13 @@ CommandLine ParseCommandLine(const std::vector<std::string>& bytes) {
             return BadUsage("--user-labels needs a number from 1 to " +
                             QString::number(kMostUserLabels) + ", not '" +
                             parser.value(userLabels) + "'");
+        }
+    }
+    if (parser.isSet(sheets)) {
+        line.run.sheets = ReadPageList(Bytes(parser.value(sheets)));
+        if (!line.run.sheets.error.empty()) {
+            return BadUsage("--sheets needs sheet numbers or ranges such as \"2-5, 8\", not '" +
+                            parser.value(sheets) + "': " + Chars(line.run.sheets.error));
         }
     }
     return line;

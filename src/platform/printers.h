@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/chosen_pages_surface.h"
+#include "platform/page_list.h"
 #include "platform/shifted_surface.h"
 #include "platform/surface.h"
 #include "platform/units.h"
@@ -96,13 +98,25 @@ class Printers {
     // through here.
     Surface& AlignedPrinter() { return AlignedPrinter(Alignment(CurrentName())); }
     Surface& AlignedPrinter(const PrinterAlignment& alignment) {
+        return Aligned(Printer(), alignment);
+    }
+    // The current printer, aligned, for a run that delivers only the `chosen` sheets (pages) of
+    // all it draws; every sheet for an empty choice.
+    Surface& AlignedPrinter(const PageList& chosen) {
+        if (chosen.Every()) return AlignedPrinter();
+        chosen_.Retarget(Printer(), chosen);
+        return Aligned(chosen_, Alignment(CurrentName()));
+    }
+
+  private:
+    Surface& Aligned(Surface& page, const PrinterAlignment& alignment) {
         const PrinterAlignment a = WithinReach(alignment);
-        aligned_.Retarget(Printer(), a.rightMm * kTwipsPerMm, a.downMm * kTwipsPerMm,
+        aligned_.Retarget(page, a.rightMm * kTwipsPerMm, a.downMm * kTwipsPerMm,
                           a.acrossPercent / 100, a.downPercent / 100);
         return aligned_;
     }
 
-  private:
+    ChosenPagesSurface chosen_;
     ShiftedSurface aligned_;
 };
 

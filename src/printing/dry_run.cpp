@@ -74,9 +74,8 @@ class DryPrinters : public Printers {
     std::string current_;
 };
 
-}  // namespace
-
-DryRunResult DrawDryRun(App& app, Surface& sheets, const std::function<bool()>& keepGoing) {
+DryRunResult DrawDry(App& app, Surface& sheets, const std::function<bool()>& keepGoing,
+                     const LabelKey* label, long cell) {
     DryDialogs dialogs;
     DryEvents events(app, keepGoing);
     DryPrinters printers(app.os.printers, sheets);
@@ -96,13 +95,29 @@ DryRunResult DrawDryRun(App& app, Surface& sheets, const std::function<bool()>& 
     RunRequest request = RunRequestOf(st);
     request.output = RunRequest::Output::Dry;
     request.unattended = false;
+    if (label != nullptr) {
+        request.onlyLabel = *label;
+        request.startAtLabel = cell;
+    }
     PrintRun(run, request);
 
     DryRunResult result;
     result.report = st.Report;
+    result.sheet = SheetGeometry::Of(st);
     result.failure = dialogs.failure;
     result.complete = st.StopRequested != 1 && result.failure.empty();
     return result;
+}
+
+}  // namespace
+
+DryRunResult DrawDryRun(App& app, Surface& sheets, const std::function<bool()>& keepGoing) {
+    return DrawDry(app, sheets, keepGoing, nullptr, 0);
+}
+
+DryRunResult DrawDryRun(App& app, Surface& sheets, const std::function<bool()>& keepGoing,
+                        const LabelKey& label, long cell) {
+    return DrawDry(app, sheets, keepGoing, &label, cell);
 }
 
 }  // namespace vt

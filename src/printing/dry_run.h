@@ -6,11 +6,14 @@
 
 #include "app/app.h"
 #include "platform/surface.h"
+#include "printing/sheet_geometry.h"
 
 namespace vt {
 
 struct DryRunResult {
-    RunReport report;       // the labels, sheets and residents who got no label, as drawn so far
+    RunReport report;       // the labels (and where each went), sheets and residents who got
+                            // no label, as drawn so far
+    SheetGeometry sheet;    // the label sheet the run drew on
     bool complete = false;  // every sheet was drawn: the run was neither stopped nor failed
     std::string failure;    // why the run failed, as the print run's error box gives it
 };
@@ -23,5 +26,9 @@ struct DryRunResult {
 // captions and the preview box as they are. `keepGoing` is asked after each resident; false
 // (or the program being asked to end) stops the run there.
 DryRunResult DrawDryRun(App& app, Surface& sheets, const std::function<bool()>& keepGoing);
+// The same for a reprint of one label of that run alone, in cell `cell` of a fresh sheet: what
+// printing it again would print (the cells before it outlined).
+DryRunResult DrawDryRun(App& app, Surface& sheets, const std::function<bool()>& keepGoing,
+                        const LabelKey& label, long cell);
 
 }  // namespace vt

@@ -80,6 +80,7 @@ void ApplyCommandLine(App& app, RunRequest& run) {
                         std::to_string(line.startAtLabel) + " to start at");
     }
     run.startAtLabel = line.startAtLabel;
+    run.sheets = line.sheets;
     if (line.userLabels > 0) {
         run.userLabels = true;
         run.userLabelCount = line.userLabels;
@@ -119,7 +120,8 @@ bool RunDaysFit(App& app, const RunRequest& run) {
 
 void PrepareSurface(App& app, const RunRequest& run) {
     AppState& st = app.st;
-    st.PrintTarget = run.Preview() ? app.form1.Picture2 : &app.os.printers.AlignedPrinter();
+    st.PrintTarget =
+        run.Preview() ? app.form1.Picture2 : &app.os.printers.AlignedPrinter(run.sheets);
     Surface& s = *st.PrintTarget;
     SetSheetPage(s, run.Sheets());
     // The label font is the one the main window carries on its "No Photo" box: a narrow font.
@@ -134,6 +136,8 @@ void StartReport(App& app, const RunRequest& run) {
     AppState& st = app.st;
     st.Report = RunReport{};
     if (run.Sheets()) st.Report.printer = app.os.printers.CurrentName();
+    st.Report.sheetsChosen = PageListText(run.sheets);
+    if (run.onlyLabel) st.Report.againAtCell = FirstCell(SheetGeometry::Of(st), run.startAtLabel);
     if (st.BarcodeOn == 1 && st.BarcodeType != Barcod::kCode39 &&
         st.BarcodeType != Barcod::kCode128) {
         st.Report.undrawnBarcodeType = st.BarcodeType;
@@ -209,6 +213,33 @@ void TakeOutput(App& app) {
     app.st.Report.sheetsDelivered = app.os.printers.LastDelivered();
 }
 
+// A run that prints some sheets, or one label, of a run again.
+bool Reprint(const RunRequest& run) {
+    return !run.sheets.Every() || run.onlyLabel.has_value();
+}
+
+// A reprint prints what it was asked for or fails: sheets past the run's last are no sheets of
+// it (found once the run is drawn: the PDF file is then not kept). A label that is no longer
+// in the run (its resident's file changed since it was shown) prints nothing, and says why.
+void CheckReprint(App& app, const RunRequest& run) {
+    RunReport& report = app.st.Report;
+    if (run.sheets.Last() > report.sheets) {
+        throw FileError("the run has " + std::to_string(report.sheets) + " sheet" +
+                        (report.sheets == 1 ? "" : "s") + ": there is no sheet " +
+                        std::to_string(run.sheets.Last()) + " to print");
+    }
+    if (run.onlyLabel && report.printed.empty()) {
+        const LabelKey& label = *run.onlyLabel;
+        report.nothingBecause =
+            "the label (" +
+            (label.key.empty() ? "user label " + std::to_string(label.slot)
+                               : "resident " + label.key) +
+            ", unit " + std::to_string(label.unit) + ", " + label.date +
+            ") is no longer in the run: the resident's file or the settings changed since it "
+            "was shown";
+    }
+}
+
 void Run(App& app, RunRequest& run, RunProgress& progress) {
     AppState& st = app.st;
     PutRunRequest(st, run);
@@ -262,6 +293,7 @@ void Run(App& app, RunRequest& run, RunProgress& progress) {
     st.Report.running = progress.printing;
     PrintDays(app, run);
     st.Report.running = false;
+    if (st.StopRequested != 1) CheckReprint(app, run);
 
     const bool stopped = st.StopRequested == 1;
     EndOutput(app, run, progress);
@@ -269,8 +301,11 @@ void Run(App& app, RunRequest& run, RunProgress& progress) {
         TakeOutput(app);
         if (stopped) st.Report.outcome = RunReport::Outcome::Stopped;
         FinishReport(app, run);
-        // The next run starts on a fresh sheet; a stopped run leaves the operator's cell.
-        if (st.Report.outcome == RunReport::Outcome::Completed) st.StartAtLabel = 1;
+        // The next run starts on a fresh sheet; a stopped run, or one that printed something
+        // again, leaves the operator's cell.
+        if (st.Report.outcome == RunReport::Outcome::Completed && !Reprint(run)) {
+            st.StartAtLabel = 1;
+        }
     }
     RestoreWindows(app);
     EndStop(app);
@@ -305,6 +340,8 @@ void Command1_Click(App& app) {
 
 void PrintRun(App& app, RunRequest run) {
     RunProgress progress;
+    // A reprint leaves the operator's start cell for the next run.
+    const Int16 startAtLabel = app.st.StartAtLabel;
     try {
         Run(app, run, progress);
     } catch (const std::exception& e) {
@@ -336,6 +373,7 @@ void PrintRun(App& app, RunRequest run) {
         // (on the error output, without a display) said why.
         if (run.unattended) EndProgram(app, kExitFailed);
     }
+    if (Reprint(run)) app.st.StartAtLabel = startAtLabel;
 }
 
 }  // namespace vt

@@ -36,9 +36,24 @@ bool PreviewSheetFull(const AppState& st, const RunRequest& run) {
     return run.Preview() && st.RowNo > std::max<long>(1, st.RowsPerPage);
 }
 
+// A run for one label ends with it.
+bool OneLabelDrawn(const AppState& st, const RunRequest& run) {
+    return run.onlyLabel && !st.Report.printed.empty();
+}
+
 // Whether the run goes on to its next resident, period or day.
 bool RunGoesOn(const AppState& st, const RunRequest& run) {
-    return st.StopRequested != 1 && !PreviewSheetFull(st, run);
+    return st.StopRequested != 1 && !PreviewSheetFull(st, run) && !OneLabelDrawn(st, run);
+}
+
+// The label about to be drawn: the resident's (or user label's) `nth` of the current period.
+LabelKey CurrentLabel(const AppState& st, const RunRequest& run, long nth) {
+    return {st.LabelDateText,
+            st.PeriodIndex,
+            st.UnitNo,
+            st.ResidentNo,
+            run.userLabels ? std::string() : st.ResidentId,
+            nth};
 }
 
 // A full page: the next label starts at the top of a new sheet. The preview box is left as it
@@ -86,12 +101,23 @@ bool TakeLines(AppState& st) {
              st.NourishLine3 == kBlankLine);
 }
 
-// One more label of the current unit and period in the run report, and its sheet.
-void CountLabel(AppState& st) {
+// One more label of the current unit and period in the run report, and its sheet; a label on
+// a sheet that is not printed again counts for its sheet only (its cut lines, from `cutsBefore`
+// on, go too). A dry run keeps where each label went.
+void CountLabel(AppState& st, const RunRequest& run, const LabelKey& label, long cell,
+                std::size_t cutsBefore) {
     RunReport& report = st.Report;
     if (!report.sheetUsed) {
         ++report.sheets;
         report.sheetUsed = true;
+    }
+    if (!run.sheets.Has(report.sheets)) {
+        report.cutLines.resize(cutsBefore);
+        return;
+    }
+    if (run.Dry()) {
+        report.placed.push_back({label, run.userLabels ? std::string() : RTrim(st.ResidentName),
+                                 PeriodTitle(st), report.sheets, cell});
     }
     if (report.printed.empty() || report.printed.back().unit != st.UnitNo ||
         report.printed.back().period != st.PeriodIndex) {
@@ -109,23 +135,28 @@ bool PrintLabels(App& app, const RunRequest& run) {
     AppState& st = app.st;
     const SheetGeometry sheet = SheetGeometry::Of(st);
     bool drawn = false;
-    for (;;) {
+    for (long nth = 1;; ++nth) {
         if (st.ColumnNo >= 1 && st.ColumnNo <= 4) st.LabelLeft = st.ColumnX(st.ColumnNo);
         if (!TakeLines(st) && !run.userLabels) {
             st.MealIndex = 1;
             return drawn;
         }
-        // User-defined labels start a new row only after a fourth column.
-        if ((!run.userLabels && st.LabelLeft == 0) || st.ColumnNo >= 5) NextRow(app, run);
-        if (PreviewSheetFull(st, run)) return true;
-        st.LabelTop = static_cast<Int32>(sheet.RowTop(st.RowNo));
-        DrawRunLabel(app, run);
-        CountLabel(st);
-        drawn = true;
-        ++st.ColumnNo;
-        if (st.ColumnNo >= 2 && st.ColumnNo <= 4 && st.ColumnX(st.ColumnNo) == 0) {
-            NextRow(app, run);
+        const LabelKey label = CurrentLabel(st, run, nth);
+        if (!run.onlyLabel || label == *run.onlyLabel) {
+            // User-defined labels start a new row only after a fourth column.
+            if ((!run.userLabels && st.LabelLeft == 0) || st.ColumnNo >= 5) NextRow(app, run);
+            if (PreviewSheetFull(st, run)) return true;
+            st.LabelTop = static_cast<Int32>(sheet.RowTop(st.RowNo));
+            const std::size_t cutsBefore = st.Report.cutLines.size();
+            DrawRunLabel(app, run);
+            CountLabel(st, run, label, (st.RowNo - 1) * sheet.Columns() + st.ColumnNo, cutsBefore);
+            if (run.onlyLabel) return true;
+            ++st.ColumnNo;
+            if (st.ColumnNo >= 2 && st.ColumnNo <= 4 && st.ColumnX(st.ColumnNo) == 0) {
+                NextRow(app, run);
+            }
         }
+        drawn = true;
 
         if (st.PeriodIndex == kTrayPeriod) {
             if (st.MealIndex < 3) {
@@ -263,6 +294,7 @@ void PrintUnit(App& app, const RunRequest& run, const std::string& prefix, LeftO
         first = 1;
         last = 10;
     }
+    if (run.onlyLabel) first = last = run.onlyLabel->slot;
 
     // The residents' keys, read before any label is drawn: a list that cannot be read leaves out
     // the whole unit, never half of it. User-defined labels need only the list to be there.
@@ -298,9 +330,10 @@ void PrintPeriod(App& app, const RunRequest& run, LeftOut& leftOut) {
     const std::string prefix = p == kTrayPeriod ? "" : st.PeriodNames(p) + " Nourishments";
     st.PeriodLetter = std::string(1, kPeriodLetters[p - 1]);
     const bool on = p == kTrayPeriod ? st.TrayLabelsOn == 1 : st.PeriodOn(p) == 1;
-    if (!on) return;
+    if (!on || (run.onlyLabel && p != run.onlyLabel->period)) return;
     if (run.userLabels) st.FirstUnit = st.LastUnit = 1;
     for (long u = st.FirstUnit; u <= st.LastUnit && RunGoesOn(st, run); ++u) {
+        if (run.onlyLabel && u != run.onlyLabel->unit) continue;
         st.UnitNo = static_cast<Int16>(u);
         PrintUnit(app, run, prefix, leftOut);
         ++st.Report.stepsDone;
@@ -322,6 +355,7 @@ void PrintUserLabelCount(App& app, const RunRequest& run) {
     const long count =
         run.Preview() ? std::min<long>(run.userLabelCount, kUserPreviewSlots) : run.userLabelCount;
     for (long n = 1; n <= count && RunGoesOn(st, run); ++n) {
+        if (run.onlyLabel && n != run.onlyLabel->slot) continue;
         st.ResidentNo = static_cast<Int16>(std::min<long>(n, 32767));
         ShowStatus(app, prefix);
         PrintLabels(app, run);
@@ -391,6 +425,7 @@ void PrintDays(App& app, const RunRequest& run) {
             PrintUserLabelCount(app, run);
             return;
         }
+        if (run.onlyLabel && st.LabelDateText != run.onlyLabel->date) continue;
         ReadDaySnacks(app);
         for (int p = 1; p <= 5 && RunGoesOn(st, run); ++p) {
             st.PeriodIndex = static_cast<Int16>(p);

@@ -125,12 +125,26 @@ void AddCutLines(std::string& text, const RunReport& report) {
     }
 }
 
+// "sheets 2-3, 8 of 12", "sheet 4 of 12".
+std::string SheetsChosen(const RunReport& report) {
+    const bool one = report.sheetsChosen.find_first_of("-,") == std::string::npos;
+    return (one ? "sheet " : "sheets ") + report.sheetsChosen + " of " + NumText(report.sheets);
+}
+
 }  // namespace
 
 std::string RunReportSummary(const RunReport& report) {
     const std::string printer = Shown(report.printer);
     if (report.outcome == RunReport::Outcome::Completed) {
         if (!report.nothingBecause.empty()) return "Nothing printed: " + report.nothingBecause;
+        if (report.againAtCell > 0) {
+            return "Printed 1 label again, in cell " + NumText(report.againAtCell) + ", to " +
+                   printer;
+        }
+        if (!report.sheetsChosen.empty()) {
+            return "Printed " + Count(report.Labels(), "label", "labels") + " again on " +
+                   SheetsChosen(report) + " to " + printer;
+        }
         return "Printed " + Count(report.Labels(), "label", "labels") + " on " +
                Count(report.sheets, "sheet", "sheets") + " to " + printer;
     }
@@ -140,6 +154,10 @@ std::string RunReportSummary(const RunReport& report) {
         return "Nothing kept, no PDF file was written";
     }
     if (report.sheetsDelivered <= 0) return "Nothing went out to " + printer;
+    if (!report.sheetsChosen.empty()) {
+        return "Sent " + Count(report.sheetsDelivered, "sheet", "sheets") + " of " +
+               SheetsChosen(report) + " to " + printer + "; the rest did not go out";
+    }
     const std::string sheets = report.sheetsDelivered == 1
                                    ? std::string("sheet 1")
                                    : "sheets 1 to " + NumText(report.sheetsDelivered);

@@ -3,7 +3,11 @@
 // first sheet it starts and whether anyone watches. The run decides by this alone; the state's
 // flags (PreviewMode, DryRun, UserLabelMode, AutoPrint) carry it only where the windows'
 // handlers and the specified procedures meet the run.
+#include <optional>
+
 #include "app/app_state.h"
+#include "app/run_report.h"
+#include "platform/page_list.h"
 
 namespace vt {
 
@@ -19,6 +23,12 @@ struct RunRequest {
     long userLabelCount = 0;  // of those: how many; 0: as many as the periods and days make
     long startAtLabel = 1;    // the first sheet's cell to start at
     bool unattended = false;  // the command line's run: nobody to ask, it ends the program
+    // A printer run that prints some of its sheets again: it draws every sheet and delivers
+    // only these (every sheet when empty).
+    PageList sheets;
+    // A printer run that prints one label again, alone, in the start cell: the run goes only
+    // through that label's day, period, unit and slot, and draws that label only.
+    std::optional<LabelKey> onlyLabel;
 
     bool Preview() const { return output == Output::Preview; }
     bool Dry() const { return output == Output::Dry; }

@@ -66,9 +66,12 @@ TEST(CommandLine, APrintRunTakesItsDateOutputAndAnswer) {
     EXPECT_EQ(Parse({"--print", "--output", "bad\xff\xfename.pdf"}).outputPdf,
               "bad\xff\xfename.pdf");
 
-    const CommandLine partUsed = Parse({"--print", "--start-at", "7", "--user-labels", "4"});
+    const CommandLine partUsed =
+        Parse({"--print", "--start-at", "7", "--user-labels", "4", "--sheets", "2-3, 8"});
     EXPECT_EQ(partUsed.run.startAtLabel, 7);
     EXPECT_EQ(partUsed.run.userLabels, 4);
+    EXPECT_EQ(partUsed.run.sheets.pages, (std::set<long>{2, 3, 8}));
+    EXPECT_TRUE(Parse({"--print"}).run.sheets.Every());
 }
 
 TEST(CommandLine, BadUsageIsRefusedWithWhatWasWrong) {
@@ -98,6 +101,9 @@ TEST(CommandLine, BadUsageIsRefusedWithWhatWasWrong) {
         {{"--print", "--start-at", "-3"}, "'-3'"},
         {{"--print", "--user-labels", "12x"}, "'12x'"},
         {{"--print", "--user-labels", "10000"}, "'10000'"},
+        {{"--sheets", "2"}, "--sheets works only with --print"},
+        {{"--print", "--sheets", "3-1"}, "'3-1': the range 3-1 goes backwards"},
+        {{"--print", "--sheets", ""}, "--sheets needs sheet numbers"},
     };
     for (const Case& c : cases) {
         const CommandLine line = Parse(c.arguments);

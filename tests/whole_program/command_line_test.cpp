@@ -85,5 +85,54 @@ TEST(CommandLineProgram, StartAtPutsTheFirstLabelInThatCellOfAPartUsedSheet) {
     EXPECT_NEAR(highest, 178.5, 3.0) << "cells 1 to 6 stay empty";
 }
 
+// The words of a PDF's pages as pdftotext places them, from page `first` to `last`.
+QStringList PageWords(const fs::path& pdf, int first, int last) {
+    const QString html =
+        RunTool("pdftotext", {"-bbox", "-f", QString::number(first), "-l", QString::number(last),
+                              QString::fromStdString(pdf.string()), "-"});
+    QStringList words;
+    for (const QString& line : html.split(QLatin1Char('\n'))) {
+        if (line.contains(QStringLiteral("<word")) || line.contains(QStringLiteral("<page"))) {
+            words << line.trimmed();
+        }
+    }
+    return words;
+}
+
+TEST(CommandLineProgram, SheetsPrintsThoseSheetsOfTheRunAsTheWholeRunDoes) {
+    TempDir dir;
+    const fs::path drives = dir.path() / "drives";
+    site::BuildDemoSite(drives, Today(), false);
+    const auto run = [&](const std::string& file, const std::vector<std::string>& more) {
+        std::vector<std::string> arguments{"--print", "--output", (dir.path() / file).string()};
+        arguments.insert(arguments.end(), more.begin(), more.end());
+        auto program = std::make_unique<Program>(drives, dir.path() / "pdf",
+                                                 std::vector<std::string>{}, false, arguments);
+        EXPECT_TRUE(program->started());
+        return program;
+    };
+    auto whole = run("whole.pdf", {});
+    ASSERT_EQ(whole->WaitFor(120s), 0) << whole->ErrorOutput();
+    const QStringList all = PageWords(dir.path() / "whole.pdf", 1, 9999);
+    const long sheets = all.filter(QStringLiteral("<page")).size();
+    ASSERT_GE(sheets, 4);
+
+    auto again = run("again.pdf", {"--sheets", "2-3"});
+    ASSERT_EQ(again->WaitFor(120s), 0) << again->ErrorOutput();
+    const QStringList reprinted = PageWords(dir.path() / "again.pdf", 1, 9999);
+    EXPECT_EQ(reprinted.filter(QStringLiteral("<page")).size(), 2);
+    EXPECT_EQ(reprinted, PageWords(dir.path() / "whole.pdf", 2, 3));
+    EXPECT_NE(again->Output().find("again on sheets 2-3 of " + std::to_string(sheets)),
+              std::string::npos)
+        << again->Output();
+
+    auto past = run("past.pdf", {"--sheets", "3, " + std::to_string(sheets + 1)});
+    EXPECT_EQ(past->WaitFor(120s), 1);
+    EXPECT_NE(past->ErrorOutput().find("the run has " + std::to_string(sheets) + " sheets"),
+              std::string::npos)
+        << past->ErrorOutput();
+    EXPECT_FALSE(fs::exists(dir.path() / "past.pdf")) << "nothing of it is kept";
+}
+
 }  // namespace
 }  // namespace vt::test

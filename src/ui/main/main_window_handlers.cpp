@@ -160,13 +160,34 @@ void Command1_MouseDown(App& app) {
     app.st.PreviewMode = 0;
 }
 
-void PrintThenPreview(App& app) {
-    Command1_Click(app);
+namespace {
+
+// After a print run: the preview of the next run's first sheet, the ended run's report kept.
+void PreviewAfterPrint(App& app) {
     if (app.st.PreviewMode != 0 || app.os.events.QuitRequested()) return;
     RunReport ended = std::move(app.st.Report);
     RedrawPreview(app);
     app.st.PreviewMode = 0;  // as the run left it
     app.st.Report = std::move(ended);
+}
+
+}  // namespace
+
+void PrintThenPreview(App& app) {
+    Command1_Click(app);
+    PreviewAfterPrint(app);
+}
+
+void PrintAgainThenPreview(App& app, const PrintAgain& again) {
+    app.st.PreviewMode = 0;
+    RunRequest run = RunRequestOf(app.st);
+    run.sheets = again.sheets;
+    if (again.label) {
+        run.onlyLabel = again.label;
+        run.startAtLabel = again.cell;
+    }
+    PrintRun(app, run);
+    PreviewAfterPrint(app);
 }
 
 void Command4_Click(App& app) {

@@ -2,7 +2,11 @@
 // What the main window's controls do when the operator uses them. Every confirmed change of a
 // sheet setting is stored, read straight back and shown in a fresh preview. The Qt view calls
 // these after copying the widget's value into its model.
+#include <optional>
+
 #include "app/app.h"
+#include "app/run_report.h"
+#include "platform/page_list.h"
 
 namespace vt {
 
@@ -37,6 +41,16 @@ void Command1_MouseDown(App& app);
 // that completed starts the next one at the first cell again, and the run drew nothing of its
 // own into the preview). The ended run's report stays the one the windows tell.
 void PrintThenPreview(App& app);
+// What "Preview All Sheets" prints again: some sheets of the run it shows, or one of its labels
+// alone in a cell of a fresh sheet.
+struct PrintAgain {
+    PageList sheets;
+    std::optional<LabelKey> label;
+    long cell = 1;
+};
+// That reprint to the current printer (a print run, logged and reported), then the preview as
+// after PRINT. The start cell of the next run stays as it was.
+void PrintAgainThenPreview(App& app, const PrintAgain& again);
 // Set for ALL: every unit (but a holding unit at the end) and every resident.
 void Command4_Click(App& app);
 // The start date changed.

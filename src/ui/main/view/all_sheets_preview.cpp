@@ -11,6 +11,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -23,6 +24,7 @@
 #include "printing/dry_run.h"
 #include "printing/run_report_text.h"
 #include "ui/common/view/check_box_view.h"
+#include "ui/main/view/print_again_dialogs.h"
 #include "ui/main/view/sheet_view.h"
 
 namespace vt {
@@ -31,6 +33,8 @@ namespace {
 // While the run draws, window events are let through this often (milliseconds).
 constexpr qint64 kEventsEveryMs = 15;
 constexpr int kZoomPercents[] = {10, 25, 50, 75, 100, 125, 150, 200, 400};
+// The matches a search lists at most; more are counted.
+constexpr int kMostListed = 500;
 
 QString Count(long n, const QString& one, const QString& many) {
     return QLocale().toString(qlonglong(n)) + QLatin1Char(' ') + (n == 1 ? one : many);
@@ -47,23 +51,45 @@ QIcon PreviewIcon(const char* name) {
     return icon;
 }
 
+// A found label's line: "E101A Abernathy, Margaret - 10a, 12-10-26 - sheet 2, cell 7".
+QString FoundText(const RunReport::Placed& label) {
+    const QString who =
+        label.name.empty() ? QObject::tr("User label %1").arg(label.label.slot) : Qs(label.name);
+    return QObject::tr("%1 \u2013 %2, %3 \u2013 sheet %4, cell %5")
+        .arg(who, Qs(label.period), QString::fromStdString(label.label.date))
+        .arg(label.sheet)
+        .arg(label.cell);
+}
+
 class AllSheetsDialog : public QDialog {
   public:
-    AllSheetsDialog(const SheetRecording& sheets, QWidget* parent);
+    AllSheetsDialog(App& app, const SheetRecording& sheets, QWidget* parent);
 
     // The run finished a sheet.
     void SheetsAdded();
     void RunEnded(const DryRunResult& result);
-    bool PrintChosen() const { return printChosen_; }
+    const PreviewOutcome& Outcome() const { return outcome_; }
 
   private:
     QToolBar* MakeToolBar();
     QWidget* MakeSidePanel();
+    QWidget* MakeFinder(QWidget* panel);
+    // The labels whose resident's name or room holds the search text, listed; the first shown.
+    void Find();
+    // Enter in the search field: the next match (after the last, the first again).
+    void FindNext();
+    // Label `index` of the run chosen: its sheet shown, its cell outlined.
+    void Choose(long index);
+    // A click on a sheet chooses the label in that cell.
+    void Picked(int sheet, QPointF twips);
+    void PrintSheets();
+    void PrintLabel();
     QAction* Action(QToolBar& bar, const char* icon, const QString& text,
                     const QKeySequence& key = {});
     // The page number, count, zoom and the buttons' states as the view stands.
     void ShowPosition();
 
+    App& app_;
     const SheetRecording& sheets_;
     SheetView* view_;
     QLineEdit* pageNumber_ = nullptr;
@@ -81,11 +107,21 @@ class AllSheetsDialog : public QDialog {
     QLabel* printer_ = nullptr;
     QPlainTextEdit* noLabel_ = nullptr;
     QLabel* failure_ = nullptr;
-    bool printChosen_ = false;
+    QLineEdit* find_ = nullptr;
+    QListWidget* found_ = nullptr;
+    QLabel* foundCount_ = nullptr;
+    QPushButton* printSheets_ = nullptr;
+    QPushButton* printLabel_ = nullptr;
+    std::optional<DryRunResult> result_;  // once every sheet is drawn
+    std::vector<QString> names_;          // each label's name, for the search
+    std::vector<long> matches_;           // the labels the search found, in run order
+    long chosen_ = -1;                    // the label chosen, -1 for none
+    bool printable_ = false;              // the run completed: some of it can print again
+    PreviewOutcome outcome_;
 };
 
-AllSheetsDialog::AllSheetsDialog(const SheetRecording& sheets, QWidget* parent)
-    : QDialog(parent), sheets_(sheets), view_(new SheetView(sheets, this)) {
+AllSheetsDialog::AllSheetsDialog(App& app, const SheetRecording& sheets, QWidget* parent)
+    : QDialog(parent), app_(app), sheets_(sheets), view_(new SheetView(sheets, this)) {
     setObjectName(QStringLiteral("PreviewAllSheets"));
     setWindowTitle(tr("Preview All Sheets"));
     view_->setObjectName(QStringLiteral("Sheets"));
@@ -99,6 +135,7 @@ AllSheetsDialog::AllSheetsDialog(const SheetRecording& sheets, QWidget* parent)
     body->addWidget(MakeSidePanel());
     layout->addLayout(body, 1);
     view_->SetChanged([this] { ShowPosition(); });
+    view_->SetPicked([this](int sheet, QPointF twips) { Picked(sheet, twips); });
     view_->setFocus();
     const QRect room = (parent ? parent->screen() : screen())->availableGeometry();
     resize(room.width() * 4 / 5, room.height() * 9 / 10);
@@ -219,23 +256,144 @@ QWidget* AllSheetsDialog::MakeSidePanel() {
     print->setAutoDefault(false);
     close->setAutoDefault(false);
     connect(print, &QPushButton::clicked, this, [this] {
-        printChosen_ = true;
+        outcome_.choice = PreviewChoice::Print;
         accept();
     });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    printSheets_ = new QPushButton(tr("Print &Sheets..."), panel);
+    printSheets_->setObjectName(QStringLiteral("PrintSheets"));
+    printSheets_->setToolTip(tr("Print some sheets of this run again, to the current printer"));
+    printLabel_ = new QPushButton(tr("Print &This Label..."), panel);
+    printLabel_->setObjectName(QStringLiteral("PrintThisLabel"));
+    printLabel_->setToolTip(
+        tr("Print the label chosen (click it, or find it) again, alone, in a cell you choose"));
+    for (QPushButton* again : {printSheets_, printLabel_}) {
+        again->setAutoDefault(false);
+        again->setEnabled(false);
+    }
+    connect(printSheets_, &QPushButton::clicked, this, [this] { PrintSheets(); });
+    connect(printLabel_, &QPushButton::clicked, this, [this] { PrintLabel(); });
+    auto* againButtons = new QHBoxLayout;
+    againButtons->addStretch(1);
+    againButtons->addWidget(printSheets_);
+    againButtons->addWidget(printLabel_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(print);
     buttons->addWidget(close);
     layout->addWidget(sheetCount_);
     layout->addWidget(printer_);
+    layout->addWidget(MakeFinder(panel), 1);
     layout->addWidget(noLabel_, 1);
     layout->addWidget(failure_);
+    layout->addLayout(againButtons);
     layout->addLayout(buttons);
     sheetCount_->setText(tr("Drawing the sheets..."));
     noLabel_->setPlaceholderText(
         tr("The residents who get no label show here once every sheet is drawn."));
     return panel;
+}
+
+QWidget* AllSheetsDialog::MakeFinder(QWidget* panel) {
+    auto* finder = new QWidget(panel);
+    auto* layout = new QVBoxLayout(finder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    find_ = new QLineEdit(finder);
+    find_->setObjectName(QStringLiteral("FindLabel"));
+    find_->setPlaceholderText(tr("Name or room, once every sheet is drawn"));
+    find_->setClearButtonEnabled(true);
+    find_->setEnabled(false);
+    auto* caption = new QLabel(tr("&Find a resident's labels:"), finder);
+    caption->setBuddy(find_);
+    foundCount_ = new QLabel(finder);
+    foundCount_->setObjectName(QStringLiteral("FoundCount"));
+    found_ = new QListWidget(finder);
+    found_->setObjectName(QStringLiteral("FoundLabels"));
+    found_->setUniformItemSizes(true);
+    connect(find_, &QLineEdit::textChanged, this, [this] { Find(); });
+    connect(find_, &QLineEdit::returnPressed, this, [this] { FindNext(); });
+    connect(found_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0 && row < int(matches_.size())) Choose(matches_[std::size_t(row)]);
+    });
+    layout->addWidget(caption);
+    layout->addWidget(find_);
+    layout->addWidget(foundCount_);
+    layout->addWidget(found_, 1);
+    return finder;
+}
+
+void AllSheetsDialog::Find() {
+    matches_.clear();
+    found_->clear();
+    const QString text = find_->text().trimmed();
+    if (!result_ || text.isEmpty()) {
+        foundCount_->clear();
+        return;
+    }
+    for (std::size_t i = 0; i < names_.size(); ++i) {
+        if (names_[i].contains(text, Qt::CaseInsensitive)) matches_.push_back(long(i));
+    }
+    const std::vector<RunReport::Placed>& placed = result_->report.placed;
+    for (std::size_t k = 0; k < matches_.size() && k < std::size_t(kMostListed); ++k) {
+        found_->addItem(FoundText(placed[std::size_t(matches_[k])]));
+    }
+    const long count = long(matches_.size());
+    foundCount_->setText(count == 0 ? tr("No label found")
+                         : count > kMostListed
+                             ? tr("%1 labels; the first %2 listed").arg(count).arg(kMostListed)
+                             : Count(count, tr("label"), tr("labels")));
+    if (!matches_.empty()) found_->setCurrentRow(0);
+}
+
+void AllSheetsDialog::FindNext() {
+    const int rows = found_->count();
+    if (rows == 0) return;
+    found_->setCurrentRow((found_->currentRow() + 1) % rows);
+}
+
+void AllSheetsDialog::Choose(long index) {
+    chosen_ = index;
+    const RunReport::Placed& label = result_->report.placed[std::size_t(index)];
+    const SheetGeometry& sheet = result_->sheet;
+    const LabelPlace place = sheet.Cell(label.cell);
+    view_->GoTo(int(label.sheet));
+    view_->Mark(int(label.sheet), QRectF(place.left, place.top, sheet.width, sheet.rowPitch));
+    printLabel_->setEnabled(printable_);
+}
+
+void AllSheetsDialog::Picked(int sheet, QPointF twips) {
+    if (!result_) return;
+    const SheetGeometry& geometry = result_->sheet;
+    const std::vector<RunReport::Placed>& placed = result_->report.placed;
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        if (placed[i].sheet != sheet) continue;
+        const LabelPlace place = geometry.Cell(placed[i].cell);
+        if (QRectF(place.left, place.top, geometry.width, geometry.rowPitch).contains(twips)) {
+            found_->setCurrentRow(-1);
+            Choose(long(i));
+            return;
+        }
+    }
+}
+
+void AllSheetsDialog::PrintSheets() {
+    const std::optional<PageList> sheets =
+        AskSheetsToPrint(this, view_->CurrentPage(), result_ ? result_->report.sheets : 0);
+    if (!sheets) return;
+    outcome_.choice = PreviewChoice::PrintAgain;
+    outcome_.again.sheets = *sheets;
+    accept();
+}
+
+void AllSheetsDialog::PrintLabel() {
+    if (!result_ || chosen_ < 0) return;
+    const RunReport::Placed& label = result_->report.placed[std::size_t(chosen_)];
+    const std::optional<long> cell = AskCellForLabel(this, app_, label, result_->sheet);
+    if (!cell) return;
+    outcome_.choice = PreviewChoice::PrintAgain;
+    outcome_.again.label = label.label;
+    outcome_.again.cell = *cell;
+    accept();
 }
 
 void AllSheetsDialog::SheetsAdded() {
@@ -260,6 +418,16 @@ void AllSheetsDialog::RunEnded(const DryRunResult& result) {
         failure_->setText(tr("PRINT stops here as well: %1").arg(Qs(result.failure)));
         failure_->show();
     }
+    result_ = result;
+    names_.clear();
+    names_.reserve(result.report.placed.size());
+    for (const RunReport::Placed& label : result.report.placed) names_.push_back(Qs(label.name));
+    // A run that stopped or failed has no sheets to print again.
+    printable_ = result.complete && result.report.sheets > 0;
+    find_->setEnabled(!result.report.placed.empty());
+    find_->setPlaceholderText(tr("Name or room, as abern or E101"));
+    printSheets_->setEnabled(printable_);
+    Find();
 }
 
 void AllSheetsDialog::ShowPosition() {
@@ -283,9 +451,9 @@ void AllSheetsDialog::ShowPosition() {
 
 }  // namespace
 
-PreviewChoice PreviewAllSheets(App& app, QWidget& parent) {
+PreviewOutcome PreviewAllSheets(App& app, QWidget& parent) {
     SheetRecording sheets;
-    AllSheetsDialog dialog(sheets, &parent);
+    AllSheetsDialog dialog(app, sheets, &parent);
     sheets.SetSheetDone([&dialog] { dialog.SheetsAdded(); });
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.show();
@@ -304,7 +472,7 @@ PreviewChoice PreviewAllSheets(App& app, QWidget& parent) {
     if (dialog.isVisible() && !app.os.events.QuitRequested() && app.st.StopRequested != 1) {
         dialog.exec();
     }
-    return dialog.PrintChosen() ? PreviewChoice::Print : PreviewChoice::Closed;
+    return dialog.Outcome();
 }
 
 }  // namespace vt

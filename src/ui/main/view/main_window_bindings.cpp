@@ -62,12 +62,18 @@ void MainWindow::Bind() {
     connect(runStatus_, &RunStatus::StopWanted, this,
             [this] { Handle([this] { StopRun(app_); }, true); });
     connect(runStatus_, &RunStatus::ReportWanted, this, &MainWindow::ReportWanted);
-    // The preview's Print prints as the PRINT button does.
+    // The preview's Print prints as the PRINT button does; it can also print some of its
+    // sheets, or one of its labels, again.
     connect(previewAll_, &QPushButton::clicked, this, [this] {
         Handle([this] {
-            if (PreviewAllSheets(app_, *this) != PreviewChoice::Print) return;
+            const PreviewOutcome outcome = PreviewAllSheets(app_, *this);
+            if (outcome.choice == PreviewChoice::Closed) return;
             Command1_MouseDown(app_);
-            PrintThenPreview(app_);
+            if (outcome.choice == PreviewChoice::Print) {
+                PrintThenPreview(app_);
+            } else {
+                PrintAgainThenPreview(app_, outcome.again);
+            }
         });
     });
     connect(command_[2], &QPushButton::clicked, this,

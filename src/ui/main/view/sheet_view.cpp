@@ -1,6 +1,7 @@
 #include "ui/main/view/sheet_view.h"
 
 #include <QGraphicsItem>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleOptionGraphicsItem>
@@ -8,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <list>
+#include <optional>
 #include <unordered_map>
 
 #include "platform/units.h"
@@ -24,6 +26,9 @@ constexpr qint64 kKeptPixels = 24'000'000;
 constexpr double kLeastZoom = 0.05;
 constexpr double kMostZoom = 8;
 constexpr double kZoomStep = 1.25;
+const QColor kMarkColour(0xd0, 0x40, 0x00);
+// A press and release closer than this (pixels) is a click, not a drag.
+constexpr int kClickSlack = 4;
 
 }  // namespace
 
@@ -83,6 +88,17 @@ class SheetPageItem : public QGraphicsItem {
         painter->drawImage(page, images_.Get(sheets_, index_, pixels));
         painter->setPen(QPen(Qt::darkGray, 0));
         painter->drawRect(page);
+        if (marked_) {
+            painter->setPen(QPen(kMarkColour, 3));
+            painter->setBrush(Qt::NoBrush);
+            painter->drawRect(
+                QRectF(marked_->topLeft() / kTwipsPerPixel, marked_->size() / kTwipsPerPixel));
+        }
+    }
+    int Index() const { return index_; }
+    void SetMarked(std::optional<QRectF> twips) {
+        marked_ = twips;
+        update();
     }
 
   private:
@@ -90,6 +106,7 @@ class SheetPageItem : public QGraphicsItem {
     int index_;
     SheetView::Images& images_;
     QSizeF size_;
+    std::optional<QRectF> marked_;
 };
 
 SheetView::SheetView(const SheetRecording& sheets, QWidget* parent)
@@ -225,6 +242,41 @@ void SheetView::wheelEvent(QWheelEvent* event) {
     const int steps = event->angleDelta().y() / 120;
     if (steps != 0) ZoomBy(steps);
     event->accept();
+}
+
+void SheetView::Mark(int page, const QRectF& twips) {
+    for (SheetPageItem* item : pages_) {
+        const bool marked = item->Index() + 1 == page;
+        item->SetMarked(marked ? std::optional<QRectF>(twips) : std::nullopt);
+        if (marked) {
+            ensureVisible(item->mapRectToScene(
+                QRectF(twips.topLeft() / kTwipsPerPixel, twips.size() / kTwipsPerPixel)));
+            Changed();
+        }
+    }
+}
+
+void SheetView::mousePressEvent(QMouseEvent* event) {
+    pressedAt_ = event->position().toPoint();
+    QGraphicsView::mousePressEvent(event);
+}
+
+void SheetView::mouseReleaseEvent(QMouseEvent* event) {
+    QGraphicsView::mouseReleaseEvent(event);
+    const QPoint at = event->position().toPoint();
+    if (event->button() != Qt::LeftButton || !picked_ ||
+        (at - pressedAt_).manhattanLength() > kClickSlack) {
+        return;
+    }
+    for (QGraphicsItem* item : items(at)) {
+        for (SheetPageItem* page : pages_) {
+            if (page != item) continue;
+            const QPointF pixels = page->mapFromScene(mapToScene(at));
+            if (!QRectF(QPointF(0, 0), page->Size()).contains(pixels)) return;
+            picked_(page->Index() + 1, pixels * kTwipsPerPixel);
+            return;
+        }
+    }
 }
 
 void SheetView::scrollContentsBy(int dx, int dy) {

@@ -41,12 +41,19 @@ class SheetView : public QGraphicsView {
 
     // Runs after the current page, the page count or the zoom changed.
     void SetChanged(std::function<void()> changed) { changed_ = std::move(changed); }
+    // Runs when a page is clicked (not dragged): the page (from 1) and the spot, in twips.
+    void SetPicked(std::function<void(int, QPointF)> picked) { picked_ = std::move(picked); }
+    // Outline `twips` of page `page` (from 1) in colour and bring it into view; page 0 outlines
+    // nothing.
+    void Mark(int page, const QRectF& twips);
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     // Ctrl and the wheel zoom.
     void wheelEvent(QWheelEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     // Place the pages from `from` on (all of them after a change of the layout).
@@ -60,6 +67,8 @@ class SheetView : public QGraphicsView {
     Fit fit_ = Fit::Page;
     double zoom_ = 1;
     std::function<void()> changed_;
+    std::function<void(int, QPointF)> picked_;
+    QPoint pressedAt_;
     friend class SheetPageItem;
     struct Images;
     std::unique_ptr<Images> images_;

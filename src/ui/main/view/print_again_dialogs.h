@@ -1,0 +1,22 @@
+#pragma once
+// The questions "Preview All Sheets" asks before it prints something of its run again: which
+// sheets, or which cell of a fresh sheet one label goes to.
+#include <QWidget>
+#include <optional>
+
+#include "app/app.h"
+#include "platform/page_list.h"
+#include "printing/dry_run.h"
+
+namespace vt {
+
+// "Print Sheets...": the sheets of the run's `sheets` to print, the one on screen offered
+// first; nullopt when the operator cancels. A choice past the last sheet is not taken.
+std::optional<PageList> AskSheetsToPrint(QWidget* parent, int sheetOnScreen, long sheets);
+
+// "Print This Label...": the cell of a fresh sheet to print `label` in (1 first), with the sheet
+// drawn as it would print and that cell outlined; nullopt when the operator cancels.
+std::optional<long> AskCellForLabel(QWidget* parent, App& app, const RunReport::Placed& label,
+                                    const SheetGeometry& sheet);
+
+}  // namespace vt
