@@ -267,9 +267,14 @@ LabelDrawn LabelDrawing::Draw() {
 
 }  // namespace
 
+SurfaceState::Rect LabelFrame(const SheetGeometry& sheet, LabelPlace place) {
+    return {place.left - kFrameOutset, place.top - kFrameOutset, sheet.width + kFrameOutset,
+            sheet.rowPitch - 220 + kFrameOutset};
+}
+
 void DrawLabelFrame(Surface& s, const SheetGeometry& sheet, LabelPlace place) {
-    s.Line(place.left - kFrameOutset, place.top - kFrameOutset, place.left + sheet.width,
-           place.top + sheet.rowPitch - 220, true);
+    const SurfaceState::Rect frame = LabelFrame(sheet, place);
+    s.Line(frame.x, frame.y, frame.x + frame.width, frame.y + frame.height, true);
 }
 
 double LabelTextIndent(bool pictureBox) {

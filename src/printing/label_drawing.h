@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/surface.h"
+#include "platform/surface_state.h"
 #include "printing/label_content.h"
 
 namespace vt {
@@ -14,5 +15,7 @@ LabelDrawn DrawLabel(Surface& s, LabelPlace place, const LabelContent& content,
 // A label's frame for the label at `place`: 10 twips outside its corner, 220 twips shorter
 // than the row pitch (the gap between rows).
 void DrawLabelFrame(Surface& s, const SheetGeometry& sheet, LabelPlace place);
+// The rectangle that frame outlines.
+SurfaceState::Rect LabelFrame(const SheetGeometry& sheet, LabelPlace place);
 
 }  // namespace vt

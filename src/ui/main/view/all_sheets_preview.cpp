@@ -354,10 +354,8 @@ void AllSheetsDialog::FindNext() {
 void AllSheetsDialog::Choose(long index) {
     chosen_ = index;
     const RunReport::Placed& label = result_->report.placed[std::size_t(index)];
-    const SheetGeometry& sheet = result_->sheet;
-    const LabelPlace place = sheet.Cell(label.cell);
     view_->GoTo(int(label.sheet));
-    view_->Mark(int(label.sheet), QRectF(place.left, place.top, sheet.width, sheet.rowPitch));
+    view_->Mark(int(label.sheet), CellOutline(result_->sheet, label.cell));
     printLabel_->setEnabled(printable_);
 }
 
@@ -367,8 +365,7 @@ void AllSheetsDialog::Picked(int sheet, QPointF twips) {
     const std::vector<RunReport::Placed>& placed = result_->report.placed;
     for (std::size_t i = 0; i < placed.size(); ++i) {
         if (placed[i].sheet != sheet) continue;
-        const LabelPlace place = geometry.Cell(placed[i].cell);
-        if (QRectF(place.left, place.top, geometry.width, geometry.rowPitch).contains(twips)) {
+        if (CellOutline(geometry, placed[i].cell).contains(twips)) {
             found_->setCurrentRow(-1);
             Choose(long(i));
             return;
@@ -377,8 +374,10 @@ void AllSheetsDialog::Picked(int sheet, QPointF twips) {
 }
 
 void AllSheetsDialog::PrintSheets() {
-    const std::optional<PageList> sheets =
-        AskSheetsToPrint(this, view_->CurrentPage(), result_ ? result_->report.sheets : 0);
+    if (!result_) return;
+    // The printer PRINT would print on, as the dry run found it.
+    const std::optional<PageList> sheets = AskSheetsToPrint(
+        this, view_->CurrentPage(), result_->report.sheets, Qs(result_->report.printer));
     if (!sheets) return;
     outcome_.choice = PreviewChoice::PrintAgain;
     outcome_.again.sheets = *sheets;

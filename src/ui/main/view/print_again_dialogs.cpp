@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "platform/qt/sheet_recording.h"
+#include "printing/label_drawing.h"
 #include "printing/sheet_cells.h"
 #include "ui/common/view/check_box_view.h"
 
@@ -33,7 +34,13 @@ QLabel* ErrorLabel(QWidget* parent) {
 
 }  // namespace
 
-std::optional<PageList> AskSheetsToPrint(QWidget* parent, int sheetOnScreen, long sheets) {
+QRectF CellOutline(const SheetGeometry& sheet, long cell) {
+    const SurfaceState::Rect frame = LabelFrame(sheet, sheet.Cell(cell));
+    return {frame.x, frame.y, frame.width, frame.height};
+}
+
+std::optional<PageList> AskSheetsToPrint(QWidget* parent, int sheetOnScreen, long sheets,
+                                         const QString& printer) {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("PrintSheetsDialog"));
     dialog.setWindowTitle(QObject::tr("Print Sheets"));
@@ -43,8 +50,7 @@ std::optional<PageList> AskSheetsToPrint(QWidget* parent, int sheetOnScreen, lon
     auto* caption = new QLabel(QObject::tr("&Sheets to print:"), &dialog);
     caption->setBuddy(field);
     auto* hint = new QLabel(
-        QObject::tr("of the %1 sheets of this run, as 3 or 2-5, 8; to the current printer")
-            .arg(sheets),
+        QObject::tr("of the %1 sheets of this run, as 3 or 2-5, 8; to %2").arg(sheets).arg(printer),
         &dialog);
     hint->setWordWrap(true);
     QLabel* problem = ErrorLabel(&dialog);
@@ -147,10 +153,9 @@ std::optional<long> AskCellForLabel(QWidget* parent, App& app, const RunReport::
         {
             QPainter painter(&image);
             const double scale = pixels.width() / kSheetWidth;
-            const LabelPlace place = sheet.Cell(target);
+            const QRectF outline = CellOutline(sheet, target);
             painter.setPen(QPen(kTargetColour, 2.5 * ratio));
-            painter.drawRect(QRectF(place.left * scale, place.top * scale, sheet.width * scale,
-                                    sheet.rowPitch * scale));
+            painter.drawRect(QRectF(outline.topLeft() * scale, outline.size() * scale));
             painter.setPen(QPen(Qt::darkGray, 0));
             painter.drawRect(QRectF(0, 0, pixels.width() - 1, pixels.height() - 1));
         }
