@@ -13,8 +13,6 @@ class ChosenPagesSurface : public Surface {
     ChosenPagesSurface() = default;
     // Draw the `chosen` pages on `target`, from page 1 (the next drawing) on.
     void Retarget(Surface& target, PageList chosen);
-    // The page being drawn, from 1.
-    long Page() const { return page_; }
 
     void SetFontName(const std::string& name) override {
         Both([&](Surface& s) { s.SetFontName(name); });
