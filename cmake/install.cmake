@@ -119,4 +119,6 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)  # control and md5sums 06
 # labels' fonts to, which no library pulls in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
+# The makers' label sheet catalogue behind "Label Stock...": the program works without it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "glabels-data")
 include(CPack)

@@ -15,7 +15,6 @@ namespace vt {
 namespace {
 
 constexpr std::size_t kNameRecordLength = 52;
-constexpr std::size_t kNameWidth = 50;
 constexpr std::size_t kShownNameWidth = 25;
 constexpr int kNameCount = 50;
 constexpr std::size_t kGeometryRecordLength = 200;
@@ -137,7 +136,7 @@ void SaveLn(App& app) {
     RecordImage names = RecordImage::Load(app.os.drives, path, kNameRecordLength);
     const auto type = static_cast<std::size_t>(st.LabelTypeNo < 1 ? 1 : st.LabelTypeNo);
     std::string record = names.Read(type);
-    PutField(record, 1, kNameWidth, app.form1.Combo2.Text);
+    PutField(record, 1, kLabelTypeNameWidth, app.form1.Combo2.Text);
     names.Write(type, record);
     names.Save(app.os.drives, path);
 }

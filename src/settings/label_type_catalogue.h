@@ -1,9 +1,14 @@
 #pragma once
 // The station's label types: a name list that fills Combo2 and a geometry file with each
 // type's sheet layout in twips.
+#include <cstddef>
+
 #include "app/app.h"
 
 namespace vt {
+
+// The characters of a label type's name in the name list.
+inline constexpr std::size_t kLabelTypeNameWidth = 50;
 
 // Load the geometry of label type LabelTypeNo into the state and the sheet fields (Text5 to
 // Text8, Text10 to Text13).

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/codepage.h"
 #include "platform/numbers.h"
 #include "platform/text.h"
 #include "printing/print_run.h"
@@ -188,6 +189,23 @@ void PrintAgainThenPreview(App& app, const PrintAgain& again) {
     }
     PrintRun(app, run);
     PreviewAfterPrint(app);
+}
+
+void UseLabelStock(App& app, const LabelStock& stock) {
+    Form1& f = app.form1;
+    const StockSheet sheet = SheetOf(stock);
+    f.Text5.Text = NumText(sheet.top);
+    f.Text6.Text = NumText(sheet.height);
+    f.Text7.Text = NumText(sheet.width);
+    f.Text8.Text = NumText(sheet.rows);
+    TextBox* columns[] = {&f.Text10, &f.Text11, &f.Text12, &f.Text13};
+    for (std::size_t k = 0; k < 4; ++k) columns[k]->Text = NumText(sheet.columnX[k]);
+    if (RTrim(f.Combo2.Text).empty()) {
+        f.Combo2.Text = Left(FromUtf8(stock.Name()), kLabelTypeNameWidth);
+        SaveLn(app);
+    }
+    StoreAndReread(app);
+    RedrawPreview(app);
 }
 
 void Command4_Click(App& app) {

@@ -6,6 +6,7 @@
 
 #include "app/app.h"
 #include "app/run_report.h"
+#include "platform/label_stock.h"
 #include "platform/page_list.h"
 
 namespace vt {
@@ -51,6 +52,10 @@ struct PrintAgain {
 // That reprint to the current printer (a print run, logged and reported), then the preview as
 // after PRINT. The start cell of the next run stays as it was.
 void PrintAgainThenPreview(App& app, const PrintAgain& again);
+// A standard sheet chosen in "Label Stock...": its geometry into the sheet fields of the
+// current label type, its name as the type's name when the type has none, then stored, read
+// back and shown, as after Enter in a sheet field.
+void UseLabelStock(App& app, const LabelStock& stock);
 // Set for ALL: every unit (but a holding unit at the end) and every resident.
 void Command4_Click(App& app);
 // The start date changed.

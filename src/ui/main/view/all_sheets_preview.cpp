@@ -260,10 +260,10 @@ QWidget* AllSheetsDialog::MakeSidePanel() {
         accept();
     });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    printSheets_ = new QPushButton(tr("Print &Sheets..."), panel);
+    printSheets_ = new QPushButton(tr("Print &Sheets\u2026"), panel);
     printSheets_->setObjectName(QStringLiteral("PrintSheets"));
     printSheets_->setToolTip(tr("Print some sheets of this run again, to the current printer"));
-    printLabel_ = new QPushButton(tr("Print &This Label..."), panel);
+    printLabel_ = new QPushButton(tr("Print &This Label\u2026"), panel);
     printLabel_->setObjectName(QStringLiteral("PrintThisLabel"));
     printLabel_->setToolTip(
         tr("Print the label chosen (click it, or find it) again, alone, in a cell you choose"));

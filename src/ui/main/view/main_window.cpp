@@ -207,6 +207,13 @@ void MainWindow::Build() {
     alignment_->setToolTip(
         tr(" Move every page sent to the current printer to meet its label sheets "));
     PlaceOwnControls(app_.form1.Form.Width);
+    // Above the label type list, in the free strip between the Bold box and the printer.
+    labelStock_ = new QPushButton(tr("Label Stoc&k\u2026"), area_);
+    labelStock_->setObjectName(QStringLiteral("LabelStock"));
+    labelStock_->setFont(SiteFont("Arial Narrow", 8.25));
+    labelStock_->setGeometry(Place(3900, 0, 1200, 285));
+    labelStock_->setToolTip(
+        tr(" Fill the sheet fields of this label type from a standard label sheet "));
 
     combo1_ = new QComboBox(area_);
     combo1_->setObjectName(QStringLiteral("Combo1"));

@@ -71,6 +71,8 @@ class MainWindow : public QMainWindow {
     bool EditorKey(QKeyEvent& event);
     // The current printer's alignment, with its test sheet, in a dialog of its own.
     void EditAlignment();
+    // "Label Stock...": a standard sheet for the current label type.
+    void ChooseLabelStock();
 
     App& app_;
     ImagePage& preview_;
@@ -100,6 +102,7 @@ class MainWindow : public QMainWindow {
     QLabel* startAtCaption_ = nullptr;
     QSpinBox* startAt_ = nullptr;
     QPushButton* alignment_ = nullptr;
+    QPushButton* labelStock_ = nullptr;
     QPushButton* command_[7] = {};  // Command1..Command6 at [1..6]
     long editorCursor_ = -1;        // the model cursor offset the editor widget shows
     QSize formTwips_;               // the model window size last applied

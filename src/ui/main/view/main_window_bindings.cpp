@@ -13,6 +13,7 @@
 #include "ui/main/main_window_handlers.h"
 #include "ui/main/view/alignment_dialog.h"
 #include "ui/main/view/all_sheets_preview.h"
+#include "ui/main/view/label_stock_dialog.h"
 #include "ui/main/view/main_window.h"
 
 namespace vt {
@@ -93,6 +94,14 @@ void MainWindow::Bind() {
             [this](int cell) { Handle([this, cell] { StartAtLabel_Change(app_, cell); }); });
     connect(alignment_, &QPushButton::clicked, this,
             [this] { Handle([this] { EditAlignment(); }); });
+    connect(labelStock_, &QPushButton::clicked, this,
+            [this] { Handle([this] { ChooseLabelStock(); }); });
+}
+
+void MainWindow::ChooseLabelStock() {
+    LabelStockDialog dialog(ReadLabelStockCatalogue(LabelStockFolder()), this);
+    if (dialog.exec() != QDialog::Accepted || !dialog.Chosen()) return;
+    UseLabelStock(app_, *dialog.Chosen());
 }
 
 void MainWindow::EditAlignment() {
