@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     for (const StockTemplate& t : templates) {
-        fuzz::Check(t.maker.size() <= 800 && t.part.size() <= 800, "a name past its cap");
+        fuzz::Check(t.stock.maker.size() <= 800 && t.stock.part.size() <= 800,
+                    "a name past its cap");
         if (!t.fits) continue;
         const StockSheet sheet = SheetOf(t.stock);
         fuzz::Check(sheet.rows >= 1 && sheet.rows <= 999, "rows " + std::to_string(sheet.rows));

@@ -104,8 +104,7 @@ bool TakeLines(AppState& st) {
 // One more label of the current unit and period in the run report, and its sheet; a label on
 // a sheet that is not printed again counts for its sheet only (its cut lines, from `cutsBefore`
 // on, go too). A dry run keeps where each label went.
-void CountLabel(AppState& st, const RunRequest& run, const LabelKey& label, long cell,
-                std::size_t cutsBefore) {
+void CountLabel(AppState& st, const RunRequest& run, long nth, long cell, std::size_t cutsBefore) {
     RunReport& report = st.Report;
     if (!report.sheetUsed) {
         ++report.sheets;
@@ -116,7 +115,8 @@ void CountLabel(AppState& st, const RunRequest& run, const LabelKey& label, long
         return;
     }
     if (run.Dry()) {
-        report.placed.push_back({label, run.userLabels ? std::string() : RTrim(st.ResidentName),
+        report.placed.push_back({CurrentLabel(st, run, nth),
+                                 run.userLabels ? std::string() : RTrim(st.ResidentName),
                                  PeriodTitle(st), report.sheets, cell});
     }
     if (report.printed.empty() || report.printed.back().unit != st.UnitNo ||
@@ -141,15 +141,15 @@ bool PrintLabels(App& app, const RunRequest& run) {
             st.MealIndex = 1;
             return drawn;
         }
-        const LabelKey label = CurrentLabel(st, run, nth);
-        if (!run.onlyLabel || label == *run.onlyLabel) {
+        // A run for one label draws that label alone.
+        if (!run.onlyLabel || CurrentLabel(st, run, nth) == *run.onlyLabel) {
             // User-defined labels start a new row only after a fourth column.
             if ((!run.userLabels && st.LabelLeft == 0) || st.ColumnNo >= 5) NextRow(app, run);
             if (PreviewSheetFull(st, run)) return true;
             st.LabelTop = static_cast<Int32>(sheet.RowTop(st.RowNo));
             const std::size_t cutsBefore = st.Report.cutLines.size();
             DrawRunLabel(app, run);
-            CountLabel(st, run, label, (st.RowNo - 1) * sheet.Columns() + st.ColumnNo, cutsBefore);
+            CountLabel(st, run, nth, (st.RowNo - 1) * sheet.Columns() + st.ColumnNo, cutsBefore);
             if (run.onlyLabel) return true;
             ++st.ColumnNo;
             if (st.ColumnNo >= 2 && st.ColumnNo <= 4 && st.ColumnX(st.ColumnNo) == 0) {

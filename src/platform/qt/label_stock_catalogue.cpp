@@ -77,11 +77,11 @@ bool Fits(const LabelStock& s) {
 
 void ReadTemplate(QXmlStreamReader& xml, StockTemplate& t) {
     const QXmlStreamAttributes a = xml.attributes();
-    t.maker = Text(a.value(QLatin1String("brand")));
-    t.part = Text(a.value(QLatin1String("part")));
+    t.stock.maker = Text(a.value(QLatin1String("brand")));
+    t.stock.part = Text(a.value(QLatin1String("part")));
     t.equiv = Text(a.value(QLatin1String("equiv")));
     t.paper = Text(a.value(QLatin1String("size")));
-    t.description =
+    t.stock.description =
         Text(a.hasAttribute(QLatin1String("_description")) ? a.value(QLatin1String("_description"))
                                                            : a.value(QLatin1String("description")));
     int labels = 0, layouts = 0;
@@ -94,9 +94,6 @@ void ReadTemplate(QXmlStreamReader& xml, StockTemplate& t) {
             xml.skipCurrentElement();
         }
     }
-    t.stock.maker = t.maker;
-    t.stock.part = t.part;
-    t.stock.description = t.description;
     t.fits = rectangle && labels == 1 && layouts == 1 && Fits(t.stock);
 }
 
@@ -222,22 +219,23 @@ LabelStockCatalogue ReadLabelStockCatalogue(const std::filesystem::path& folder)
     // it gives none) of the template it names, of the same maker.
     std::map<std::pair<std::string, std::string>, const StockTemplate*> named;
     for (const StockTemplate& t : templates) {
-        if (t.equiv.empty()) named.emplace(std::make_pair(t.maker, t.part), &t);
+        if (t.equiv.empty()) named.emplace(std::make_pair(t.stock.maker, t.stock.part), &t);
     }
     for (const StockTemplate& t : templates) {
         const StockTemplate* source = &t;
         if (!t.equiv.empty()) {
-            const auto found = named.find({t.maker, t.equiv});
+            const auto found = named.find({t.stock.maker, t.equiv});
             if (found == named.end()) continue;
             source = found->second;
         }
-        if (!source->fits || source->paper != kLetter || t.maker.empty() || t.part.empty()) {
+        if (!source->fits || source->paper != kLetter || t.stock.maker.empty() ||
+            t.stock.part.empty()) {
             continue;
         }
         LabelStock stock = source->stock;
-        stock.maker = t.maker;
-        stock.part = t.part;
-        stock.description = t.description.empty() ? source->description : t.description;
+        stock.maker = t.stock.maker;
+        stock.part = t.stock.part;
+        if (!t.stock.description.empty()) stock.description = t.stock.description;
         catalogue.stocks.push_back(std::move(stock));
     }
     std::stable_sort(catalogue.stocks.begin(), catalogue.stocks.end(), Before);

@@ -30,9 +30,9 @@ LabelStockCatalogue ReadLabelStockCatalogue(const std::filesystem::path& folder)
 
 // One template of a file as it stands, before `equiv` entries are resolved.
 struct StockTemplate {
-    std::string maker, part, equiv, paper, description;
-    bool fits = false;  // one rectangular label in one layout, every length readable
-    LabelStock stock;   // when it fits: the geometry (and the names)
+    LabelStock stock;          // the names, and when it fits the geometry
+    std::string equiv, paper;  // the part it is the same as; the paper size
+    bool fits = false;         // one rectangular label in one layout, every length readable
 };
 
 // The templates of one file's content; false (with `error`) when it is no template file.

@@ -19,6 +19,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <cmath>
+#include <utility>
 
 #include "platform/qt/sheet_recording.h"
 #include "printing/dry_run.h"
@@ -53,10 +54,8 @@ QIcon PreviewIcon(const char* name) {
 
 // A found label's line: "E101A Abernathy, Margaret - 10a, 12-10-26 - sheet 2, cell 7".
 QString FoundText(const RunReport::Placed& label) {
-    const QString who =
-        label.name.empty() ? QObject::tr("User label %1").arg(label.label.slot) : Qs(label.name);
     return QObject::tr("%1 \u2013 %2, %3 \u2013 sheet %4, cell %5")
-        .arg(who, Qs(label.period), QString::fromStdString(label.label.date))
+        .arg(LabelWho(label), Qs(label.period), QString::fromStdString(label.label.date))
         .arg(label.sheet)
         .arg(label.cell);
 }
@@ -67,7 +66,8 @@ class AllSheetsDialog : public QDialog {
 
     // The run finished a sheet.
     void SheetsAdded();
-    void RunEnded(const DryRunResult& result);
+    // The dialog keeps the result, for finding labels and printing them again.
+    void RunEnded(DryRunResult result);
     const PreviewOutcome& Outcome() const { return outcome_; }
 
   private:
@@ -400,7 +400,7 @@ void AllSheetsDialog::SheetsAdded() {
     sheetCount_->setText(tr("Drawing the sheets... %1 so far").arg(sheets_.Sheets()));
 }
 
-void AllSheetsDialog::RunEnded(const DryRunResult& result) {
+void AllSheetsDialog::RunEnded(DryRunResult result) {
     view_->TakeNewSheets();
     const QString sheets = Count(result.report.sheets, tr("sheet"), tr("sheets"));
     const QString labels = Count(result.report.Labels(), tr("label"), tr("labels"));
@@ -417,13 +417,13 @@ void AllSheetsDialog::RunEnded(const DryRunResult& result) {
         failure_->setText(tr("PRINT stops here as well: %1").arg(Qs(result.failure)));
         failure_->show();
     }
-    result_ = result;
     names_.clear();
     names_.reserve(result.report.placed.size());
     for (const RunReport::Placed& label : result.report.placed) names_.push_back(Qs(label.name));
     // A run that stopped or failed has no sheets to print again.
     printable_ = result.complete && result.report.sheets > 0;
     find_->setEnabled(!result.report.placed.empty());
+    result_ = std::move(result);
     find_->setPlaceholderText(tr("Name or room, as abern or E101"));
     printSheets_->setEnabled(printable_);
     Find();
@@ -459,7 +459,7 @@ PreviewOutcome PreviewAllSheets(App& app, QWidget& parent) {
     QCoreApplication::processEvents();
     QElapsedTimer sinceEvents;
     sinceEvents.start();
-    const DryRunResult result = DrawDryRun(app, sheets, [&] {
+    DryRunResult result = DrawDryRun(app, sheets, [&] {
         if (sinceEvents.elapsed() >= kEventsEveryMs) {
             QCoreApplication::processEvents();
             sinceEvents.restart();
@@ -467,7 +467,7 @@ PreviewOutcome PreviewAllSheets(App& app, QWidget& parent) {
         return dialog.isVisible();
     });
     sheets.SetSheetDone({});
-    dialog.RunEnded(result);
+    dialog.RunEnded(std::move(result));
     if (dialog.isVisible() && !app.os.events.QuitRequested() && app.st.StopRequested != 1) {
         dialog.exec();
     }

@@ -73,6 +73,8 @@ class StockSheetDrawing : public QWidget {
 
 LabelStockDialog::LabelStockDialog(LabelStockCatalogue catalogue, QWidget* parent)
     : QDialog(parent), catalogue_(std::move(catalogue)) {
+    haystacks_.reserve(catalogue_.stocks.size());
+    for (const LabelStock& stock : catalogue_.stocks) haystacks_.push_back(Haystack(stock));
     setObjectName(QStringLiteral("LabelStockDialog"));
     setWindowTitle(tr("Label Stock"));
     search_ = new QLineEdit(this);
@@ -149,7 +151,7 @@ void LabelStockDialog::Filter() {
     std::vector<std::size_t> whole, partly;
     for (std::size_t i = 0; i < catalogue_.stocks.size(); ++i) {
         const LabelStock& stock = catalogue_.stocks[i];
-        const QString haystack = Haystack(stock);
+        const QString& haystack = haystacks_[i];
         bool all = true;
         for (const QString& word : words) all = all && haystack.contains(word, Qt::CaseInsensitive);
         if (!all) continue;

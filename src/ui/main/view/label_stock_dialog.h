@@ -2,6 +2,7 @@
 // "Label Stock...": a standard label sheet chosen from the makers' catalogue instead of
 // measured, found by maker, part number and description as one types, and drawn to scale.
 #include <QDialog>
+#include <QString>
 #include <optional>
 #include <vector>
 
@@ -34,6 +35,7 @@ class LabelStockDialog : public QDialog {
     void Take();
 
     LabelStockCatalogue catalogue_;
+    std::vector<QString> haystacks_;  // each stock's maker, part and description, for the search
     std::vector<std::size_t> shown_;  // the listed stocks, in list order
     QLineEdit* search_ = nullptr;
     QTreeWidget* list_ = nullptr;

@@ -34,6 +34,10 @@ QLabel* ErrorLabel(QWidget* parent) {
 
 }  // namespace
 
+QString LabelWho(const RunReport::Placed& label) {
+    return label.name.empty() ? QObject::tr("User label %1").arg(label.label.slot) : Qs(label.name);
+}
+
 QRectF CellOutline(const SheetGeometry& sheet, long cell) {
     const SurfaceState::Rect frame = LabelFrame(sheet, sheet.Cell(cell));
     return {frame.x, frame.y, frame.width, frame.height};
@@ -95,13 +99,13 @@ std::optional<long> AskCellForLabel(QWidget* parent, App& app, const RunReport::
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("PrintLabelDialog"));
     dialog.setWindowTitle(QObject::tr("Print This Label"));
-    auto* who = new QLabel(
-        QObject::tr("<b>%1</b><br>%2, %3 &mdash; was on sheet %4, cell %5")
-            .arg((label.name.empty() ? QObject::tr("User label") : Qs(label.name)).toHtmlEscaped(),
-                 Qs(label.period).toHtmlEscaped(), QString::fromStdString(label.label.date))
-            .arg(label.sheet)
-            .arg(label.cell),
-        &dialog);
+    auto* who =
+        new QLabel(QObject::tr("<b>%1</b><br>%2, %3 &mdash; was on sheet %4, cell %5")
+                       .arg(LabelWho(label).toHtmlEscaped(), Qs(label.period).toHtmlEscaped(),
+                            QString::fromStdString(label.label.date))
+                       .arg(label.sheet)
+                       .arg(label.cell),
+                   &dialog);
     who->setTextFormat(Qt::RichText);
     auto* cell = new QSpinBox(&dialog);
     cell->setObjectName(QStringLiteral("CellForLabel"));

@@ -2,6 +2,7 @@
 // The questions "Preview All Sheets" asks before it prints something of its run again: which
 // sheets, or which cell of a fresh sheet one label goes to.
 #include <QRectF>
+#include <QString>
 #include <QWidget>
 #include <optional>
 
@@ -10,6 +11,9 @@
 #include "printing/dry_run.h"
 
 namespace vt {
+
+// Whose a label of a run is: the resident's location and name, or "User label 3".
+QString LabelWho(const RunReport::Placed& label);
 
 // Where the label in `cell` of a sheet is, as its frame outlines it, in twips.
 QRectF CellOutline(const SheetGeometry& sheet, long cell);
